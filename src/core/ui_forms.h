@@ -1,0 +1,30 @@
+// The forms the program shows, one Ui call each. Each form model is a plain core class (its
+// fields are what the widgets show, its methods the events); the Qt form only binds to it.
+// Adding a form: declare its class here and add one X(...) line; every Ui implementation picks
+// it up through the list.
+#pragma once
+
+namespace kv9 {
+
+class DimensionsForm;
+class QualityForm;
+class MeasurementForm;
+class StressForm;
+class TextsForm;
+class ConfigForm;
+class CadSettingsForm;
+class PlotSettingsForm;
+class MessageDescriptionForm;
+
+#define KV9_UI_FORMS(X)                           \
+  X(DimensionsForm, dimensionsForm)               \
+  X(QualityForm, qualityForm)                     \
+  X(MeasurementForm, measurementForm)             \
+  X(StressForm, stressForm)                       \
+  X(TextsForm, textsForm)                         \
+  X(ConfigForm, configForm)                       \
+  X(CadSettingsForm, cadSettingsForm)             \
+  X(PlotSettingsForm, plotSettingsForm)           \
+  X(MessageDescriptionForm, messageDescriptionForm)
+
+}  // namespace kv9
