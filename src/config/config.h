@@ -48,7 +48,7 @@ struct Config {
   int hardcopy_port = 1;
   // 22..31
   std::string edi_dir;
-  std::string plt_dir;  // help pictures, help texts and kv9.err
+  std::string plt_dir;       // help pictures, help texts and kv9.err
   int text_report_mode = 2;  // separator style 1..4 of text reports
   int lines_per_page = 66;
   Real zoom_factor = 1.02;
@@ -105,7 +105,7 @@ struct Config {
   int table_decimal_style = 2;  // Excel / table-file separator: 1 "x.xx", 2 "x,xx"
   std::string release_text;
   // 70..72
-  int cad_decimals = 6;  // "Decimals DXF,TXT"
+  int cad_decimals = 6;   // "Decimals DXF,TXT"
   int cad_text_mode = 1;  // 1 OEM, 2 ANSI, 3 transliterated
   std::array<int, 16> line_thickness_16_31 = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
   int plain_text_mode = 0;  // special characters: 0 "²  µ  °", 1 "2  u  deg"

@@ -17,8 +17,8 @@ bool Clock::fixFromText(std::string_view text) {
   DateTime d;
   char tail = 0;
   std::string s(text);
-  if (std::sscanf(s.c_str(), "%4d-%2d-%2d %2d:%2d%c", &d.year, &d.month, &d.day, &d.hour,
-                  &d.minute, &tail) != 5)
+  if (std::sscanf(s.c_str(), "%4d-%2d-%2d %2d:%2d%c", &d.year, &d.month, &d.day, &d.hour, &d.minute,
+                  &tail) != 5)
     return false;
   if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31 || d.hour < 0 || d.hour > 23 ||
       d.minute < 0 || d.minute > 59)

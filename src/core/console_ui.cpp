@@ -41,8 +41,7 @@ YesNoCancel ConsoleUi::askYesNoCancel(std::string_view, std::string_view questio
   return YesNoCancel::Cancel;
 }
 
-void ConsoleUi::showMessage(MessageBoxKind kind, std::string_view caption,
-                            std::string_view text) {
+void ConsoleUi::showMessage(MessageBoxKind kind, std::string_view caption, std::string_view text) {
   switch (kind) {
     case MessageBoxKind::Error:
       err_ << "Fehler : " << text << '\n';

@@ -22,26 +22,29 @@ class ConsoleUi : public Ui {
   std::optional<std::string> chooseDirectory(std::string_view dir) override;
   void showScreen(std::string_view title, const std::vector<std::string>& lines) override;
   YesNoCancel askYesNoCancel(std::string_view caption, std::string_view question) override;
-  void showMessage(MessageBoxKind kind, std::string_view caption,
-                   std::string_view text) override;
-  std::optional<std::string> chooseOpenFile(std::string_view dir,
-                                            std::string_view filter) override;
-  std::optional<std::string> chooseSaveFile(std::string_view dir,
-                                            std::string_view filter) override;
+  void showMessage(MessageBoxKind kind, std::string_view caption, std::string_view text) override;
+  std::optional<std::string> chooseOpenFile(std::string_view dir, std::string_view filter) override;
+  std::optional<std::string> chooseSaveFile(std::string_view dir, std::string_view filter) override;
   void beep() override {}
   void setWaitCursor(bool) override {}
 
 #define KV9_CONSOLE_FORM(Type, method) \
-  bool method(Type&) override { return false; }
+  bool method(Type&) override {        \
+    return false;                      \
+  }
   KV9_UI_FORMS(KV9_CONSOLE_FORM)
 #undef KV9_CONSOLE_FORM
 
   void showTextFile(const std::string& path, std::string_view title) override;
   bool openUrl(std::string_view url) override;
   bool printTextFile(const std::string& path) override;
-  bool printDisplayList(const DisplayList&) override { return false; }
+  bool printDisplayList(const DisplayList&) override {
+    return false;
+  }
   void refreshGraphics() override {}
-  ScreenSize screenSize() override { return {}; }
+  ScreenSize screenSize() override {
+    return {};
+  }
 
  private:
   void unanswered(std::string_view kind, std::string_view text);

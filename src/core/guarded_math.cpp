@@ -73,11 +73,17 @@ Real IntPower(int n, Real x) {
   return negative ? 1 / r : r;
 }
 
-Real Pow10(Real x) { return std::pow(10.0L, x); }
+Real Pow10(Real x) {
+  return std::pow(10.0L, x);
+}
 
-Real Log10(Real x) { return x <= 0 ? -1e30L : std::log10(x); }
+Real Log10(Real x) {
+  return x <= 0 ? -1e30L : std::log10(x);
+}
 
-Real Inv(Session& s, Real a) { return SafeTan(s, a) - a; }
+Real Inv(Session& s, Real a) {
+  return SafeTan(s, a) - a;
+}
 
 Real ArcInv(Session& s, Real v) {
   Real lo = -1.57L, hi = 1.57L;
@@ -105,8 +111,12 @@ Real RoundTo(int decimals, Real x) {
   return RoundHalfEven(x * f) / f;
 }
 
-Real RadToDeg(Real x) { return x * 180 / kPi; }
-Real DegToRad(Real x) { return x * kPi / 180; }
+Real RadToDeg(Real x) {
+  return x * 180 / kPi;
+}
+Real DegToRad(Real x) {
+  return x * kPi / 180;
+}
 
 Real NormAngle(Real a) {
   Real r = std::fmod(a, 2 * kPi);
@@ -128,7 +138,9 @@ Real VectorAngle(Real x, Real y) {
   return x < 0 ? a + kPi : a;
 }
 
-Real VectorLength(Real x, Real y) { return std::sqrt(x * x + y * y); }
+Real VectorLength(Real x, Real y) {
+  return std::sqrt(x * x + y * y);
+}
 
 void RotateXY(Real angle, Real& x, Real& y) {
   Real c = std::cos(angle), sn = std::sin(angle);
@@ -143,8 +155,12 @@ int Log10Int(Real x) {
   return static_cast<int>(std::floor(std::log10(std::fabs(x))));
 }
 
-bool NearlyEqual(Real a, Real b) { return std::fabs(b - a) < 1e-5L; }
+bool NearlyEqual(Real a, Real b) {
+  return std::fabs(b - a) < 1e-5L;
+}
 
-Real PercentDiff(Real a, Real b) { return b == 0 ? 0 : std::fabs((a - b) / b) * 100; }
+Real PercentDiff(Real a, Real b) {
+  return b == 0 ? 0 : std::fabs((a - b) / b) * 100;
+}
 
 }  // namespace kv9

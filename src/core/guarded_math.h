@@ -18,9 +18,9 @@ Real SqrtMsg(Session& s, std::string_view name, Real x);
 Real PowerMsg(Session& s, std::string_view name, Real e, Real b);  // b to the power e
 Real IntPower(int n, Real x);
 Real Pow10(Real x);
-Real Log10(Real x);  // -1e30 for x <= 0
-Real Inv(Session& s, Real a);     // involute function tan a - a
-Real ArcInv(Session& s, Real v);  // the angle in [-1.57, 1.57] whose involute is v
+Real Log10(Real x);                  // -1e30 for x <= 0
+Real Inv(Session& s, Real a);        // involute function tan a - a
+Real ArcInv(Session& s, Real v);     // the angle in [-1.57, 1.57] whose involute is v
 Real RoundTo(int decimals, Real x);  // halves to the even neighbour
 Real RoundHalfEven(Real x);          // to the nearest integer, halves to even
 Real RadToDeg(Real x);
@@ -33,12 +33,26 @@ void RotateXY(Real angle, Real& x, Real& y);
 int Log10Int(Real x);  // floor(log10 |x|), 0 for x = 0
 bool NearlyEqual(Real a, Real b);
 Real PercentDiff(Real a, Real b);
-inline Real MaxReal(Real a, Real b) { return a > b ? a : b; }
-inline Real MinReal(Real a, Real b) { return a < b ? a : b; }
-inline Real ClampReal(Real x, Real lo, Real hi) { return x < lo ? lo : (x > hi ? hi : x); }
-inline int MaxInt(int a, int b) { return a > b ? a : b; }
-inline int MinInt(int a, int b) { return a < b ? a : b; }
-inline int ClampInt(int x, int lo, int hi) { return x < lo ? lo : (x > hi ? hi : x); }
-inline bool IsEven(long long n) { return n % 2 == 0; }
+inline Real MaxReal(Real a, Real b) {
+  return a > b ? a : b;
+}
+inline Real MinReal(Real a, Real b) {
+  return a < b ? a : b;
+}
+inline Real ClampReal(Real x, Real lo, Real hi) {
+  return x < lo ? lo : (x > hi ? hi : x);
+}
+inline int MaxInt(int a, int b) {
+  return a > b ? a : b;
+}
+inline int MinInt(int a, int b) {
+  return a < b ? a : b;
+}
+inline int ClampInt(int x, int lo, int hi) {
+  return x < lo ? lo : (x > hi ? hi : x);
+}
+inline bool IsEven(long long n) {
+  return n % 2 == 0;
+}
 
 }  // namespace kv9

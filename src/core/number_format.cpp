@@ -4,14 +4,18 @@
 #include <cmath>
 #include <vector>
 
-#include "core/session.h"
 #include "core/guarded_math.h"
+#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {
 
-NumberStyle StyleOf(const Session& s) { return {s.cfg.decimals, s.cfg.decimal_separator}; }
-NumberStyle PointStyle(const Session& s) { return {s.cfg.decimals, 1}; }
+NumberStyle StyleOf(const Session& s) {
+  return {s.cfg.decimals, s.cfg.decimal_separator};
+}
+NumberStyle PointStyle(const Session& s) {
+  return {s.cfg.decimals, 1};
+}
 
 namespace {
 
@@ -77,7 +81,9 @@ std::string FormatFixed(const NumberStyle& st, int width, int decimals, Real x) 
   return text;
 }
 
-std::string FormatShort(const NumberStyle& st, Real x) { return ShortWith(st, 3, x); }
+std::string FormatShort(const NumberStyle& st, Real x) {
+  return ShortWith(st, 3, x);
+}
 
 std::string FormatShortDigits(const NumberStyle& st, int k, Real x) {
   return ShortWith(st, 3 - k, x);
@@ -101,7 +107,9 @@ std::string FormatWidth(const NumberStyle& st, int width, Real x) {
 std::string FormatFixed(const Session& s, int width, int decimals, Real x) {
   return FormatFixed(StyleOf(s), width, decimals, x);
 }
-std::string FormatShort(const Session& s, Real x) { return FormatShort(StyleOf(s), x); }
+std::string FormatShort(const Session& s, Real x) {
+  return FormatShort(StyleOf(s), x);
+}
 std::string FormatShortDigits(const Session& s, int k, Real x) {
   return FormatShortDigits(StyleOf(s), k, x);
 }
@@ -112,7 +120,9 @@ std::string FormatWidth(const Session& s, int width, Real x) {
   return FormatWidth(StyleOf(s), width, x);
 }
 
-std::string FormatInt(long long n) { return std::to_string(n); }
+std::string FormatInt(long long n) {
+  return std::to_string(n);
+}
 
 std::string FormatIntZero(long long n, int width) {
   std::string digits = std::to_string(n < 0 ? -n : n);
@@ -121,7 +131,9 @@ std::string FormatIntZero(long long n, int width) {
   return sign + std::string(fill > 0 ? fill : 0, '0') + digits;
 }
 
-std::string FormatIntRight(long long n, int width) { return TextRight(std::to_string(n), width); }
+std::string FormatIntRight(long long n, int width) {
+  return TextRight(std::to_string(n), width);
+}
 
 std::string TextLeft(std::string_view text, int width) {
   if (width <= 0) return "";
@@ -174,9 +186,13 @@ long long ParseInt(std::string_view text) {
   return TryParseInt(text, v) ? v : 0;
 }
 
-bool InchMode(const Session& s) { return s.cfg.unit_flag == 1; }
+bool InchMode(const Session& s) {
+  return s.cfg.unit_flag == 1;
+}
 
-static bool PlainText(const Session& s) { return s.cfg.plain_text_mode == 1; }
+static bool PlainText(const Session& s) {
+  return s.cfg.plain_text_mode == 1;
+}
 
 std::string FormatLength(const Session& s, Real x) {
   return InchMode(s) ? FormatDecimals(s, 4, x * kMmToInch) : FormatShort(s, x);
@@ -224,9 +240,15 @@ Real ParseTorque(const Session& s, std::string_view text) {
   return InchMode(s) ? v * kLbfinToNm : v;
 }
 
-std::string LengthUnit(const Session& s) { return InchMode(s) ? "in" : "mm"; }
-std::string StressUnit(const Session& s) { return InchMode(s) ? "psi" : "MPa"; }
-std::string TorqueUnit(const Session& s) { return InchMode(s) ? "lbfin" : "Nm"; }
+std::string LengthUnit(const Session& s) {
+  return InchMode(s) ? "in" : "mm";
+}
+std::string StressUnit(const Session& s) {
+  return InchMode(s) ? "psi" : "MPa";
+}
+std::string TorqueUnit(const Session& s) {
+  return InchMode(s) ? "lbfin" : "Nm";
+}
 
 std::string MicroUnit(const Session& s) {
   std::string micro = PlainText(s) ? "u" : std::string(1, '\xE6');  // µ in code page 850
@@ -241,7 +263,11 @@ Real ToDisplayMicro(const Session& s, Real micrometres) {
   return InchMode(s) ? micrometres * 39.37L : micrometres;
 }
 
-Real ToDisplayLength(const Session& s, Real x) { return InchMode(s) ? x / kInch : x; }
-Real FromDisplayLength(const Session& s, Real x) { return InchMode(s) ? x * kInch : x; }
+Real ToDisplayLength(const Session& s, Real x) {
+  return InchMode(s) ? x / kInch : x;
+}
+Real FromDisplayLength(const Session& s, Real x) {
+  return InchMode(s) ? x * kInch : x;
+}
 
 }  // namespace kv9

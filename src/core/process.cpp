@@ -51,8 +51,8 @@ StartResult StartDetached(const std::vector<std::string>& argv) {
     int err = errno;
     close(fds[0]);
     close(fds[1]);
-    result.kind = err == ENOMEM || err == EAGAIN ? StartResult::OutOfMemory
-                                                 : StartResult::OtherError;
+    result.kind =
+        err == ENOMEM || err == EAGAIN ? StartResult::OutOfMemory : StartResult::OtherError;
     result.error_number = err;
     return result;
   }

@@ -30,8 +30,8 @@ bool ScriptedUi::saw(std::string_view kind, std::string_view text) const {
 std::optional<int> ScriptedUi::chooseFromList(std::string_view prompt,
                                               const std::vector<std::string>& choices,
                                               int preselected, bool as_list) {
-  events.push_back({as_list ? "choose" : "choose-radio", "", std::string(prompt), choices,
-                    preselected});
+  events.push_back(
+      {as_list ? "choose" : "choose-radio", "", std::string(prompt), choices, preselected});
   auto a = next();
   if (!a) return std::nullopt;
   int n = 0;
@@ -72,11 +72,10 @@ YesNoCancel ScriptedUi::askYesNoCancel(std::string_view caption, std::string_vie
   return YesNoCancel::Cancel;
 }
 
-void ScriptedUi::showMessage(MessageBoxKind kind, std::string_view caption,
-                             std::string_view text) {
+void ScriptedUi::showMessage(MessageBoxKind kind, std::string_view caption, std::string_view text) {
   static constexpr const char* kKinds[] = {"error", "note", "help", "titled", "plain"};
-  events.push_back({kKinds[static_cast<int>(kind)], std::string(caption), std::string(text),
-                    {}, 0});
+  events.push_back(
+      {kKinds[static_cast<int>(kind)], std::string(caption), std::string(text), {}, 0});
 }
 
 std::optional<std::string> ScriptedUi::chooseOpenFile(std::string_view dir,

@@ -42,11 +42,11 @@ class ScriptedUi : public Ui {
 
   // Form hooks: a test sets on_<form>(model) to edit the model and return OK (true) or Cancel.
   // Without a hook a form answers Cancel.
-#define KV9_SCRIPTED_FORM(Type, method)                    \
-  std::function<bool(Type&)> on_##method;                  \
-  bool method(Type& form) override {                       \
-    events.push_back({"form:" #method, "", "", {}, 0});    \
-    return on_##method ? on_##method(form) : false;        \
+#define KV9_SCRIPTED_FORM(Type, method)                 \
+  std::function<bool(Type&)> on_##method;               \
+  bool method(Type& form) override {                    \
+    events.push_back({"form:" #method, "", "", {}, 0}); \
+    return on_##method ? on_##method(form) : false;     \
   }
   KV9_UI_FORMS(KV9_SCRIPTED_FORM)
 #undef KV9_SCRIPTED_FORM
@@ -60,13 +60,12 @@ class ScriptedUi : public Ui {
   std::optional<std::string> chooseDirectory(std::string_view dir) override;
   void showScreen(std::string_view title, const std::vector<std::string>& lines) override;
   YesNoCancel askYesNoCancel(std::string_view caption, std::string_view question) override;
-  void showMessage(MessageBoxKind kind, std::string_view caption,
-                   std::string_view text) override;
-  std::optional<std::string> chooseOpenFile(std::string_view dir,
-                                            std::string_view filter) override;
-  std::optional<std::string> chooseSaveFile(std::string_view dir,
-                                            std::string_view filter) override;
-  void beep() override { events.push_back({"beep", "", "", {}, 0}); }
+  void showMessage(MessageBoxKind kind, std::string_view caption, std::string_view text) override;
+  std::optional<std::string> chooseOpenFile(std::string_view dir, std::string_view filter) override;
+  std::optional<std::string> chooseSaveFile(std::string_view dir, std::string_view filter) override;
+  void beep() override {
+    events.push_back({"beep", "", "", {}, 0});
+  }
   void setWaitCursor(bool) override {}
 
   // Programs are not started; the command line is recorded and `start_result` returned.
@@ -76,9 +75,13 @@ class ScriptedUi : public Ui {
   bool openUrl(std::string_view url) override;
   bool printTextFile(const std::string& path) override;
   bool printDisplayList(const DisplayList&) override;
-  void refreshGraphics() override { events.push_back({"refresh", "", "", {}, 0}); }
+  void refreshGraphics() override {
+    events.push_back({"refresh", "", "", {}, 0});
+  }
   ScreenSize screen_size;
-  ScreenSize screenSize() override { return screen_size; }
+  ScreenSize screenSize() override {
+    return screen_size;
+  }
 
  private:
   std::optional<std::string> next();

@@ -2,6 +2,8 @@
 
 namespace kv9 {
 
-std::string ProgramTitle() { return std::string(kProductName) + " - SAE " + "Zahnwellenverbindung"; }
+std::string ProgramTitle() {
+  return std::string(kProductName) + " - SAE " + "Zahnwellenverbindung";
+}
 
 }  // namespace kv9

@@ -48,6 +48,7 @@ class Session {
   bool abort_flag = false;
   bool fatal_flag = false;
   bool save_confirm_overwrite = true;
+  std::array<std::string, 4> recent_files;  // full names, most recent first
 
   // Start-up state
   bool cmdline_file = false;

@@ -16,8 +16,7 @@ inline constexpr const char* kFitTexts[3] = {"Flat Root Side Fit (flankenzentrie
                                              "Flat Root Major Diameter Fit",
                                              "Fillet Root Side Fit (flankenzentriert)"};
 inline constexpr const char kFitClassLetters[4] = {'d', 'e', 'f', 'h'};
-inline constexpr const char* kQualityStandardTexts[2] = {"ANSI B92.1 - 1996",
-                                                         "ANSI B92.1b - 1996"};
+inline constexpr const char* kQualityStandardTexts[2] = {"ANSI B92.1 - 1996", "ANSI B92.1b - 1996"};
 
 // Text limits, applied when a dialog hands a text over.
 inline constexpr int kInfoLength = 65;
@@ -28,7 +27,7 @@ inline constexpr int kDrawingName2Length = 30;
 struct MaterialRecord {
   std::string designation;
   int type_code = 1;
-  Real strength = 0;  // N/mm²
+  Real strength = 0;   // N/mm²
   Real carried = 1.0;  // stored in the data file, meaning unknown, written back unchanged
 };
 
@@ -80,7 +79,7 @@ struct SplineDataSet : SplineResults {
   int k1 = 0, k2 = 0;          // teeth spanned
 
   // Group E: stress inputs
-  Real torque = 0;       // N·m
+  Real torque = 0;        // N·m
   Real sac = 0, sas = 0;  // N/mm²
   Real lw = 1.0, lf = 1.0, ko = 1.0, km = 1.0;
   int mat_index = 0;

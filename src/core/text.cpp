@@ -43,24 +43,42 @@ int UnicodeToWin1252(char32_t u) {
 // Transliteration of one code page 850 byte; nullptr when the byte stays as it is.
 const char* TransliterationOf(unsigned char c) {
   switch (c) {
-    case 0x81: return "ue";
-    case 0x82: return "e";
-    case 0x84: return "ae";
-    case 0x8E: return "Ae";
-    case 0x94: return "oe";
-    case 0x99: return "Oe";
-    case 0x9A: return "Ue";
-    case 0xA0: return "a";
-    case 0xA3: return "u";
-    case 0xA4: return "n";
-    case 0xC4: return "-";
-    case 0xCD: return "-";
-    case 0xE1: return "ss";
-    case 0xE6: return "u";
-    case 0xF1: return "+/-";
-    case 0xF8: return "deg";
-    case 0xFD: return "2";
-    default: return nullptr;
+    case 0x81:
+      return "ue";
+    case 0x82:
+      return "e";
+    case 0x84:
+      return "ae";
+    case 0x8E:
+      return "Ae";
+    case 0x94:
+      return "oe";
+    case 0x99:
+      return "Oe";
+    case 0x9A:
+      return "Ue";
+    case 0xA0:
+      return "a";
+    case 0xA3:
+      return "u";
+    case 0xA4:
+      return "n";
+    case 0xC4:
+      return "-";
+    case 0xCD:
+      return "-";
+    case 0xE1:
+      return "ss";
+    case 0xE6:
+      return "u";
+    case 0xF1:
+      return "+/-";
+    case 0xF8:
+      return "deg";
+    case 0xFD:
+      return "2";
+    default:
+      return nullptr;
   }
 }
 
@@ -68,40 +86,87 @@ const char* TransliterationOf(unsigned char c) {
 // 124 "|" is kept: data files use it as a field separator.
 const char* PlainReplacement(unsigned char c) {
   switch (c) {
-    case 129: return "ü";
-    case 130: return "é";
-    case 132: return "ä";
-    case 134: return "å";
-    case 142: return "Ä";
-    case 143: return "Å";
-    case 148: return "ö";
-    case 153: return "Ö";
-    case 154: return "Ü";
-    case 160: return "á";
-    case 161: return "í";
-    case 162: return "ó";
-    case 163: return "ú";
-    case 164: return "ñ";
-    case 179: case 180: case 181: case 182: case 185: case 186: case 195:
-    case 197: case 198: case 199: case 204: case 209: case 215:
+    case 129:
+      return "ü";
+    case 130:
+      return "é";
+    case 132:
+      return "ä";
+    case 134:
+      return "å";
+    case 142:
+      return "Ä";
+    case 143:
+      return "Å";
+    case 148:
+      return "ö";
+    case 153:
+      return "Ö";
+    case 154:
+      return "Ü";
+    case 160:
+      return "á";
+    case 161:
+      return "í";
+    case 162:
+      return "ó";
+    case 163:
+      return "ú";
+    case 164:
+      return "ñ";
+    case 179:
+    case 180:
+    case 181:
+    case 182:
+    case 185:
+    case 186:
+    case 195:
+    case 197:
+    case 198:
+    case 199:
+    case 204:
+    case 209:
+    case 215:
       return "|";
-    case 184: case 187: case 188: case 190: case 191: case 192: case 200:
-    case 201: case 206: case 211: case 214: case 217: case 218:
+    case 184:
+    case 187:
+    case 188:
+    case 190:
+    case 191:
+    case 192:
+    case 200:
+    case 201:
+    case 206:
+    case 211:
+    case 214:
+    case 217:
+    case 218:
       return "+";
-    case 196: case 205: return "-";
-    case 225: return "ß";
-    case 230: return "µ";
-    case 241: return "±";
-    case 248: return "°";
-    case 252: return "³";
-    case 253: return "²";
-    default: return nullptr;
+    case 196:
+    case 205:
+      return "-";
+    case 225:
+      return "ß";
+    case 230:
+      return "µ";
+    case 241:
+      return "±";
+    case 248:
+      return "°";
+    case 252:
+      return "³";
+    case 253:
+      return "²";
+    default:
+      return nullptr;
   }
 }
 
 }  // namespace
 
-char32_t Cp850ToUnicode(unsigned char c) { return c < 0x80 ? c : kCp850High[c - 0x80]; }
+char32_t Cp850ToUnicode(unsigned char c) {
+  return c < 0x80 ? c : kCp850High[c - 0x80];
+}
 
 int UnicodeToCp850(char32_t u) {
   if (u < 0x80) return static_cast<int>(u);
@@ -135,7 +200,7 @@ std::u32string Utf8Decode(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     unsigned char c = text[i];
-    int extra = c < 0x80                ? 0
+    int extra = c < 0x80             ? 0
                 : (c & 0xE0) == 0xC0 ? 1
                 : (c & 0xF0) == 0xE0 ? 2
                 : (c & 0xF8) == 0xF0 ? 3
@@ -253,8 +318,7 @@ std::string CadTextConvert(const Session& s, std::string_view text) {
 }
 
 std::string TableDecimal(const Session& s, std::string_view text) {
-  return s.cfg.table_decimal_style == 1 ? ReplaceChar(text, ',', '.')
-                                        : ReplaceChar(text, '.', ',');
+  return s.cfg.table_decimal_style == 1 ? ReplaceChar(text, ',', '.') : ReplaceChar(text, '.', ',');
 }
 
 std::string UpperAscii(std::string_view text) {

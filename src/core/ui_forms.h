@@ -16,15 +16,15 @@ class CadSettingsForm;
 class PlotSettingsForm;
 class MessageDescriptionForm;
 
-#define KV9_UI_FORMS(X)                           \
-  X(DimensionsForm, dimensionsForm)               \
-  X(QualityForm, qualityForm)                     \
-  X(MeasurementForm, measurementForm)             \
-  X(StressForm, stressForm)                       \
-  X(TextsForm, textsForm)                         \
-  X(ConfigForm, configForm)                       \
-  X(CadSettingsForm, cadSettingsForm)             \
-  X(PlotSettingsForm, plotSettingsForm)           \
+#define KV9_UI_FORMS(X)                 \
+  X(DimensionsForm, dimensionsForm)     \
+  X(QualityForm, qualityForm)           \
+  X(MeasurementForm, measurementForm)   \
+  X(StressForm, stressForm)             \
+  X(TextsForm, textsForm)               \
+  X(ConfigForm, configForm)             \
+  X(CadSettingsForm, cadSettingsForm)   \
+  X(PlotSettingsForm, plotSettingsForm) \
   X(MessageDescriptionForm, messageDescriptionForm)
 
 }  // namespace kv9

@@ -17,15 +17,21 @@ void MessageClear(Session& s) {
   s.fatal_flag = false;
 }
 
-void MessageSetFatal(Session& s) { s.fatal_flag = true; }
+void MessageSetFatal(Session& s) {
+  s.fatal_flag = true;
+}
 
-int MessageCount(const Session& s) { return static_cast<int>(s.messages.entries.size()); }
+int MessageCount(const Session& s) {
+  return static_cast<int>(s.messages.entries.size());
+}
 
 std::string MessageText(const Session& s, int i) {
   if (i < 1 || i > MessageCount(s)) return "";
   return s.messages.entries[i - 1];
 }
 
-bool MessageIsFatal(const Session& s) { return s.fatal_flag; }
+bool MessageIsFatal(const Session& s) {
+  return s.fatal_flag;
+}
 
 }  // namespace kv9

@@ -19,7 +19,7 @@ struct MessageList {
 };
 
 void MessageAdd(Session& s, std::string_view text);
-void MessageClear(Session& s);    // empties the list and clears the fatal flag
+void MessageClear(Session& s);  // empties the list and clears the fatal flag
 void MessageSetFatal(Session& s);
 int MessageCount(const Session& s);
 std::string MessageText(const Session& s, int i);  // 1-based; empty outside 1..count

@@ -1,0 +1,217 @@
+#include "core/file_util.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+
+#include "core/generic_dialogs.h"
+#include "core/session.h"
+#include "core/text.h"
+
+namespace kv9 {
+
+std::string AddBackslash(std::string_view dir) {
+  std::string d = Trim(dir);
+  if (d.empty() || d.back() == '/') return d;
+  return d + "/";
+}
+
+std::string RemoveBackslash(std::string_view dir) {
+  std::string d(dir);
+  if (!d.empty() && d.back() == '/') d.pop_back();
+  return d;
+}
+
+std::string FileNamePart(std::string_view path) {
+  auto slash = path.find_last_of("/:");
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string NameNoExt(std::string_view path) {
+  std::string name = FileNamePart(path);
+  auto dot = name.find('.');
+  return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string BaseName(std::string_view path) {
+  return NameNoExt(path);
+}
+
+std::string ExtOf(std::string_view name) {
+  std::string file = FileNamePart(name);
+  auto dot = file.find('.');
+  return dot == std::string::npos ? "" : file.substr(dot + 1);
+}
+
+bool HasDot(std::string_view path) {
+  return FileNamePart(path).find('.') != std::string::npos;
+}
+
+std::string DirOf(std::string_view path) {
+  auto slash = path.find_last_of("\\/:");
+  return slash == std::string_view::npos ? "" : std::string(path.substr(0, slash + 1));
+}
+
+std::string DriveOf(std::string_view path) {
+  return path.find(':') != std::string_view::npos ? std::string(path.substr(0, 2)) : "";
+}
+
+bool FileReadable(const std::string& name) {
+  struct stat st;
+  if (stat(name.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  return access(name.c_str(), R_OK) == 0;
+}
+
+bool FileExists(const std::string& name) {
+  struct stat st;
+  return stat(name.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool DirWritable(const std::string& dir) {
+  std::string probe = AddBackslash(dir.empty() ? "." : dir) + "x.$$$";
+  int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+  if (fd < 0) return false;
+  close(fd);
+  return unlink(probe.c_str()) == 0;
+}
+
+bool DirReachable(const std::string& dir) {
+  struct stat st;
+  std::string d = dir.empty() ? "." : dir;
+  return stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(d.c_str(), X_OK) == 0;
+}
+
+bool DeleteByMask(const std::string& dir, const std::string& mask) {
+  std::string d = dir.empty() ? "." : dir;
+  DIR* handle = opendir(d.c_str());
+  if (!handle) return true;
+  bool ok = true;
+  while (dirent* e = readdir(handle)) {
+    if (fnmatch(mask.c_str(), e->d_name, 0) != 0) continue;
+    std::string full = AddBackslash(d) + e->d_name;
+    if (!FileExists(full)) continue;
+    if (unlink(full.c_str()) != 0) {
+      ok = false;
+      break;
+    }
+  }
+  closedir(handle);
+  return ok;
+}
+
+void DeleteIfExists(const std::string& name) {
+  if (FileExists(name)) unlink(name.c_str());
+}
+
+bool CopyFile(Session& s, const std::string& source, const std::string& target) {
+  std::ifstream in(source, std::ios::binary);
+  std::ofstream out;
+  if (in) out.open(target, std::ios::binary | std::ios::trunc);
+  if (!in || !out) {
+    s.abort_flag = true;
+    return false;
+  }
+  char block[2048];
+  while (in) {
+    in.read(block, sizeof block);
+    out.write(block, in.gcount());
+    if (!out) break;
+  }
+  out.close();
+  if (in.bad() || !out) {
+    s.abort_flag = true;
+    return false;
+  }
+  return true;
+}
+
+bool CopyToDir(Session& s, const std::string& source, const std::string& target) {
+  std::string to = target;
+  struct stat st;
+  if (stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+    to = AddBackslash(target) + FileNamePart(source);
+  if (!FileReadable(source)) {
+    ShowError(s, "Datei " + source +
+                     " kann nicht ge\x94"
+                     "ffnet werden");
+    s.abort_flag = true;
+    return false;
+  }
+  {
+    std::ofstream probe(to, std::ios::binary | std::ios::app);
+    if (!probe) {
+      ShowError(s, "Datei " + to + " kann nicht erstellt werden");
+      s.abort_flag = true;
+      return false;
+    }
+  }
+  return CopyFile(s, source, to);
+}
+
+int CountFiles(const std::string& dir, const std::string& mask) {
+  DIR* handle = opendir(dir.empty() ? "." : dir.c_str());
+  if (!handle) return 0;
+  int n = 0;
+  while (dirent* e = readdir(handle))
+    if (fnmatch(mask.c_str(), e->d_name, 0) == 0 && FileExists(AddBackslash(dir) + e->d_name)) ++n;
+  closedir(handle);
+  return n;
+}
+
+std::string FindFileNoCase(const std::string& dir, const std::string& name) {
+  std::string d = AddBackslash(dir);
+  if (FileExists(d + name)) return d + name;
+  std::string wanted = LowerAscii(name);
+  std::string found;
+  if (DIR* handle = opendir(dir.empty() ? "." : dir.c_str())) {
+    while (dirent* e = readdir(handle)) {
+      if (LowerAscii(e->d_name) == wanted && FileExists(d + e->d_name)) {
+        found = d + e->d_name;
+        break;
+      }
+    }
+    closedir(handle);
+  }
+  return found.empty() ? d + name : found;
+}
+
+static std::string Two(int n) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%02d", n);
+  return buf;
+}
+
+std::string TodayText(const Session& s) {
+  DateTime t = s.clock.now();
+  std::string y = std::to_string(t.year), m = Two(t.month), d = Two(t.day);
+  switch (s.cfg.date_code) {
+    case 1:
+      return d + "." + m + "." + y;
+    case 2:
+      return m + "/" + d + "/" + y;
+    case 4:
+      return d + "/" + m + "/" + y;
+    default:
+      return y + "/" + m + "/" + d;
+  }
+}
+
+std::string NowTimeText(const Session& s) {
+  DateTime t = s.clock.now();
+  return std::to_string(t.hour) + ":" + Two(t.minute);
+}
+
+std::string FileDateText(long long unix_time) {
+  std::time_t t = static_cast<std::time_t>(unix_time);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  return std::to_string(tm.tm_year + 1900) + "/" + Two(tm.tm_mon + 1) + "/" + Two(tm.tm_mday);
+}
+
+}  // namespace kv9

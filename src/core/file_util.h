@@ -1,0 +1,43 @@
+// File names and small file operations. "/" is the directory separator; names the user typed
+// keep their bytes.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kv9 {
+
+class Session;
+
+std::string AddBackslash(std::string_view dir);  // appends "/" unless empty or already "/"
+std::string RemoveBackslash(std::string_view dir);
+std::string FileNamePart(std::string_view path);  // after the last "/"
+std::string BaseName(std::string_view path);      // without directory and extension
+std::string NameNoExt(std::string_view path);     // without directory and extension
+std::string ExtOf(std::string_view name);         // after the first "." of the file name part
+bool HasDot(std::string_view path);               // the file name part contains "."
+std::string DirOf(std::string_view path);         // up to and including the last "/" or ":"
+std::string DriveOf(std::string_view path);
+bool FileReadable(const std::string& name);
+bool FileExists(const std::string& name);
+bool DirWritable(const std::string& dir);
+bool DirReachable(const std::string& dir);
+// Deletes every file of `dir` matching the shell pattern `mask`; false at the first failure.
+bool DeleteByMask(const std::string& dir, const std::string& mask);
+void DeleteIfExists(const std::string& name);
+// Block copy; a failure sets the abort flag.
+bool CopyFile(Session& s, const std::string& source, const std::string& target);
+// Copies into a file or a directory; failures show "Datei %s kann nicht geöffnet werden" or
+// "... erstellt werden" and set the abort flag.
+bool CopyToDir(Session& s, const std::string& source, const std::string& target);
+int CountFiles(const std::string& dir, const std::string& mask);
+// A file in `dir` whose name equals `name` without regard to case ("KV9.ERR" for "kv9.err");
+// the exact name when it exists, else the first case-insensitive match, else dir + name.
+std::string FindFileNoCase(const std::string& dir, const std::string& name);
+
+// Dates and times by the configured date format ("Date Code").
+std::string TodayText(const Session& s);
+std::string NowTimeText(const Session& s);
+std::string FileDateText(long long unix_time);  // yyyy/mm/dd
+
+}  // namespace kv9

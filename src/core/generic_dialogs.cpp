@@ -1,0 +1,206 @@
+#include "core/generic_dialogs.h"
+
+#include <cerrno>
+#include <fstream>
+#include <vector>
+
+#include "core/number_format.h"
+#include "core/session.h"
+#include "core/text.h"
+
+namespace kv9 {
+
+namespace {
+
+std::string Shown(const Session& s, std::string_view text) {
+  return Cp850ToDisplay(s, text);
+}
+
+// The range message of the number dialogs.
+void RangeError(Session& s, const std::string& low, const std::string& high) {
+  s.ui->beep();
+  ShowError(s, "G\x81ltiger Wertebereich: " + low + " .. " + high + " !");
+}
+
+}  // namespace
+
+int ChooseFromList(Session& s, std::string_view prompt, int n, int current) {
+  std::vector<std::string> choices;
+  for (int i = 0; i < n && i < kScreenLineCount; ++i)
+    choices.push_back(Shown(s, s.screen_lines[i]));
+  int pre = current < 1 || current > n ? 1 : current;
+  auto chosen = s.ui->chooseFromList(Shown(s, prompt), choices, pre, n > 7);
+  if (!chosen || *chosen < 1 || *chosen > n) {
+    s.abort_flag = true;
+    return current;
+  }
+  s.abort_flag = false;
+  return *chosen;
+}
+
+std::string AskYesNo(Session& s, std::string_view prompt, std::string_view current) {
+  bool no = current == "N" || current == "n";
+  auto answer = s.ui->askYesNo(Shown(s, prompt), !no);
+  if (!answer) {
+    s.abort_flag = true;
+    return std::string(current);
+  }
+  s.abort_flag = false;
+  return *answer ? "J" : "N";
+}
+
+bool AskYesNoBool(Session& s, std::string_view prompt, bool current) {
+  return AskYesNo(s, prompt, current ? "J" : "N") != "N";
+}
+
+std::string InputText(Session& s, std::string_view prompt, std::string_view text, int max_length) {
+  auto typed = s.ui->inputText(Shown(s, prompt), Shown(s, text), max_length);
+  if (!typed) {
+    s.abort_flag = true;
+    return std::string(text);
+  }
+  s.abort_flag = false;
+  std::string result = DisplayToCp850(*typed);
+  if (max_length > 0 && static_cast<int>(result.size()) > max_length) result.resize(max_length);
+  return result;
+}
+
+Real InputReal(Session& s, std::string_view prompt, Real value, Real low, Real high) {
+  for (;;) {
+    std::string shown = FormatShort(s, value);
+    std::string typed = InputText(s, prompt, shown, 30);
+    if (s.abort_flag) return value;
+    // An unchanged text keeps the value exactly, not its formatted and re-read form.
+    Real v = typed == shown ? value : ParseReal(typed);
+    if (v >= low && v <= high) return v;
+    RangeError(s, FormatShort(s, low), FormatShort(s, high));
+    value = v;
+  }
+}
+
+Real InputLength(Session& s, std::string_view prompt, Real value, Real low, Real high) {
+  if (InchMode(s)) {
+    Real v =
+        InputReal(s, std::string(prompt) + " [inch]", value / kInch, low / kInch, high / kInch);
+    return s.abort_flag ? value : v * kInch;
+  }
+  return InputReal(s, std::string(prompt) + " [mm]", value, low, high);
+}
+
+long long InputInt(Session& s, std::string_view prompt, long long value, long long low,
+                   long long high) {
+  if (low > high) std::swap(low, high);
+  for (;;) {
+    std::string shown = FormatInt(value);
+    std::string typed = InputText(s, prompt, shown, 12);
+    if (s.abort_flag) return value;
+    long long v = typed == shown ? value : ParseInt(typed);
+    if (v >= low && v <= high) return v;
+    RangeError(s, FormatInt(low), FormatInt(high));
+    value = v;
+  }
+}
+
+std::string ChooseDirectory(Session& s, std::string_view dir) {
+  auto chosen = s.ui->chooseDirectory(dir);
+  s.abort_flag = false;
+  return chosen ? *chosen : std::string(dir);
+}
+
+void ShowScreen(Session& s) {
+  std::vector<std::string> lines;
+  for (const auto& line : s.screen_lines) lines.push_back(Shown(s, line));
+  s.ui->showScreen(kProductName, lines);
+}
+
+Answer3 AskYesNoCancel3(Session& s, std::string_view question) {
+  switch (s.ui->askYesNoCancel(Shown(s, ProgramTitle()), Shown(s, question))) {
+    case YesNoCancel::Yes:
+      return Answer3::Yes;
+    case YesNoCancel::No:
+      return Answer3::No;
+    case YesNoCancel::Cancel:
+      break;
+  }
+  s.abort_flag = true;
+  return Answer3::Cancel;
+}
+
+bool AskYesNoCancel(Session& s, std::string_view question) {
+  return AskYesNoCancel3(s, question) == Answer3::Yes;
+}
+
+void ShowError(Session& s, std::string_view text) {
+  s.ui->showMessage(MessageBoxKind::Error, "Fehler : ", Shown(s, text));
+}
+
+void ShowErrorIfAllowed(Session& s, std::string_view text) {
+  if (s.show_errors) ShowError(s, text);
+}
+
+void ShowNote(Session& s, std::string_view text) {
+  s.ui->showMessage(MessageBoxKind::Note, "Meldung:", Shown(s, text));
+}
+
+void ShowHelpNote(Session& s, std::string_view text) {
+  s.ui->showMessage(MessageBoxKind::Help, "Hilfe", Shown(s, text));
+}
+
+void ShowTitled(Session& s, std::string_view caption, std::string_view text) {
+  s.ui->showMessage(MessageBoxKind::Titled, Shown(s, caption), Shown(s, text));
+}
+
+void ShowPlain(Session& s, std::string_view text) {
+  s.ui->showMessage(MessageBoxKind::Plain, "", Shown(s, text));
+}
+
+bool CheckReadable(Session& s, const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  if (in) return true;
+  ShowErrorIfAllowed(s, "Datei " + Trim(name) + " nicht gefunden oder kein Zugriffsrecht !");
+  s.abort_flag = true;
+  return false;
+}
+
+bool ConvertTextFile(Session& s, const std::string& source, const std::string& target) {
+  std::ifstream in(source, std::ios::binary);
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  if (!in || !out) {
+    s.abort_flag = true;
+    return false;
+  }
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out << Cp850ToUtf8(line) << '\n';
+  }
+  out.close();
+  if (in.bad() || !out) {
+    s.abort_flag = true;
+    return false;
+  }
+  return true;
+}
+
+void ReportWriteError(Session& s, int error_number) {
+  const char* text = error_number == 100   ? "Lesefehler"
+                     : error_number == 101 ? "Diskette/Platte voll"
+                     : error_number == 106 ? "Falsches numerisches Format"
+                                           : "Fehler bei Zugriff auf Diskette/Platte";
+  ShowError(s, text);
+  s.abort_flag = true;
+}
+
+void ReportCloseError(Session& s, int error_number) {
+  ShowError(s, error_number == 101 ? "Diskette/Platte voll"
+                                   : "Fehler beim Schlie\xE1"
+                                     "en einer Datei");
+  s.abort_flag = true;
+}
+
+void ReportCreateError(Session& s, int error_number) {
+  ShowError(s, error_number == 101 ? "Diskette/Platte voll" : "file write error");
+  s.abort_flag = true;
+}
+
+}  // namespace kv9

@@ -1,0 +1,54 @@
+// The program's generic dialogs and message boxes, over the Ui. Texts come in code page 850 and
+// are converted for display; typed texts are converted back. Cancel sets the abort flag.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/real.h"
+
+namespace kv9 {
+
+class Session;
+
+// A choice among the first n lines of ScreenLines (line 1 = title line is choice 1). More than 7
+// choices use a list, otherwise radio buttons. `current` 0 or above n preselects 1. Returns the
+// chosen number; Cancel sets the abort flag and returns `current`.
+int ChooseFromList(Session& s, std::string_view prompt, int n, int current);
+// "J" or "N"; "N" preselected when current is "N" or "n". OK clears the abort flag, Cancel sets
+// it (and returns current).
+std::string AskYesNo(Session& s, std::string_view prompt, std::string_view current);
+bool AskYesNoBool(Session& s, std::string_view prompt, bool current);
+// The typed text in code page 850; Cancel sets the abort flag and returns `text`.
+std::string InputText(Session& s, std::string_view prompt, std::string_view text, int max_length);
+// Number dialogs: ask again until the value lies in [low, high]; Cancel keeps `value`.
+Real InputReal(Session& s, std::string_view prompt, Real value, Real low, Real high);
+Real InputLength(Session& s, std::string_view prompt, Real value, Real low, Real high);
+long long InputInt(Session& s, std::string_view prompt, long long value, long long low,
+                   long long high);
+// OK returns the chosen directory; Cancel returns `dir` and clears the abort flag.
+std::string ChooseDirectory(Session& s, std::string_view dir);
+void ShowScreen(Session& s);
+// True for Yes; Cancel also sets the abort flag.
+bool AskYesNoCancel(Session& s, std::string_view question);
+// The same question, with the three answers told apart (Cancel sets the abort flag).
+enum class Answer3 { Yes, No, Cancel };
+Answer3 AskYesNoCancel3(Session& s, std::string_view question);
+void ShowError(Session& s, std::string_view text);
+void ShowErrorIfAllowed(Session& s, std::string_view text);
+void ShowNote(Session& s, std::string_view text);
+void ShowHelpNote(Session& s, std::string_view text);
+void ShowTitled(Session& s, std::string_view caption, std::string_view text);
+void ShowPlain(Session& s, std::string_view text);
+// When the file cannot be opened for reading: the error (while errors are allowed) and the
+// abort flag. Returns whether it is readable.
+bool CheckReadable(Session& s, const std::string& name);
+// Copies a code page 850 text file to a UTF-8 one line by line; failures set the abort flag.
+bool ConvertTextFile(Session& s, const std::string& source, const std::string& target);
+
+// Messages of writers that report their own file errors (each also sets the abort flag).
+void ReportWriteError(Session& s, int error_number);
+void ReportCloseError(Session& s, int error_number);
+void ReportCreateError(Session& s, int error_number);
+
+}  // namespace kv9
