@@ -17,6 +17,7 @@
 #include "help/documentation.h"
 #include "report/message_list.h"
 #include "report/report_state.h"
+#include "toothform/tooth_form_settings.h"
 
 namespace kv9 {
 
@@ -65,6 +66,7 @@ class Session {
   ReportState report;
   CadState cad;
   DisplayList display;
+  ToothFormSettings toothform;
 
   // Shared text table of the text screen and the choice dialogs (line 1 = title line).
   std::array<std::string, kScreenLineCount> screen_lines;
