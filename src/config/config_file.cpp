@@ -45,7 +45,11 @@ class LineReader {
   bool ended() {
     if (!ended_ && !in_.bad()) {
       auto* buf = in_.rdbuf();
-      if (!buf || buf->sgetc() == std::char_traits<char>::eof()) ended_ = true;
+      try {
+        if (!buf || buf->sgetc() == std::char_traits<char>::eof()) ended_ = true;
+      } catch (...) {
+        error_ = ended_ = true;
+      }
     }
     if (in_.bad()) error_ = ended_ = true;
     return ended_;
@@ -57,11 +61,16 @@ class LineReader {
     if (ended()) return false;
     auto* buf = in_.rdbuf();
     using traits = std::char_traits<char>;
-    for (;;) {
-      traits::int_type c = buf->sbumpc();
-      if (c == traits::eof()) break;
-      if (c == '\n') return finish(line);
-      if (line.size() < kMaxLineLength) line += traits::to_char_type(c);
+    try {
+      for (;;) {
+        traits::int_type c = buf->sbumpc();
+        if (c == traits::eof()) break;
+        if (c == '\n') return finish(line);
+        if (line.size() < kMaxLineLength) line += traits::to_char_type(c);
+      }
+    } catch (...) {
+      // The device failed under the reader: what was read so far counts, the rest is lost.
+      error_ = true;
     }
     ended_ = true;
     return finish(line);
