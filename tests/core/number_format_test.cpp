@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <clocale>
+#include <string>
 
 #include "support/test_session.h"
 
@@ -90,6 +92,19 @@ TEST(ParseReal, NonNumbersGiveZero) {
   EXPECT_EQ(ParseInt("-12"), -12);
   EXPECT_EQ(ParseInt("1.5"), 0);
   EXPECT_EQ(ParseInt("99999999999999999999"), 0);
+}
+
+TEST(NumberFormats, IgnoreTheProcessLocale) {
+  std::string old = std::setlocale(LC_ALL, nullptr);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not generated";
+  NumberStyle st;
+  std::string fixed = FormatFixed(st, 0, 3, 1234.5L);
+  std::string shorter = FormatShort(st, 0.45L);
+  Real read = ParseReal("2.5");
+  std::setlocale(LC_ALL, old.c_str());
+  EXPECT_EQ(fixed, "1234.500");
+  EXPECT_EQ(shorter, "0.45");
+  EXPECT_EQ(read, 2.5L);
 }
 
 struct UnitFormats : ::testing::Test {
