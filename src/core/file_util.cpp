@@ -6,9 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <vector>
 
 #include "core/generic_dialogs.h"
 #include "core/session.h"
@@ -62,6 +65,15 @@ std::string DriveOf(std::string_view path) {
   return path.find(':') != std::string_view::npos ? std::string(path.substr(0, 2)) : "";
 }
 
+std::string CurrentDirectory() {
+  std::vector<char> buf(4096);
+  for (;;) {
+    if (getcwd(buf.data(), buf.size())) return AddBackslash(buf.data());
+    if (errno != ERANGE || buf.size() > (1u << 20)) return "";
+    buf.resize(buf.size() * 2);
+  }
+}
+
 bool FileReadable(const std::string& name) {
   struct stat st;
   if (stat(name.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
@@ -76,6 +88,11 @@ bool FileExists(const std::string& name) {
 bool DirWritable(const std::string& dir) {
   std::string probe = AddBackslash(dir.empty() ? "." : dir) + "x.$$$";
   int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+  if (fd < 0 && errno == EEXIST) {
+    // A shared folder may hold someone else's "x.$$$": probe under a unique name instead.
+    probe += "XXXXXX";
+    fd = mkstemp(probe.data());
+  }
   if (fd < 0) return false;
   close(fd);
   return unlink(probe.c_str()) == 0;
@@ -110,6 +127,11 @@ void DeleteIfExists(const std::string& name) {
 }
 
 bool CopyFile(Session& s, const std::string& source, const std::string& target) {
+  // Copying a file onto itself would truncate it before reading: there is nothing to do.
+  struct stat a, b;
+  if (stat(source.c_str(), &a) == 0 && stat(target.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+      a.st_ino == b.st_ino)
+    return true;
   std::ifstream in(source, std::ios::binary);
   std::ofstream out;
   if (in) out.open(target, std::ios::binary | std::ios::trunc);

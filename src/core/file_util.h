@@ -18,6 +18,7 @@ std::string ExtOf(std::string_view name);         // after the first "." of the 
 bool HasDot(std::string_view path);               // the file name part contains "."
 std::string DirOf(std::string_view path);         // up to and including the last "/" or ":"
 std::string DriveOf(std::string_view path);
+std::string CurrentDirectory();  // with trailing "/"
 bool FileReadable(const std::string& name);
 bool FileExists(const std::string& name);
 bool DirWritable(const std::string& dir);

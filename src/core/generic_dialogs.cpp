@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/file_util.h"
 #include "core/number_format.h"
 #include "core/session.h"
 #include "core/text.h"
@@ -66,23 +67,27 @@ std::string InputText(Session& s, std::string_view prompt, std::string_view text
 }
 
 Real InputReal(Session& s, std::string_view prompt, Real value, Real low, Real high) {
+  // The field shows the last typed value again after a range message; Cancel still returns the
+  // value the dialog was opened with, so an out-of-range value never gets out.
+  Real shown_value = value;
   for (;;) {
-    std::string shown = FormatShort(s, value);
+    std::string shown = FormatShort(s, shown_value);
     std::string typed = InputText(s, prompt, shown, 30);
     if (s.abort_flag) return value;
     // An unchanged text keeps the value exactly, not its formatted and re-read form.
-    Real v = typed == shown ? value : ParseReal(typed);
+    Real v = typed == shown ? shown_value : ParseReal(typed);
     if (v >= low && v <= high) return v;
     RangeError(s, FormatShort(s, low), FormatShort(s, high));
-    value = v;
+    shown_value = v;
   }
 }
 
 Real InputLength(Session& s, std::string_view prompt, Real value, Real low, Real high) {
   if (InchMode(s)) {
-    Real v =
-        InputReal(s, std::string(prompt) + " [inch]", value / kInch, low / kInch, high / kInch);
-    return s.abort_flag ? value : v * kInch;
+    Real inches = value / kInch;
+    Real v = InputReal(s, std::string(prompt) + " [inch]", inches, low / kInch, high / kInch);
+    if (s.abort_flag || v == inches) return value;  // unchanged: the millimetres exactly
+    return v * kInch;
   }
   return InputReal(s, std::string(prompt) + " [mm]", value, low, high);
 }
@@ -90,26 +95,33 @@ Real InputLength(Session& s, std::string_view prompt, Real value, Real low, Real
 long long InputInt(Session& s, std::string_view prompt, long long value, long long low,
                    long long high) {
   if (low > high) std::swap(low, high);
+  long long shown_value = value;
   for (;;) {
-    std::string shown = FormatInt(value);
+    std::string shown = FormatInt(shown_value);
     std::string typed = InputText(s, prompt, shown, 12);
     if (s.abort_flag) return value;
-    long long v = typed == shown ? value : ParseInt(typed);
+    long long v = typed == shown ? shown_value : ParseInt(typed);
     if (v >= low && v <= high) return v;
     RangeError(s, FormatInt(low), FormatInt(high));
-    value = v;
+    shown_value = v;
   }
 }
 
 std::string ChooseDirectory(Session& s, std::string_view dir) {
-  auto chosen = s.ui->chooseDirectory(dir);
+  std::string start = DirReachable(std::string(dir)) ? std::string(dir) : CurrentDirectory();
+  auto chosen = s.ui->chooseDirectory(start);
   s.abort_flag = false;
   return chosen ? *chosen : std::string(dir);
 }
 
 void ShowScreen(Session& s) {
+  ShowScreen(s, kScreenLineCount);
+}
+
+void ShowScreen(Session& s, int line_count) {
   std::vector<std::string> lines;
-  for (const auto& line : s.screen_lines) lines.push_back(Shown(s, line));
+  for (int i = 0; i < line_count && i < kScreenLineCount; ++i)
+    lines.push_back(Shown(s, s.screen_lines[i]));
   s.ui->showScreen(kProductName, lines);
 }
 
@@ -155,16 +167,16 @@ void ShowPlain(Session& s, std::string_view text) {
 }
 
 bool CheckReadable(Session& s, const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  if (in) return true;
-  ShowErrorIfAllowed(s, "Datei " + Trim(name) + " nicht gefunden oder kein Zugriffsrecht !");
+  if (FileReadable(name)) return true;  // a folder opens on Linux but is no readable file
+  ShowErrorIfAllowed(s, "Datei " + name + " nicht gefunden oder kein Zugriffsrecht !");
   s.abort_flag = true;
   return false;
 }
 
 bool ConvertTextFile(Session& s, const std::string& source, const std::string& target) {
   std::ifstream in(source, std::ios::binary);
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  std::ofstream out;
+  if (in && FileReadable(source)) out.open(target, std::ios::binary | std::ios::trunc);
   if (!in || !out) {
     s.abort_flag = true;
     return false;
@@ -172,7 +184,7 @@ bool ConvertTextFile(Session& s, const std::string& source, const std::string& t
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    out << Cp850ToUtf8(line) << '\n';
+    out << Cp850ToDisplay(s, line) << '\n';
   }
   out.close();
   if (in.bad() || !out) {

@@ -28,7 +28,9 @@ long long InputInt(Session& s, std::string_view prompt, long long value, long lo
                    long long high);
 // OK returns the chosen directory; Cancel returns `dir` and clears the abort flag.
 std::string ChooseDirectory(Session& s, std::string_view dir);
-void ShowScreen(Session& s);
+void ShowScreen(Session& s);  // all 22 lines
+void ShowScreen(Session& s,
+                int line_count);  // the first line_count lines (the usage screen has 21)
 // True for Yes; Cancel also sets the abort flag.
 bool AskYesNoCancel(Session& s, std::string_view question);
 // The same question, with the three answers told apart (Cancel sets the abort flag).

@@ -151,7 +151,7 @@ void RotateXY(Real angle, Real& x, Real& y) {
 }
 
 int Log10Int(Real x) {
-  if (x == 0) return 0;
+  if (x == 0 || !std::isfinite(x)) return 0;
   return static_cast<int>(std::floor(std::log10(std::fabs(x))));
 }
 

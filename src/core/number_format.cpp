@@ -125,14 +125,17 @@ std::string FormatInt(long long n) {
 }
 
 std::string FormatIntZero(long long n, int width) {
-  std::string digits = std::to_string(n < 0 ? -n : n);
+  unsigned long long magnitude = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : n;
+  std::string digits = std::to_string(magnitude);
   std::string sign = n < 0 ? "-" : "";
   int fill = width - static_cast<int>(digits.size() + sign.size());
   return sign + std::string(fill > 0 ? fill : 0, '0') + digits;
 }
 
 std::string FormatIntRight(long long n, int width) {
-  return TextRight(std::to_string(n), width);
+  std::string digits = std::to_string(n);  // a number is never cut
+  int fill = width - static_cast<int>(digits.size());
+  return std::string(fill > 0 ? fill : 0, ' ') + digits;
 }
 
 std::string TextLeft(std::string_view text, int width) {
@@ -158,7 +161,8 @@ bool TryParseReal(std::string_view text, Real& value) {
   if (first == last) return false;
   Real v = 0;
   auto res = std::from_chars(first, last, v, std::chars_format::general);
-  if (res.ec != std::errc() || res.ptr != last) return false;
+  // "inf" and "nan" are no numbers of a data file or a dialog.
+  if (res.ec != std::errc() || res.ptr != last || !std::isfinite(v)) return false;
   value = v;
   return true;
 }

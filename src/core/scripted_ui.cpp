@@ -50,7 +50,17 @@ std::optional<std::string> ScriptedUi::inputText(std::string_view prompt, std::s
                                                  int max_length) {
   events.push_back({"input", std::string(text), std::string(prompt), {}, max_length});
   auto a = next();
-  if (a && max_length > 0 && static_cast<int>(a->size()) > max_length) a->resize(max_length);
+  // An edit field holds max_length characters, not bytes of their UTF-8 form.
+  if (a && max_length > 0) {
+    int chars = 0;
+    for (std::size_t i = 0; i < a->size(); ++i) {
+      if ((static_cast<unsigned char>((*a)[i]) & 0xC0) == 0x80) continue;
+      if (++chars > max_length) {
+        a->resize(i);
+        break;
+      }
+    }
+  }
   return a;
 }
 

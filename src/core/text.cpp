@@ -214,6 +214,10 @@ std::u32string Utf8Decode(std::string_view text) {
       else
         u = (u << 6) | (next & 0x3F);
     }
+    // Overlong forms, surrogates and values beyond U+10FFFF are not characters.
+    static constexpr char32_t kMinOf[4] = {0, 0x80, 0x800, 0x10000};
+    if (ok && extra > 0 && (u < kMinOf[extra] || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)))
+      ok = false;
     if (!ok) {
       out += U'\uFFFD';
       ++i;
@@ -249,7 +253,6 @@ std::string Utf8ToCp850(std::string_view text) {
 }
 
 std::string Cp850ToDisplay(const Session& s, std::string_view text) {
-  if (text.size() >= kMaxConvertLength) return "";
   if (s.cfg.plain_text_mode != 1) return Cp850ToUtf8(text);
   std::string out;
   for (unsigned char c : Transliterate(text)) {
@@ -262,7 +265,6 @@ std::string Cp850ToDisplay(const Session& s, std::string_view text) {
 }
 
 std::string DisplayToCp850(std::string_view text) {
-  if (Utf8Length(text) >= kMaxConvertLength) return "";
   return Utf8ToCp850(text);
 }
 
@@ -295,7 +297,6 @@ std::string Cp850ToWin1252(std::string_view text) {
 std::string CadTextConvert(const Session& s, std::string_view text) {
   switch (s.cfg.cad_text_mode) {
     case 2: {
-      if (text.size() >= kMaxConvertLength) return "";
       std::string shown = Cp850ToDisplay(s, text);
       std::string out;
       for (char32_t u : Utf8Decode(shown)) {

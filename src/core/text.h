@@ -10,8 +10,9 @@ namespace kv9 {
 
 class Session;
 
-// Texts of 255 characters or more convert to an empty text.
-inline constexpr std::size_t kMaxConvertLength = 255;
+// Conversions take texts of any length (an old limit of 255 characters would silently erase
+// longer texts); each field keeps its own length limit where it is handed over.
+inline constexpr std::size_t kMaxConvertLength = static_cast<std::size_t>(-1);
 
 // Code page 850 byte -> Unicode code point, and the reverse (-1 when code page 850 lacks it).
 char32_t Cp850ToUnicode(unsigned char c);

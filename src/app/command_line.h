@@ -1,0 +1,30 @@
+// What the command line asks for: only the first two arguments are interpreted, "/NOGUI" is
+// found anywhere.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kv9 {
+
+enum class RunMode {
+  Interactive,  // no argument
+  Usage,        // "?" or "/?" first, whatever follows
+  FileMode,     // a file and no option (or one not listed): read it, then the desktop
+  BatchText,    // file "/I" or "/i": the results report as a text file
+  BatchCad,     // file "/CADi:j" ("/CAD" in any case): drawing j in CAD format i
+  NameOnly,     // file "/E", "/e" or "/G": the desktop with the file as current name only
+};
+
+struct CommandLine {
+  RunMode mode = RunMode::Interactive;
+  std::string file;     // the first argument, unless the usage screen is asked for
+  int cad_format = 0;   // the fifth character of "/CADi:j" as a digit, else 0
+  int cad_drawing = 0;  // the number from the seventh character on; unreadable counts as 0
+  bool nogui = false;   // "/NOGUI" in any position and any case
+};
+
+// `args` are the arguments after the program name.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace kv9

@@ -1,0 +1,130 @@
+#include "core/file_util.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "support/test_session.h"
+
+namespace kv9 {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+TEST(FileNames, PartsOfAPath) {
+  EXPECT_EQ(AddBackslash(""), "");
+  EXPECT_EQ(AddBackslash("  /tmp "), "/tmp/");
+  EXPECT_EQ(AddBackslash("/tmp/"), "/tmp/");
+  EXPECT_EQ(AddBackslash("c:"), "c:/");
+  EXPECT_EQ(RemoveBackslash("/a/"), "/a");
+  EXPECT_EQ(RemoveBackslash("/a"), "/a");
+  EXPECT_EQ(BaseName("/x/y/test.kv9"), "test");
+  EXPECT_EQ(NameNoExt("/x/y/test.kv9"), "test");
+  EXPECT_EQ(ExtOf("a/b.c/test.kv9"), "kv9");  // the folder's dot does not count
+  EXPECT_EQ(ExtOf("noext"), "");
+  EXPECT_FALSE(HasDot("dir.d/name"));
+  EXPECT_TRUE(HasDot("dir/name.kv9"));
+  EXPECT_EQ(DirOf("/a/b/c.txt"), "/a/b/");
+  EXPECT_EQ(DirOf("c:x"), "c:");
+  EXPECT_EQ(DirOf("c.txt"), "");
+  EXPECT_EQ(DriveOf("c:\\x"), "c:");
+  EXPECT_EQ(DriveOf("/x"), "");
+}
+
+TEST(Folders, WriteProbeAndReachability) {
+  test::TempDir dir;
+  EXPECT_TRUE(DirReachable(dir.path()));
+  EXPECT_TRUE(DirWritable(dir.path()));
+  EXPECT_FALSE(FileExists(dir.file("x.$$$")));  // the probe is removed again
+  // Someone else's probe file in a shared folder neither fails the test nor goes away.
+  WriteBytes(dir.file("x.$$$"), "theirs");
+  EXPECT_TRUE(DirWritable(dir.path()));
+  EXPECT_EQ(ReadBytes(dir.file("x.$$$")), "theirs");
+  EXPECT_FALSE(DirWritable(dir.file("missing")));
+  EXPECT_FALSE(DirReachable(dir.file("missing")));
+  EXPECT_FALSE(DirReachable(dir.file("x.$$$")));  // a file is no folder
+  EXPECT_FALSE(FileReadable(dir.path()));         // and a folder no file
+  EXPECT_EQ(CurrentDirectory().back(), '/');
+}
+
+TEST(Folders, MasksCountAndDelete) {
+  test::TempDir dir;
+  for (const char* name : {"$A.dx$", "$B.dx$", "keep.dxf", "KV9.ERR"})
+    WriteBytes(dir.file(name), "x");
+  EXPECT_EQ(CountFiles(dir.path(), "$*.dx$"), 2);
+  EXPECT_TRUE(DeleteByMask(dir.path(), "$*.dx$"));
+  EXPECT_EQ(CountFiles(dir.path(), "$*.dx$"), 0);
+  EXPECT_TRUE(FileExists(dir.file("keep.dxf")));
+  EXPECT_EQ(FindFileNoCase(dir.path(), "kv9.err"), dir.file("KV9.ERR"));
+  EXPECT_EQ(FindFileNoCase(dir.path(), "none.err"), dir.file("none.err"));
+  DeleteIfExists(dir.file("keep.dxf"));
+  DeleteIfExists(dir.file("keep.dxf"));
+  EXPECT_FALSE(FileExists(dir.file("keep.dxf")));
+}
+
+struct Copies : ::testing::Test {
+  test::TestSession t;
+  Session& s = t.s;
+  test::TempDir dir;
+};
+
+TEST_F(Copies, CopyKeepsEveryByteAndSurvivesCopyingOntoItself) {
+  std::string bytes;
+  for (int i = 0; i < 5000; ++i) bytes += static_cast<char>(i * 7);
+  WriteBytes(dir.file("a"), bytes);
+  EXPECT_TRUE(CopyFile(s, dir.file("a"), dir.file("b")));
+  EXPECT_EQ(ReadBytes(dir.file("b")), bytes);
+  EXPECT_TRUE(CopyFile(s, dir.file("a"), dir.file("a")));
+  EXPECT_EQ(ReadBytes(dir.file("a")), bytes);
+  EXPECT_FALSE(s.abort_flag);
+  EXPECT_FALSE(CopyFile(s, dir.file("missing"), dir.file("c")));
+  EXPECT_TRUE(s.abort_flag);
+  EXPECT_FALSE(FileExists(dir.file("c")));
+}
+
+TEST_F(Copies, CopyToDirNamesTheFileThatFailed) {
+  WriteBytes(dir.file("a.txt"), "abc");
+  mkdir(dir.file("sub").c_str(), 0700);
+  EXPECT_TRUE(CopyToDir(s, dir.file("a.txt"), dir.file("sub")));
+  EXPECT_EQ(ReadBytes(dir.file("sub/a.txt")), "abc");
+  EXPECT_TRUE(t.ui.events.empty());
+
+  EXPECT_FALSE(CopyToDir(s, dir.file("none.txt"), dir.file("sub")));
+  EXPECT_TRUE(t.ui.saw("error", "Datei " + dir.file("none.txt") + " kann nicht geöffnet werden"));
+  EXPECT_TRUE(s.abort_flag);
+  s.abort_flag = false;
+  EXPECT_FALSE(CopyToDir(s, dir.file("a.txt"), dir.file("no/such/target")));
+  EXPECT_TRUE(
+      t.ui.saw("error", "Datei " + dir.file("no/such/target") + " kann nicht erstellt werden"));
+  EXPECT_TRUE(s.abort_flag);
+}
+
+TEST_F(Copies, DatesFollowTheDateCode) {
+  // The test session's clock stands at 5 March 2024, 9:07.
+  const std::pair<int, const char*> cases[] = {{1, "05.03.2024"},
+                                               {2, "03/05/2024"},
+                                               {3, "2024/03/05"},
+                                               {4, "05/03/2024"},
+                                               {7, "2024/03/05"}};
+  for (auto [code, text] : cases) {
+    s.cfg.date_code = code;
+    EXPECT_EQ(TodayText(s), text) << code;
+  }
+  EXPECT_EQ(NowTimeText(s), "9:07");
+  EXPECT_EQ(FileDateText(1709640000), "2024/03/05");  // noon UTC: that day in every zone
+}
+
+TEST(TestClock, FixedOnlyByAWellFormedText) {
+  Clock c;
+  EXPECT_TRUE(c.fixFromText("2026-12-09 10:30"));
+  DateTime d = c.now();
+  EXPECT_EQ(d.year, 2026);
+  EXPECT_EQ(d.minute, 30);
+  EXPECT_FALSE(c.fixFromText("2026-13-09 10:30"));
+  EXPECT_FALSE(c.fixFromText("2026-12-09 10:30x"));
+  EXPECT_FALSE(c.fixFromText("yesterday"));
+  EXPECT_EQ(c.now().month, 12);  // a rejected text changes nothing
+}
+
+}  // namespace
+}  // namespace kv9
