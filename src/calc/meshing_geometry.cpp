@@ -23,7 +23,8 @@ MeshingGeometry ComputeMeshingGeometry(Session& s, const Pair<Real>& xs,
   g.alpha_w = ds.alpha_t;
   if (options.centre_distance != 0) {
     const Real c = std::cos(ds.alpha_t) * (ds.D[0] + ds.D[1]) / 2 / options.centre_distance;
-    if (!(c >= 0 && c <= 1)) {
+    // c = 0 (a coaxial pair, d1 + d2 = 0) would need a working angle of 90°
+    if (!(c > 0 && c <= 1)) {
       MessageSetFatal(s);
       MessageAdd(s, "Fatal  : Achsabstand !");
       return g;
