@@ -122,6 +122,18 @@ TEST_F(CalculationFailureTest, ZeroPressureAngleFromAFileStopsWithoutTrapping) {
   EXPECT_EQ(s.messages.entries.front(), "Fatal  : alpha !");
 }
 
+TEST_F(CalculationFailureTest, NegativePitchReachesTheToolkitCheck) {
+  ds.pitch_index = 0;
+  ds.P = -8;
+  SplineCalculation(s);
+  EXPECT_TRUE(s.fatal_flag);
+  // the diameter tolerance's power of a negative P reports itself on the way
+  ASSERT_GE(s.messages.entries.size(), 2u);
+  EXPECT_EQ(s.messages.entries[0], "TDII (pow)");
+  EXPECT_EQ(s.messages.entries[1], "Fatal  : mn <= 0!");
+  EXPECT_EQ(ds.sn_max, before.sn_max);
+}
+
 TEST_F(CalculationFailureTest, ZeroModuleIsFatal) {
   ds.pitch_index = 0;
   ds.P = std::numeric_limits<Real>::infinity();

@@ -55,6 +55,24 @@ TEST_F(ToolkitTest, GearSetupPressureAngleLimits) {
   }
 }
 
+TEST_F(ToolkitTest, HelixAndRootChecks) {
+  ds.beta = 50;  // reported, not fatal
+  GearSetup(s);
+  EXPECT_FALSE(s.fatal_flag);
+  EXPECT_EQ(s.messages.entries, Messages{"Fatal  : beta > 45!"});
+  ds.beta = 0;
+  GearSetup(s);
+
+  MessageClear(s);
+  const auto hub_root = ds.df[1];
+  ds.hap0_mn[0] = 20;  // a tool addendum that cuts below the centre
+  PairGeometry(s);
+  EXPECT_TRUE(s.fatal_flag);
+  EXPECT_FALSE(s.abort_flag);
+  EXPECT_EQ(s.messages.entries, Messages{"Fatal  : df <=0 ! (1)"});
+  EXPECT_EQ(ds.df[1], hub_root);  // the loop stopped at the shaft
+}
+
 TEST_F(ToolkitTest, OperationsDoNothingAfterAFatalMessage) {
   const auto before = ds;
   ds.b1 = 1;  // the setup would raise it to b
