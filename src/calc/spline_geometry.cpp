@@ -44,7 +44,7 @@ int PressureAngleRow(const SplineDataSet& ds) {
 
 bool SplineBasicData(Session& s) {
   auto& ds = s.ds;
-  // Steps 2 and 3 are committed only once P is usable, so that P = 0 changes nothing at all.
+  // The angle and the pitch are committed only once P is usable: P = 0 changes nothing at all.
   Real phi = ds.phi_d;
   if (ds.alpha_index >= 1 && ds.alpha_index <= 3) phi = PressureAngleOfIndex(ds.alpha_index);
   Real P = ds.P;

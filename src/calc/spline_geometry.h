@@ -25,21 +25,21 @@ Real PressureAngleOfIndex(int alpha_index);
 // phi D is none of the three (the depending values then keep their previous content).
 int PressureAngleRow(const SplineDataSet& ds);
 
-// Steps 2 to 7: phi D, P, the fatal checks of P and N, x, D, mn and the face widths. False when
-// a fatal message stopped the calculation.
+// phi D, P, the fatal checks of P and N, x, D, mn and the face widths. False when a fatal
+// message stopped the calculation.
 bool SplineBasicData(Session& s);
-// Steps 8 to 22: tolerances of class 5, every ANSI diameter, cf, the tolerance
-// values, the class title and the drawing reference diameter.
+// The tolerances of class 5, every ANSI diameter, cf, the tolerance values, the class title
+// and the drawing reference diameter.
 void SplineDiameters(Session& s);
-// Step 23: the fatal checks of mn and alpha. False when the calculation must stop.
+// The fatal checks of mn and alpha. False when the calculation must stop.
 bool SplineModuleAndAngleValid(Session& s);
-// Steps 24 to 27: the equivalent generating tool, the deviations, the tool tip radius limit
-// and the remaining toolkit inputs (tip diameters Do max and -Di min).
+// The equivalent generating tool, the deviations, the tool tip radius limit and the remaining
+// toolkit inputs (tip diameters Do max and -Di min).
 void EquivalentGearInputs(Session& s);
-// Step 29, second half: when the hub tool tip radius exceeds half the hub tip thickness it is
-// reduced to that and the toolkit runs once more.
+// After the first tooth dimensions: when the hub tool tip radius exceeds half the hub tip
+// thickness it is reduced to that and the toolkit runs once more.
 void LimitHubToolTipRadius(Session& s);
-// Step 31: space widths and tooth thicknesses from the equivalent pair's tooth thicknesses.
+// Space widths and tooth thicknesses from the equivalent pair's tooth thicknesses.
 void SpaceWidthsAndToothThicknesses(Session& s);
 
 }  // namespace kv9

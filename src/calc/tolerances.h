@@ -32,8 +32,8 @@ Real ProfileVariationPlus(Real P);
 Real ProfileVariationMinus(Real P);          // negative
 Real DiameterTolerance(Session& s, Real P);  // TDII = TDEE
 
-// Step 12 of the calculation: cv min, es, es rqd (with its check), F beta, Ffp, Ffm, Fp,
-// TDII and TDEE into the data set.
+// The tolerance values of the calculation, in this order: cv min, es, es rqd (with its
+// check), F beta, Ffp, Ffm, Fp, TDII and TDEE into the data set.
 void ToleranceValues(Session& s);
 // Ase/Aei, T and Asi/Aee of both members (mm), from cv min or es, m, lambda and the class.
 void ToothThicknessDeviations(Session& s);
