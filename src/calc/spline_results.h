@@ -13,11 +13,11 @@ namespace kv9 {
 
 struct SplineResults {
   // --- ANSI B92.1 geometry ---
-  std::string class_title;  // "SPLINE TO ANSI B92.1 - CLASS 5" ...
-  Pair<Real> D = {0, 0};    // pitch diameters (hub negative)
-  Pair<Real> Db = {0, 0};   // base diameters (hub negative)
-  Real Dri = 0;             // internal major diameter, max
-  Real DFi = 0;             // internal form diameter
+  std::string class_title;      // "SPLINE TO ANSI B92.1 - CLASS 5" ...
+  Pair<Real> D = {0, 0};        // pitch diameters (hub negative)
+  Pair<Real> Db = {0, 0};       // base diameters (hub negative)
+  Real Dri = 0;                 // internal major diameter, max
+  Real DFi = 0;                 // internal form diameter
   Real Di_min = 0, Di_max = 0;  // internal minor diameter (Di max = Di min + 25.4 TDII)
   Real Do_max = 0, Do_min = 0;  // external major diameter (Do min = Do max - 25.4 TDEE)
   Real DFe = 0;                 // external form diameter
@@ -48,6 +48,9 @@ struct SplineResults {
   Real alpha_t = 0;   // transverse pressure angle
   Real alpha_wt = 0;  // working pressure angle
   Real a = 0;         // centre distance (0 for a spline)
+  Real beta = 0;      // helix angle, degrees (0 for a spline; kept so the gear formulas read whole)
+  Real beta_b = 0;    // base helix angle, radians
+  Real mt = 0;        // transverse module
   Real pn = 0, pt = 0, pbt = 0;
   Pair<Real> x_min = {0, 0};  // profile shift at the practical undercut limit
   Pair<Real> xemax = {0, 0}, xemin = {0, 0};
@@ -78,8 +81,9 @@ struct SplineResults {
   Pair<Real> Kt = {0, 0};
   Real Sc = 0;
   Real B = 0, A = 0, R = 0, Sc_crowned = 0;  // crowned teeth (both selections made)
-  Real Ss = 0;  // shear stress at the pitch line
+  Real Ss = 0;                               // shear stress at the pitch line
   Real Sh = 0;
+  Real tw = 0;  // hub wall thickness (OD - Dri)/2
   Pair<Real> Sb = {0, 0}, St = {0, 0}, Se = {0, 0};
   Real ratio_compressive = 0, ratio_shear = 0;
   Pair<Real> ratio_equivalent = {0, 0};

@@ -1,0 +1,234 @@
+// The gear-pair toolkit on the spline's equivalent pair: limits, the sign convention of the
+// internal pair, tip shortening, interference, warnings and the drawing-side geometry.
+#include "calc/involute_toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "calc/involute_inverse.h"
+#include "calc/meshing_geometry.h"
+#include "calc/spline_calculation.h"
+#include "core/guarded_math.h"
+#include "core/session.h"
+#include "support/calc_reference.h"
+#include "support/test_session.h"
+
+namespace kv9 {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+class ToolkitTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    s.cfg.unit_flag = 0;
+    test::ApplyInputs(ds, {.pitch_index = 7, .N = 20});
+    SplineCalculation(s);
+    ASSERT_FALSE(s.fatal_flag);
+    MessageClear(s);
+  }
+  bool HasMessage(const std::string& text) const {
+    for (const auto& m : s.messages.entries)
+      if (m == text) return true;
+    return false;
+  }
+  test::TestSession t;
+  Session& s = t.s;
+  SplineDataSet& ds = t.s.ds;
+};
+
+TEST_F(ToolkitTest, GearSetupPressureAngleLimits) {
+  for (Real phi : {5.0L, 30.0L, 37.5L, 45.0L}) {
+    ds.phi_d = phi;
+    GearSetup(s);
+    EXPECT_FALSE(s.fatal_flag) << phi;
+  }
+  for (Real phi : {4.99L, 45.01L}) {
+    MessageClear(s);
+    ds.phi_d = phi;
+    GearSetup(s);
+    EXPECT_TRUE(s.fatal_flag) << phi;
+    EXPECT_EQ(s.messages.entries, Messages{"Fatal  : alpha !"});
+  }
+}
+
+TEST_F(ToolkitTest, HelixAndRootChecks) {
+  ds.beta = 50;  // reported, not fatal
+  GearSetup(s);
+  EXPECT_FALSE(s.fatal_flag);
+  EXPECT_EQ(s.messages.entries, Messages{"Fatal  : beta > 45!"});
+  ds.beta = 0;
+  GearSetup(s);
+
+  MessageClear(s);
+  const auto hub_root = ds.df[1];
+  ds.hap0_mn[0] = 20;  // a tool addendum that cuts below the centre
+  PairGeometry(s);
+  EXPECT_TRUE(s.fatal_flag);
+  EXPECT_FALSE(s.abort_flag);
+  EXPECT_EQ(s.messages.entries, Messages{"Fatal  : df <=0 ! (1)"});
+  EXPECT_EQ(ds.df[1], hub_root);  // the loop stopped at the shaft
+}
+
+TEST_F(ToolkitTest, OperationsDoNothingAfterAFatalMessage) {
+  const auto before = ds;
+  ds.b1 = 1;  // the setup would raise it to b
+  MessageSetFatal(s);
+  GearSetup(s);
+  PairGeometry(s);
+  ToothDimensions(s);
+  EXPECT_EQ(s.messages.entries, (Messages{"Fatal  : Unit0", "Fatal  : KV9", "Fatal  : Unit2"}));
+  EXPECT_EQ(ds.b1, 1);
+  EXPECT_EQ(ds.df, before.df);
+  EXPECT_EQ(ds.sa, before.sa);
+}
+
+TEST_F(ToolkitTest, InverseInvolute) {
+  const Real inv30 = Inv(s, test::RefRad(30));
+  EXPECT_NEAR(inv30, 0.0537515L, 1e-7L);
+  EXPECT_NEAR(InverseInvolute(s, inv30), 0.5235988L, 1e-7L);
+  for (Real a : {-1.2L, -0.3L, 1e-4L, 0.3L, 0.5235988L, 1.0L, 1.5L}) {
+    const Real v = Inv(s, a);
+    const Real got = InverseInvolute(s, v);
+    EXPECT_LT(std::fabs(Inv(s, got) - v), 1e-15L) << a;
+    // near 0 inv is flat and the common acceptance test leaves the angle loose
+    if (std::fabs(a) > 0.1L) {
+      EXPECT_NEAR(got, ArcInv(s, v), 1e-12L) << a;
+    }
+  }
+  EXPECT_EQ(InverseInvolute(s, 0), 0);
+  EXPECT_TRUE(s.messages.entries.empty());
+  // beyond the interval the bisection's failure and message stand
+  EXPECT_EQ(InverseInvolute(s, 5000), 0);
+  EXPECT_EQ(s.messages.entries, Messages{"Error: ArcInv in unit math"});
+}
+
+TEST_F(ToolkitTest, WorkingPressureAngleNotFoundSetsTheAbortFlag) {
+  ds.alpha_t = 0;  // inv alpha wt = 0 has the angle 0
+  PairGeometry(s);
+  EXPECT_TRUE(s.fatal_flag);
+  EXPECT_TRUE(s.abort_flag);
+  EXPECT_EQ(s.messages.entries, Messages{"Fatal  : alpha wt !"});
+}
+
+TEST_F(ToolkitTest, SplinePairIsAnInternalPairWithoutCentreDistance) {
+  EXPECT_EQ(ds.z, (Pair<int>{20, -20}));
+  EXPECT_NEAR(ds.alpha_wt, ds.alpha, 1e-15L);
+  EXPECT_NEAR(ds.alpha_t, ds.alpha, 1e-15L);
+  EXPECT_NEAR(ds.a, 0, 1e-12L);
+  for (int i = 0; i < 2; ++i) EXPECT_NEAR(ds.dw[i], ds.D[i], 1e-12L);
+  EXPECT_NEAR(ds.Db[1], -ds.Db[0], 1e-12L);
+  EXPECT_NEAR(ds.jtmin, 25.4L * ds.cv_min, 1e-15L);
+  // the usable root diameters are reached by the mating tips
+  EXPECT_NEAR(ds.dNf[0], ds.Di_min, 1e-9L);
+  EXPECT_NEAR(ds.dNf[1], -ds.Do_max, 1e-9L);
+  EXPECT_EQ(ds.da_eff, ds.da);
+  // the theoretical tips reach DFi (shaft) and DFe (hub)
+  EXPECT_NEAR(ds.da_th[0], ds.DFi, 1e-9L);
+  EXPECT_NEAR(ds.da_th[1], -ds.DFe, 1e-9L);
+  // Y = db/2 (inv alpha a1 - inv alpha a2), positive while Di min < Do max
+  const Real db = ds.Db[0];
+  const Real y =
+      db / 2 * (test::RefInv(std::acos(db / ds.da[0])) - test::RefInv(std::acos(db / -ds.da[1])));
+  EXPECT_NEAR(ds.Y, y, 1e-12L);
+  EXPECT_GT(ds.Y, 0);
+  // the hub's root form diameter lies inward of its root, outside the base circle
+  EXPECT_GT(ds.dFf[1], ds.df[1]);
+  EXPECT_LT(ds.dFf[1], ds.Db[1]);
+  EXPECT_GE(ds.dFf[0], ds.Db[0]);
+}
+
+TEST_F(ToolkitTest, TipShorteningWithinOneMicronIsDropped) {
+  ds.da[0] = ds.da0[0] - 0.0015L;  // kmn = 0.00075 mm
+  ToothDimensions(s);
+  EXPECT_EQ(ds.kmn[0], 0);
+  EXPECT_EQ(ds.da[0], ds.da0[0]);
+  ds.da[0] = ds.da0[0] + 0.01L;  // kmn = -0.005 mm
+  ToothDimensions(s);
+  EXPECT_NEAR(ds.kmn[0], -0.005L, 1e-12L);
+  EXPECT_TRUE(HasMessage("Fehler : kmn < 0 !  (1)"));
+}
+
+TEST_F(ToolkitTest, HubMinorDiameterBelowTheShaftBaseCircle) {
+  ds.da[1] = -(ds.Db[0] - 0.5L);
+  ToothDimensions(s);
+  EXPECT_TRUE(HasMessage("Fehler : Eingr.st\x94r. da2 !"));
+  EXPECT_NEAR(ds.da_eff[1], -ds.Db[0], 1e-12L);
+  // a hub minor diameter above the shaft major diameter: negative Y, the warning follows
+  MessageClear(s);
+  ds.da[1] = -(ds.Do_max + 0.5L);
+  ToothDimensions(s);
+  EXPECT_LT(ds.Y, 0);
+  PlausibilityWarnings(s);
+  EXPECT_TRUE(HasMessage("Eingriffst\x94rungen !"));
+}
+
+TEST_F(ToolkitTest, PlausibilityWarningsNameTheMember) {
+  PlausibilityWarnings(s);
+  // the start ball diameters 6 and 5.25 mm are within 50 % of the proposals at P = 10
+  EXPECT_TRUE(s.messages.entries.empty());
+
+  ds.sa[0] = 0.1L * ds.mn;
+  ds.x[1] = -1.6L;
+  ds.ck[1] = -0.01L;
+  ds.dm1 = 20;
+  ds.k2 = 10;
+  PlausibilityWarnings(s);
+  EXPECT_EQ(
+      s.messages.entries,
+      (Messages{"Warnung: Spitzzahn ! (1)", "Fehler : Zahnspiel < 0 ! (2)",
+                "Messkugeldurchmesser 1 !", "Warnung: x > 1.5   (2) !", "Messzaehnezahl 2 !"}));
+}
+
+TEST(ToolkitUndercut, FewTeethAtThirtyDegrees) {
+  // x min = 5/6 - z sin²(30°)/2 is above x = 0 for 6 teeth, below it for 7
+  for (int N : {6, 7}) {
+    test::TestSession t;
+    t.s.cfg.unit_flag = 0;
+    test::ApplyInputs(t.s.ds, {.pitch_index = 7, .N = N});
+    SplineCalculation(t.s);
+    EXPECT_NEAR(t.s.ds.x_min[0], 5.0L / 6 - N / 8.0L, 1e-15L);
+    bool warned = false;
+    for (const auto& m : t.s.messages.entries)
+      warned = warned || m == "Warnung: Unterschnitt ! (1)";
+    EXPECT_EQ(warned, N == 6) << N;
+  }
+}
+
+TEST_F(ToolkitTest, MeshingGeometryKeepsTheResults) {
+  const auto before = ds;
+  const Pair<Real> xs = {0.1L, -0.1L};
+  MeshingGeometry g = ComputeMeshingGeometry(s, xs);
+  ASSERT_TRUE(g.ok);
+  const Real tan_a = std::tan(ds.alpha);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_NEAR(g.s[i], (3.14159265358979323846L / 2 + 2 * xs[i] * tan_a) * ds.mn, 1e-12L);
+    EXPECT_NEAR(g.df[i], ds.D[i] - 2 * ds.haP0[i] + 2 * xs[i] * ds.mn, 1e-12L);
+    EXPECT_NEAR(g.dw[i], ds.D[i], 1e-12L);
+  }
+  // the tips are shortened (kmn > 0) here, so the calculated tips stay
+  ASSERT_NE(ds.kmn[0], 0);
+  EXPECT_EQ(g.da, ds.da);
+  EXPECT_NEAR(g.alpha_w, ds.alpha_t, 1e-15L);
+  EXPECT_EQ(ds.df, before.df);
+  EXPECT_EQ(ds.sn_th, before.sn_th);
+
+  // unshortened tips follow the shift; the mean tolerance takes the generating shifts
+  ds.kmn = {0, 0};
+  g = ComputeMeshingGeometry(s, xs, {.mean_tolerance = {1, 0}});
+  EXPECT_NEAR(g.df[0], ds.D[0] - 2 * ds.haP0[0] + (ds.xemin[0] + ds.xemax[0]) * ds.mn, 1e-12L);
+  EXPECT_NEAR(g.da[0], 2 * ds.hfP0[0] + ds.D[0] + (ds.xemin[0] + ds.xemax[0]) * ds.mn, 1e-12L);
+  EXPECT_NEAR(g.da[1], 2 * ds.hfP0[1] + ds.D[1] + 2 * xs[1] * ds.mn, 1e-12L);
+
+  // a coaxial pair has no other centre distance
+  g = ComputeMeshingGeometry(s, xs, {.centre_distance = 5});
+  EXPECT_FALSE(g.ok);
+  EXPECT_TRUE(s.fatal_flag);
+  EXPECT_TRUE(HasMessage("Fatal  : Achsabstand !"));
+}
+
+}  // namespace
+}  // namespace kv9
