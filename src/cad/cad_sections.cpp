@@ -211,10 +211,11 @@ void CadLimits(Session& s, Real xmin, Real ymin, Real xmax, Real ymax) {
   c.xmax = xmax;
   c.ymax = ymax;
   if (!c.open) return;
+  bool screen = c.kind == kCadScreen;
   c.writer->limits(xmin, ymin, xmax, ymax);
   AfterWrite(s);
-  if (!c.open) return;
-  bool screen = c.kind == kCadScreen;
+  // A screen window without width or height: nothing is drawn into it.
+  if (!c.open || (screen && s.abort_flag)) return;
   if ((screen || c.kind == kCadPlot) && s.cfg.print_border) {
     CadLayer(s, 19);
     CadRectangle(s, xmin, ymin, xmax, ymax);

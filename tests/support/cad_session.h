@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "cad/cad_driver.h"
@@ -15,7 +16,9 @@ namespace kv9::test {
 struct CadSession : TestSession {
   TempDir dir;
   CadSession() {
-    s.scratch_dir = dir.path() + "/";
+    // As at run time: the private scratch folder lies inside the temporary folder.
+    std::filesystem::create_directory(dir.file("scratch"));
+    s.scratch_dir = dir.file("scratch") + "/";
     s.cfg.temp_dir = dir.path() + "/";
     s.program_dir = dir.path() + "/";
   }
