@@ -116,12 +116,14 @@ Fillet CornerFillet(Real r, Point p, Real a1, Real a2) {
   Real back = ReverseAngle(a1);
   Point u1{std::cos(back), std::sin(back)};
   Point u2{std::cos(a2), std::sin(a2)};
+  Fillet f;
+  // Parallel (or collinear) lines have no fillet; rounded directions are never exactly parallel.
+  if (std::fabs(u1.x * u2.y - u1.y * u2.x) < 1e-12L) return f;
   Point n1{-u1.y, u1.x};
   if (n1.x * u2.x + n1.y * u2.y < 0) n1 = {-n1.x, -n1.y};
   Point n2{-u2.y, u2.x};
   if (n2.x * u1.x + n2.y * u1.y < 0) n2 = {-n2.x, -n2.y};
   // Both lines offset by r towards the inside: n·(X - p) = r.
-  Fillet f;
   Real cx = 0, cy = 0;
   if (!Solve2(n1.x, n1.y, r + n1.x * p.x + n1.y * p.y, n2.x, n2.y, r + n2.x * p.x + n2.y * p.y, cx,
               cy))

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <locale>
 #include <sstream>
 
 #include "support/cad_session.h"
@@ -301,6 +303,39 @@ TEST(DxfWriter, BlocksInsertsPolylinesTextsAndSolidsLoadInEzdxf) {
   EXPECT_EQ(d.blocks["WELLE"]["POLYLINE"], 1);
   EXPECT_EQ(d.blocks["WELLE"]["SOLID"], 1);
   EXPECT_EQ(d.audit_errors, 0) << d.output;
+}
+
+}  // namespace
+}  // namespace kv9
+
+namespace kv9 {
+namespace {
+
+// Under a locale whose decimal separator is "," every CAD file still writes ".".
+TEST(CadFilesUnderACommaLocale, NumbersKeepTheirPoint) {
+  const char* previous = std::setlocale(LC_ALL, nullptr);
+  std::string saved = previous ? previous : "C";
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  std::locale::global(std::locale("de_DE.UTF-8"));
+  ASSERT_EQ(*std::localeconv()->decimal_point, ',');
+  test::CadSession t;
+  std::string text;
+  for (int kind : {kCadDxf, kCadIges, kCadText}) {
+    std::string path = t.open(kind, "locale." + CadExtension(kind));
+    t.drawing(0, [&] {
+      CadLine(t.s, 0.5L, 1.25L, 2, 3);
+      CadTextStyle(t.s, 0, 12.5L, 2.5L, 2);
+      CadText(t.s, "x", 1, 1);
+    });
+    text += ReadFileBytes(path);
+  }
+  std::locale::global(std::locale::classic());
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_NE(text.find("0.500000"), std::string::npos);
+  EXPECT_NE(text.find("12.5"), std::string::npos);
+  EXPECT_NE(text.find("110,0.500,1.250,0.0,2.000,3.000,0.0;"), std::string::npos);
+  EXPECT_NE(text.find("LINE\t0.500000\t1.250000"), std::string::npos);
+  EXPECT_EQ(text.find("0,5"), std::string::npos);
 }
 
 }  // namespace
