@@ -332,10 +332,10 @@ std::string CadBlockFilePath(const Session& s, std::string_view name) {
   if (lower == "logo_1") return FindFileNoCase(s.program_dir, "$logo_1.dx$");
   if (lower == "logo_2" || lower == "logo_3")
     return FindFileNoCase(s.cfg.temp_dir, "$" + UpperAscii(name) + ".dx$");
-  // A block name never reaches outside the scratch folder.
-  std::string safe = ReplaceChar(name, '/', '_');
-  std::string dir = !s.scratch_dir.empty() ? s.scratch_dir : s.cfg.temp_dir;
-  return AddBackslash(dir) + "$" + safe + ".dx$";
+  // Without a scratch folder there are no block files (they then fail to open). A block name
+  // never reaches outside the folder.
+  if (s.scratch_dir.empty()) return "";
+  return AddBackslash(s.scratch_dir) + "$" + ReplaceChar(name, '/', '_') + ".dx$";
 }
 
 }  // namespace kv9

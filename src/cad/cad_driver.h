@@ -81,7 +81,8 @@ void CadInsert(Session& s, const std::string& name, Real x, Real y, Real angle_d
 
 // --- block files of the screen ---
 // Where the screen keeps (or finds) block NAME: "$NAME.dx$" in the scratch folder; the user's
-// logos "logo_1" in the program folder and "LOGO_2", "LOGO_3" in the temporary folder.
+// logos "logo_1" in the program folder and "LOGO_2", "LOGO_3" in the temporary folder. Empty
+// for a block when the session has no scratch folder.
 std::string CadBlockFilePath(const Session& s, std::string_view name);
 bool CadIsLogoBlock(std::string_view name);
 

@@ -335,7 +335,7 @@ void CadClose(Session& s) {
   DropOutput(s);
   c.kind = kCadChoose;
   if (kind == kCadScreen) {
-    DeleteByMask(!s.scratch_dir.empty() ? s.scratch_dir : s.cfg.temp_dir, "$*.dx$");
+    if (!s.scratch_dir.empty()) DeleteByMask(s.scratch_dir, "$*.dx$");
     s.ui->refreshGraphics();
   }
   if (kind == kCadPlot && ok) {

@@ -329,6 +329,10 @@ TEST(CadFilesUnderACommaLocale, NumbersKeepTheirPoint) {
     });
     text += ReadFileBytes(path);
   }
+  auto d = LoadWithEzdxf(t.dir.file("locale.dxf"));
+  EXPECT_TRUE(d.loaded) << d.output;
+  EXPECT_EQ(d.entities["TEXT"], 1);
+  test::ExpectIgesLoads(t.dir.file("locale.igs"), 2);
   std::locale::global(std::locale::classic());
   std::setlocale(LC_ALL, saved.c_str());
   EXPECT_NE(text.find("0.500000"), std::string::npos);

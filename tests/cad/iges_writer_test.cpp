@@ -224,3 +224,24 @@ TEST(IgesWriter, NonFiniteNumbersAreWrittenAsZeroWithAMessage) {
 
 }  // namespace
 }  // namespace kv9
+
+namespace kv9 {
+namespace {
+
+TEST(IgesWriter, ParameterTextIsCutAtTheLastCommaUpToColumn63) {
+  std::ostringstream out;
+  IgesWriter w(out, IgesSettings{});
+  w.limits(0, 0, 1, 1);
+  w.line(1e10L, -1e10L, 1e10L, -1e10L);
+  w.finish();
+  std::vector<std::string> p;
+  for (const auto& l : test::SplitLines(out.str()))
+    if (l[72] == 'P') p.push_back(l.substr(0, 64));
+  ASSERT_EQ(p.size(), 2u);
+  EXPECT_EQ(p[0],
+            "110,10000000000.000,-10000000000.000,0.0,10000000000.000," + std::string(7, ' '));
+  EXPECT_EQ(p[1], "-10000000000.000,0.0;" + std::string(43, ' '));
+}
+
+}  // namespace
+}  // namespace kv9

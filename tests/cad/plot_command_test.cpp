@@ -236,8 +236,11 @@ TEST(PlotKind, ChosenLineIsEditedStoredAndStartedHidden) {
   t.ui.answer("1");
   t.ui.answer("x");
   CadOpen(t.s, kCadPlot);
-  CadClose(t.s);
+  t.drawing(1, [] {});
   EXPECT_EQ(t.ui.texts("error"), (std::vector<std::string>{"file not found"}));
+  auto empty = LoadWithEzdxf(t.dir.file("rixtran.dxf"));
+  EXPECT_TRUE(empty.loaded) << empty.output;
+  EXPECT_TRUE(empty.entities.empty());
 }
 
 TEST(PlotKind, CancelOrAQuestionSequenceCancelledCreatesNoFile) {

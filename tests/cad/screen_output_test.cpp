@@ -241,3 +241,30 @@ TEST(ScreenOutput, UserLogosAreDrawnOnTheScreenAndIntoThePlotFile) {
 
 }  // namespace
 }  // namespace kv9
+
+namespace kv9 {
+namespace {
+
+TEST(ScreenOutput, WithoutAScratchFolderBlocksFailAndTheUsersFilesStay) {
+  test::CadSession t;
+  t.s.scratch_dir.clear();
+  test::WriteFileBytes(t.dir.file("$LOGO_3.dx$"), test::DxfGroups({{0, "EOF"}}));
+  CadOpen(t.s, kCadScreen);
+  CadLimits(t.s, 0, 0, 10, 10);
+  CadBlocksBegin(t.s);
+  CadBlockBegin(t.s, "WELLE");
+  EXPECT_TRUE(t.s.abort_flag);
+  CadLine(t.s, 0, 0, 1, 1);
+  CadBlockEnd(t.s);
+  EXPECT_FALSE(t.s.abort_flag);
+  CadSectionEnd(t.s);
+  CadEntitiesBegin(t.s);
+  CadInsert(t.s, "WELLE", 0, 0, 0, 1, 1);
+  EXPECT_TRUE(t.s.abort_flag);
+  EXPECT_EQ(t.s.messages.entries, (std::vector<std::string>{"Invalid temp directory"}));
+  CadClose(t.s);
+  EXPECT_TRUE(std::filesystem::exists(t.dir.file("$LOGO_3.dx$")));
+}
+
+}  // namespace
+}  // namespace kv9
