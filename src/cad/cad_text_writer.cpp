@@ -72,7 +72,7 @@ void CadTextWriter::arc(Real x, Real y, Real start_deg, Real end_deg, Real r) {
 void CadTextWriter::text(const std::string& text, Real x, Real y, const CadTextFormat&) {
   out_ << "TEXT\t";
   fields({x, y});
-  out_ << '\t' << (convert_ ? convert_(text) : text);
+  out_ << '\t' << SingleLineText(convert_ ? convert_(text) : text);
   end();
 }
 

@@ -26,6 +26,9 @@ struct CadTextFormat {
 // files keep the program's own bytes.
 using CadTextConverter = std::function<std::string(std::string_view)>;
 
+// A text as the line-oriented files can hold it: CR and LF become blanks.
+std::string SingleLineText(std::string text);
+
 // A full circle: equal angles, or 0 and 360 within 1e-5 in either order.
 bool IsFullCircle(Real start_deg, Real end_deg);
 

@@ -206,7 +206,7 @@ void DxfWriter::text(const std::string& text, Real x, Real y, const CadTextForma
   real(10, x);
   real(20, y);
   real(40, style.height);
-  group(1, convert_ ? convert_(text) : text);
+  group(1, SingleLineText(convert_ ? convert_(text) : text));
   group(7, "STANDARD");
   shortReal(41, style.width_factor);
   shortReal(50, style.rotation);

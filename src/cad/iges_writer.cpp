@@ -212,7 +212,7 @@ void IgesWriter::circle(Real x, Real y, Real r) {
 }
 
 void IgesWriter::text(const std::string& text, Real x, Real y, const CadTextFormat& style) {
-  std::string t = convert_ ? convert_(text) : text;
+  std::string t = SingleLineText(convert_ ? convert_(text) : text);
   if (t.empty()) return;  // a text the conversion emptied has nothing to show
   Real n = static_cast<Real>(t.size());
   entity({212, "0", "", "", false, true},

@@ -81,7 +81,10 @@ class DisplayList {
   void ResetZoom();
   void Regen();  // restore the limits, reset window and zoom
   void SaveViewPort() { saved_viewport_ = viewport_; }
-  void RetrieveViewPort() { viewport_ = saved_viewport_; }
+  void RetrieveViewPort() {
+    viewport_ = saved_viewport_;
+    computeScale();
+  }
   Real EinX(Real length) const;  // world length as a fraction of the window width
   Real EinY(Real length) const;
   Real textSizeFactor() const { return text_size_factor_; }

@@ -66,6 +66,7 @@ TEST(CadTextWriter, TextsBlocksInsertsAndSolids) {
   CadOrigin(t.s, 100, 200);
   CadText(t.s, "Ma\xE1stab", 1, 2);  // "Maßstab" in code page 850
   CadText(t.s, "", 1, 2);            // empty: skipped
+  CadText(t.s, "a\r\nb", 0, 0);      // a line break would end the record
   CadSolid(t.s, 0, 0, 1, 0, 0, 1, 1, 1);
   CadBlockEnd(t.s);
   CadSectionEnd(t.s);
@@ -77,7 +78,7 @@ TEST(CadTextWriter, TextsBlocksInsertsAndSolids) {
       SplitLines(ReadFileBytes(path)),
       (std::vector<std::string>{
           "MINMAX\t-5.00\t-5.00\t225.00\t310.00", "SECTION BLOCKS", "BLOCK\tTABELLE",
-          "TEXT\t101.00\t202.00\tMassstab",
+          "TEXT\t101.00\t202.00\tMassstab", "TEXT\t100.00\t200.00\ta  b",
           "SOLID\t100.00\t200.00\t101.00\t200.00\t100.00\t201.00\t101.00\t201.00", "END OF BLOCK",
           "SECTION ENTITIES", "INSERT\tTABELLE\t10.00\t20.00\t90.00\t2.00\t0.50", "EOF"}));
 }
