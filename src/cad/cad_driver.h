@@ -1,0 +1,89 @@
+// The device-independent CAD output operations. Every drawing calls only these; the driver keeps
+// the drawing state and routes each call to the writer of the output kind chosen at CadOpen:
+// DXF (1), IGES (2), the screen's display list (3), a plot through the external plot program
+// (4, a DXF file handed to it) or the CAD text file (5). It also emulates what a kind lacks:
+// polylines become lines and arcs, and on the screen the blocks are stored as small DXF files
+// ("$NAME.dx$" in the session's scratch folder) and read back for every insertion.
+//
+// Units: millimetres on the sheet, angles in degrees counter-clockwise, except the included
+// angle of a polyline vertex (radians, positive = counter-clockwise). Texts are code page 850.
+//
+// A drawing runs: CadOpen, CadLimits, CadTables, CadBlocksBegin, (CadBlockBegin ... CadBlockEnd)*,
+// CadSectionEnd, CadEntitiesBegin, entities, CadSectionEnd, CadClose; it tests s.abort_flag
+// between its steps. Failures (cancelled choices, files that cannot be written) show or record
+// their message, set the abort flag and close the output; later calls then do nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cad/cad_state.h"
+#include "core/real.h"
+
+namespace kv9 {
+
+class Session;
+
+// --- opening and closing ---
+// kind 0 lets the user choose; 4 asks for the plot command line first. Batch runs (s.batch_cad)
+// write FILE.dxf / FILE.igs / FILE.txt in the working folder, FILE being the data file's name
+// without folder and extension; interactively a save dialog asks.
+void CadOpen(Session& s, int kind);
+// Routes the drawing into `writer` (kept by the caller) as a file kind with real polylines when
+// the writer takes them. For tests and for callers that want the geometry itself.
+void CadOpenWriter(Session& s, CadWriter& writer);
+void CadClose(Session& s);
+bool CadIsOpen(const Session& s);
+// "dxf", "igs", "txt" for kinds 1, 2, 5.
+std::string CadExtension(int kind);
+// The batch name of an output file: FILE + "." + extension.
+std::string CadBatchFileName(const Session& s, int kind);
+
+// --- sections ---
+void CadLimits(Session& s, Real xmin, Real ymin, Real xmax, Real ymax);
+void CadTables(Session& s, int layer_set);  // 0 five layers, 1 layers 0..15, 2 also 16..31
+void CadBlocksBegin(Session& s);
+void CadBlockBegin(Session& s, const std::string& name);
+void CadBlockEnd(Session& s);
+void CadSectionEnd(Session& s);
+void CadEntitiesBegin(Session& s);
+
+// --- state ---
+void CadLayer(Session& s, int n);  // 0..31; above 31: n mod 16 + 16
+// Text height and character width (0: 0.7 of the height); the width factor is the configured
+// base factor times width / height.
+void CadTextStyle(Session& s, int font, Real angle_deg, Real height, Real width);
+void CadTextAlign(Session& s, int horizontal, int vertical);  // 0 left/base, 1 centre, 2 right/top
+void CadLineSpacing(Session& s, Real factor);
+void CadOrigin(Session& s, Real dx, Real dy);    // added to lines, circles, arcs, solids, texts
+void CadSetPolylineOutput(Session& s, bool on);  // "Polyline ?" for the DXF and plot kinds
+void CadAllowLogos(Session& s, bool allowed);
+
+// --- entities ---
+void CadLine(Session& s, Real x1, Real y1, Real x2, Real y2);
+void CadCircle(Session& s, Real x, Real y, Real r);
+void CadArc(Session& s, Real x, Real y, Real start_deg, Real end_deg, Real r);  // r = 0: nothing
+void CadSolid(Session& s, Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4, Real y4);
+void CadText(Session& s, std::string_view text, Real x, Real y);  // an empty text is skipped
+// At the current point, which then moves down by 1.6 · height · line spacing.
+void CadTextLine(Session& s, std::string_view text);
+void CadMoveTo(Session& s, Real x, Real y);
+void CadLineTo(Session& s, Real x, Real y);
+void CadRectangle(Session& s, Real x1, Real y1, Real x2, Real y2);
+void CadPolylineBegin(Session& s, int flags);  // flags 1: closed
+void CadVertex(Session& s, Real x, Real y, Real included_angle);
+void CadPolylineEnd(Session& s);
+// Polyline through (xc + r·fx·cos t, yc + r·fy·sin t), t from start to end in steps (degrees).
+void CadEllipseArc(Session& s, Real xc, Real yc, Real start_deg, Real end_deg, Real r, Real fx,
+                   Real fy, Real step_deg);
+void CadInsert(Session& s, const std::string& name, Real x, Real y, Real angle_deg, Real x_scale,
+               Real y_scale);
+
+// --- block files of the screen ---
+// Where the screen keeps (or finds) block NAME: "$NAME.dx$" in the scratch folder; the user's
+// logos "logo_1" in the program folder and "LOGO_2", "LOGO_3" in the temporary folder. Empty
+// for a block when the session has no scratch folder.
+std::string CadBlockFilePath(const Session& s, std::string_view name);
+bool CadIsLogoBlock(std::string_view name);
+
+}  // namespace kv9

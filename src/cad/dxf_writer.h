@@ -1,0 +1,74 @@
+// ASCII DXF writer: a HEADER section with extents and limits, a TABLES section with three line
+// types, the layers and one text style, BLOCKS and ENTITIES with LINE, CIRCLE, ARC, TEXT, SOLID,
+// INSERT and POLYLINE/VERTEX/SEQEND. No handles and no $ACADVER, so readers take it as an R12
+// file; ezdxf loads it (checked by the tests). Windows line ends.
+#pragma once
+
+#include <array>
+#include <ostream>
+#include <string>
+
+#include "cad/cad_number.h"
+#include "cad/cad_writer.h"
+#include "core/number_format.h"
+
+namespace kv9 {
+
+class Session;
+
+struct DxfSettings {
+  int decimals = 6;  // "Decimals DXF,TXT"
+  std::array<std::string, 5> layer_names = {"1", "2", "3", "4", "5"};
+  std::array<int, 5> layer_colours = {2, 2, 2, 3, 1};
+  std::array<int, 16> colours_16_31 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1, 2};
+  bool monochrome = false;        // "Layer Monochrom": every layer colour 1
+  std::string font = "TXT8";      // "Textstil CAD", written in upper case
+  NumberStyle short_style{3, 1};  // short reals (text factors and angles), always "."
+};
+DxfSettings DxfSettingsOf(const Session& s);
+
+// Layer names: 0 "0", 1..5 the configured names, others their number.
+std::string DxfLayerName(const DxfSettings& settings, int n);
+
+class DxfWriter : public CadWriter {
+ public:
+  DxfWriter(std::ostream& out, DxfSettings settings, CadTextConverter convert = nullptr);
+
+  void limits(Real xmin, Real ymin, Real xmax, Real ymax) override;
+  void tables(int layer_set) override;
+  void blocksBegin() override;
+  void blockBegin(const std::string& name) override;
+  void blockEnd() override;
+  void sectionEnd() override;
+  void entitiesBegin() override;
+  void layer(int n) override;
+  void line(Real x1, Real y1, Real x2, Real y2) override;
+  void circle(Real x, Real y, Real r) override;
+  void arc(Real x, Real y, Real start_deg, Real end_deg, Real r) override;
+  void text(const std::string& text, Real x, Real y, const CadTextFormat& style) override;
+  void solid(const std::array<Real, 8>& corners) override;
+  void insert(const std::string& name, Real x, Real y, Real angle_deg, Real x_scale,
+              Real y_scale) override;
+  bool polylines() const override { return true; }
+  void polylineBegin(int flags) override;
+  void vertex(Real x, Real y, Real included_angle) override;
+  void polylineEnd() override;
+  void finish() override;  // [0] EOF
+
+  const std::string& layerName() const { return layer_name_; }
+
+ private:
+  void group(int code, std::string_view value);
+  void real(int code, Real value);
+  void shortReal(int code, Real value);
+  void entity(std::string_view type);
+  void flushBad();
+
+  std::ostream& out_;
+  DxfSettings settings_;
+  CadTextConverter convert_;
+  CadNumbers numbers_;
+  std::string layer_name_ = "0";
+};
+
+}  // namespace kv9

@@ -1,0 +1,140 @@
+// Checks CAD files with real readers: ezdxf (through /usr/bin/python3) for DXF and Open
+// CASCADE's IGES reader (the kv9_iges_count program) for IGES. Also small file helpers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kv9::test {
+
+inline std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+// Lines of a text without their CR LF.
+inline std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::istringstream in(text);
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+inline std::string RunCommand(const std::string& command, int& status) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) {
+    status = -1;
+    return output;
+  }
+  char buffer[4096];
+  std::size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
+  status = pclose(pipe);
+  return output;
+}
+
+inline std::string Quoted(const std::string& path) {
+  std::string q = "'";
+  for (char c : path) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+struct DxfSummary {
+  bool loaded = false;
+  std::string output;                       // the whole report, for failure messages
+  std::map<std::string, int> entities;      // model space
+  std::map<std::string, int> layer_colour;  // layer name -> colour
+  std::map<std::string, std::string> layer_linetype;
+  std::map<std::string, std::map<std::string, int>> blocks;  // name -> type -> count
+  int audit_errors = -1;
+};
+
+inline DxfSummary LoadWithEzdxf(const std::string& path) {
+  DxfSummary d;
+  int status = 0;
+  d.output = RunCommand(
+      std::string(KV9_PYTHON) + " " + Quoted(KV9_DXF_CHECK_SCRIPT) + " " + Quoted(path) + " 2>&1",
+      status);
+  std::istringstream in(d.output);
+  std::string word;
+  while (in >> word) {
+    if (word == "loaded") {
+      d.loaded = status == 0;
+    } else if (word == "entity") {
+      std::string type;
+      int n;
+      in >> type >> n;
+      d.entities[type] = n;
+    } else if (word == "layer") {
+      std::string name, linetype;
+      int colour;
+      in >> name >> colour >> linetype;
+      d.layer_colour[name] = colour;
+      d.layer_linetype[name] = linetype;
+    } else if (word == "block") {
+      std::string name, type;
+      int n;
+      in >> name >> type >> n;
+      if (type == "-")
+        d.blocks[name];
+      else
+        d.blocks[name][type] = n;
+    } else if (word == "audit") {
+      in >> d.audit_errors;
+    } else {
+      std::string rest;
+      std::getline(in, rest);
+    }
+  }
+  return d;
+}
+
+struct IgesSummary {
+  bool loaded = false;
+  std::string output;
+  int entities = -1;
+  int fails = -1;
+};
+
+inline IgesSummary LoadWithOpenCascade(const std::string& path) {
+  IgesSummary g;
+  int status = 0;
+  g.output = RunCommand(Quoted(KV9_IGES_COUNT_PATH) + " " + Quoted(path) + " 2>&1", status);
+  std::istringstream in(g.output);
+  std::string word;
+  while (in >> word) {
+    if (word == "entities") in >> g.entities;
+    if (word == "fails") in >> g.fails;
+  }
+  g.loaded = status == 0 && g.entities >= 0;
+  return g;
+}
+
+// The checks every complete file of the tests goes through.
+inline void ExpectIgesLoads(const std::string& path, int entities) {
+  IgesSummary g = LoadWithOpenCascade(path);
+  EXPECT_TRUE(g.loaded) << g.output;
+  EXPECT_EQ(g.entities, entities) << g.output;
+  EXPECT_EQ(g.fails, 0) << g.output;
+}
+
+}  // namespace kv9::test
