@@ -250,7 +250,8 @@ void IgesWriter::blockEnd() {
   members_.clear();
 }
 
-void IgesWriter::insert(const std::string& name, Real x, Real y, Real angle_deg, Real, Real) {
+void IgesWriter::insert(const std::string& name, Real x, Real y, Real angle_deg, Real x_scale,
+                        Real) {
   std::string key = name.substr(0, 8);
   const Block* block = nullptr;
   for (const auto& b : blocks_)
@@ -264,10 +265,14 @@ void IgesWriter::insert(const std::string& name, Real x, Real y, Real angle_deg,
     return;
   }
   std::string definition = std::to_string(block->definition_de);
+  // The instance carries the insert's scale (the drawings insert their part views scaled; the
+  // sheets use equal x and y scales), so the views keep the size they have in the other formats.
+  Real scale = numbers_.checked(x_scale);
+  std::string scale_text = scale == 1 || scale == 0 ? "1.0" : num(scale);
   Real angle = numbers_.checked(angle_deg);
   if (angle == 0) {
     entity({408, "", "", "", false, true},
-           {"408," + definition + "," + num(x) + "," + num(y) + ",0.0,1.0;"});
+           {"408," + definition + "," + num(x) + "," + num(y) + ",0.0," + scale_text + ";"});
     return;
   }
   Real a = angle * kPi / 180;
@@ -276,7 +281,7 @@ void IgesWriter::insert(const std::string& name, Real x, Real y, Real angle_deg,
       {"124," + mat(std::cos(a)) + "," + mat(-std::sin(a)) + ",0.0," + num(x) + ",",
        mat(std::sin(a)) + "," + mat(std::cos(a)) + ",0.0," + num(y) + ",", "0.0,0.0,1.0,0.0;"});
   entity({408, std::to_string(matrix), "", "", false, true},
-         {"408," + definition + ",0.0,0.0,0.0,1.0;"});
+         {"408," + definition + ",0.0,0.0,0.0," + scale_text + ";"});
 }
 
 void IgesWriter::finish() {

@@ -2,7 +2,10 @@
 //   entities N
 //   fails N       (syntax failures of the entities and of the Global section)
 //   warnings N
+//   bbox XMIN YMIN XMAX YMAX   (of the transferred shapes, when there are any)
 // Exit code 0 when the file was read, 2 when the reader refused it, 1 on wrong arguments.
+#include <BRepBndLib.hxx>
+#include <Bnd_Box.hxx>
 #include <IGESControl_Reader.hxx>
 #include <IGESData_IGESModel.hxx>
 #include <Interface_Check.hxx>
@@ -37,5 +40,16 @@ int main(int argc, char** argv) {
   std::cout << "entities " << model->NbEntities() << "\n";
   std::cout << "fails " << fails << "\n";
   std::cout << "warnings " << warnings << "\n";
+  // Transferring the roots proves that instances and their transforms resolve to geometry.
+  reader.TransferRoots();
+  if (reader.NbShapes() > 0) {
+    Bnd_Box box;
+    BRepBndLib::Add(reader.OneShape(), box);
+    if (!box.IsVoid()) {
+      Standard_Real x0, y0, z0, x1, y1, z1;
+      box.Get(x0, y0, z0, x1, y1, z1);
+      std::cout << "bbox " << x0 << " " << y0 << " " << x1 << " " << y1 << "\n";
+    }
+  }
   return 0;
 }

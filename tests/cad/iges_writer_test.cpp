@@ -146,9 +146,64 @@ TEST(IgesWriter, BlockOfThirteenMembersCutsItsDefinitionAfterTwelve) {
   // The first text ends after the 12th member and its ",".
   EXPECT_EQ(p[13].substr(0, 64), Pad("308,0,8HZAHNPROF,13,1,3,5,7,9,11,13,15,17,19,21,23,"));
   EXPECT_EQ(p[14].substr(0, 64), Pad("25;"));
-  // The instance refers to the definition (DE 27) at scale 1.0 whatever was asked.
-  EXPECT_EQ(p[15].substr(0, 64), Pad("408,27,50.000,60.000,0.0,1.0;"));
+  // The instance refers to the definition (DE 27) and keeps the insert's scale.
+  EXPECT_EQ(p[15].substr(0, 64), Pad("408,27,50.000,60.000,0.0,2.000;"));
   ExpectIgesLoads(path, 15);
+}
+
+TEST(IgesWriter, InsertsResolveToPlacedGeometryInTheReader) {
+  // A 10 mm line inserted at (100, 50), straight and turned by 90 degrees: the reader must
+  // place the instance where the other formats show it.
+  for (Real angle : {0.0L, 90.0L}) {
+    CadSession t;
+    std::string path = t.open(kCadIges, angle == 0 ? "placed.igs" : "placed90.igs");
+    CadLimits(t.s, 0, 0, 210, 297);
+    CadBlocksBegin(t.s);
+    CadBlockBegin(t.s, "WELLE");
+    CadLine(t.s, 0, 0, 10, 0);
+    CadBlockEnd(t.s);
+    CadSectionEnd(t.s);
+    CadEntitiesBegin(t.s);
+    CadInsert(t.s, "WELLE", 100, 50, angle, 1, 1);
+    CadSectionEnd(t.s);
+    CadClose(t.s);
+    auto g = test::LoadWithOpenCascade(path);
+    ASSERT_TRUE(g.loaded && g.has_box) << g.output;
+    const double tol = 1e-5;
+    if (angle == 0) {
+      EXPECT_NEAR(g.xmin, 100, tol) << g.output;
+      EXPECT_NEAR(g.xmax, 110, tol) << g.output;
+      EXPECT_NEAR(g.ymax, 50, tol) << g.output;
+    } else {
+      EXPECT_NEAR(g.xmax, 100, tol) << g.output;
+      EXPECT_NEAR(g.ymin, 50, tol) << g.output;
+      EXPECT_NEAR(g.ymax, 60, tol) << g.output;
+    }
+  }
+}
+
+TEST(IgesWriter, ScaledInsertCarriesItsScaleInTheInstance) {
+  // The drawing sheets insert their part views scaled; the instance keeps that scale so that
+  // the view has the size the other formats show (a reader that applies instance scales sees
+  // it, the file stays valid for one that does not).
+  CadSession t;
+  std::string path = t.open(kCadIges, "scaled.igs");
+  CadLimits(t.s, 0, 0, 210, 297);
+  CadBlocksBegin(t.s);
+  CadBlockBegin(t.s, "WELLE");
+  CadLine(t.s, 0, 0, 10, 0);
+  CadBlockEnd(t.s);
+  CadSectionEnd(t.s);
+  CadEntitiesBegin(t.s);
+  CadInsert(t.s, "WELLE", 100, 50, 0, 0.5L, 0.5L);
+  CadInsert(t.s, "WELLE", 100, 50, 90, 2, 2);
+  CadSectionEnd(t.s);
+  CadClose(t.s);
+  auto p = Section(Lines(path), 'P');
+  ASSERT_EQ(p.size(), 2u + 1u + 3u + 1u) << Join(p);
+  EXPECT_EQ(p[2].substr(0, 64), Pad("408,3,100.000,50.000,0.0,0.500;"));
+  EXPECT_EQ(p[6].substr(0, 64), Pad("408,3,0.0,0.0,0.0,2.000;"));
+  ExpectIgesLoads(path, 5);
 }
 
 TEST(IgesWriter, RotatedInsertWritesItsMatrixFirst) {

@@ -9,7 +9,7 @@ find_package(OpenCASCADE REQUIRED)
 set_directory_properties(PROPERTIES COMPILE_DEFINITIONS "${KV9_SAVED_DEFINITIONS}")
 add_executable(kv9_iges_count ${CMAKE_CURRENT_LIST_DIR}/iges_count.cc)
 target_include_directories(kv9_iges_count SYSTEM PRIVATE ${OpenCASCADE_INCLUDE_DIR})
-target_link_libraries(kv9_iges_count PRIVATE TKIGES TKXSBase TKBRep TKG3d TKMath TKernel)
+target_link_libraries(kv9_iges_count PRIVATE TKIGES TKXSBase TKTopAlgo TKBRep TKG3d TKMath TKernel)
 
 add_dependencies(kv9_tests kv9_iges_count)
 target_compile_definitions(kv9_tests PRIVATE

@@ -113,6 +113,8 @@ struct IgesSummary {
   std::string output;
   int entities = -1;
   int fails = -1;
+  bool has_box = false;  // bounding box of the geometry the reader transferred
+  double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
 };
 
 inline IgesSummary LoadWithOpenCascade(const std::string& path) {
@@ -124,6 +126,7 @@ inline IgesSummary LoadWithOpenCascade(const std::string& path) {
   while (in >> word) {
     if (word == "entities") in >> g.entities;
     if (word == "fails") in >> g.fails;
+    if (word == "bbox") g.has_box = static_cast<bool>(in >> g.xmin >> g.ymin >> g.xmax >> g.ymax);
   }
   g.loaded = status == 0 && g.entities >= 0;
   return g;
