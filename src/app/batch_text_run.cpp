@@ -15,6 +15,10 @@ int RunBatchText(Session& s, const std::string& file) {
   s.data_dir.clear();
   s.abort_flag = false;
   if (!LoadDataFile(s, file)) return kExitNotRead;
+  return FinishBatchText(s, file);
+}
+
+int FinishBatchText(Session& s, const std::string& file) {
   if (s.fatal_flag) {
     for (int i = 1; i <= MessageCount(s); ++i) ShowPlain(s, MessageText(s, i));
     return kExitCalcFatal;

@@ -19,5 +19,7 @@ inline constexpr int kExitCalcFatal = 2;  // the calculation ended fatally: no r
 // the current folder). With a fatal calculation the messages go to standard error through the
 // Ui instead. Returns the exit code.
 int RunBatchText(Session& s, const std::string& file);
+// The part after a successful read: the messages of a fatal calculation, or the report.
+int FinishBatchText(Session& s, const std::string& file);
 
 }  // namespace kv9

@@ -24,8 +24,14 @@ namespace kv9 {
 
 std::string FormatDataReal(const NumberStyle& st, Real x) {
   if (!std::isfinite(x)) return "0";
-  if (x < 1 && std::fabs(x - std::nearbyint(x)) < 1e-10L) return FormatShort(st, x);
-  return FormatFixed(st, 0, 7, x);
+  // The rule looks at the value as written, so that a value that the decimals round to a whole
+  // number below 1 (5e-9 -> "0.0000000") is written in the short form as that number would be.
+  std::string fixed = FormatFixed(st, 0, 7, x);
+  Real written = x;
+  TryParseReal(ReplaceChar(fixed, ',', '.'), written);
+  if (written < 1 && std::fabs(written - std::nearbyint(written)) < 1e-10L)
+    return FormatShort(st, std::nearbyint(written));
+  return fixed;
 }
 
 namespace {

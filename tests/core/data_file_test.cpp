@@ -203,6 +203,8 @@ TEST(DataRealWriter, ShortFormOnlyForWholeNumbersBelowOne) {
   EXPECT_EQ(FormatDataReal(st, 1), "1.0000000");
   EXPECT_EQ(FormatDataReal(st, -0.5L), "-0.5000000");
   EXPECT_EQ(FormatDataReal(st, 3e-11L), "0");
+  EXPECT_EQ(FormatDataReal(st, 3e-8L), "0");  // what the 7 decimals make of it
+  EXPECT_EQ(FormatDataReal(st, -1.99999999L), "-2");
   EXPECT_EQ(FormatDataReal(st, 1.0L / 0.0L), "0");
   EXPECT_EQ(FormatDataReal(NumberStyle{5, 1}, 30), "30.000000000");
   EXPECT_EQ(FormatDataReal(NumberStyle{3, 2}, 0.45L), "0,4500000");
