@@ -2,6 +2,7 @@
 #include "report/error_file.h"
 
 #include <fstream>
+#include <sstream>
 
 #include "core/file_util.h"
 #include "core/session.h"
@@ -26,40 +27,46 @@ std::string ErrorFilePath(const Session& s) {
   return FindFileNoCase(s.cfg.plt_dir, std::string(kProductNameLower) + ".err");
 }
 
-ErrorDescription LookupErrorDescription(const Session& s, std::string_view message) {
+ErrorDescription SearchErrorText(std::string_view content, std::string_view message) {
   ErrorDescription d;
-  std::string path = ErrorFilePath(s);
-  if (!FileReadable(path)) return d;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return d;
   d.file_found = true;
+  std::istringstream in{std::string(content)};
   std::string line;
   while (ReadLine(in, line)) {
     if (Key(line) != Key(message)) continue;
     d.matched = true;
     if (ReadLine(in, d.cause)) ReadLine(in, d.remedy);
-    return d;
+    break;
   }
   return d;
 }
 
-namespace {
+ErrorDescription SearchErrorFile(const std::string& path, std::string_view message) {
+  if (!FileReadable(path)) return {};
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {};
+  std::ostringstream content;
+  content << in.rdbuf();
+  return SearchErrorText(content.str(), message);
+}
 
-ErrorDescription DescriptionOf(const Session& s, int i) {
+ErrorDescription LookupErrorDescription(const Session& s, std::string_view message) {
+  return SearchErrorFile(ErrorFilePath(s), message);
+}
+
+ErrorDescription MessageDescription(const Session& s, int i) {
   if (i < 1 || i > MessageCount(s)) return {};
   ErrorDescription d = LookupErrorDescription(s, MessageText(s, i));
   if (d.file_found && !d.matched) d.cause = kNoDescription;
   return d;
 }
 
-}  // namespace
-
 std::string MessageCause(const Session& s, int i) {
-  return DescriptionOf(s, i).cause;
+  return MessageDescription(s, i).cause;
 }
 
 std::string MessageRemedy(const Session& s, int i) {
-  return DescriptionOf(s, i).remedy;
+  return MessageDescription(s, i).remedy;
 }
 
 }  // namespace kv9

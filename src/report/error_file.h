@@ -26,6 +26,13 @@ struct ErrorDescription {
 // `message` (whatever role the line has in its entry); cause and remedy are the two lines that
 // follow it (empty where the file ends).
 ErrorDescription LookupErrorDescription(const Session& s, std::string_view message);
+// The same search in a given file, and in the content of a file (lines end in CR LF or LF).
+ErrorDescription SearchErrorFile(const std::string& path, std::string_view message);
+ErrorDescription SearchErrorText(std::string_view content, std::string_view message);
+
+// The description of message i (1-based) as the reports and dialogs show it: nothing without
+// the file (or for no message i); kNoDescription as the cause when no line matches.
+ErrorDescription MessageDescription(const Session& s, int i);
 
 // Cause and remedy of message i (1-based): empty without the file (or for no message i); the
 // cause "keine Beschreibung ..." and an empty remedy when no line matches.

@@ -1,0 +1,63 @@
+// The data file and the results report, the two halves of the batch text run.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/data_file.h"
+#include "core/scripted_ui.h"
+#include "core/session.h"
+#include "report/report_state.h"
+#include "report/results_report.h"
+
+namespace {
+
+std::string Example() {
+  std::string content;
+  auto root = std::filesystem::path(__FILE__).parent_path().parent_path();
+  kv9::ReadWholeFile((root / "examples" / "stress_all_selections.kv9").string(), content);
+  return content;
+}
+
+void BM_ReadDataFile(benchmark::State& state) {
+  std::string content = Example();
+  kv9::ScriptedUi ui;
+  kv9::Session s(ui);
+  for (auto _ : state) benchmark::DoNotOptimize(kv9::ReadDataFileContent(s, content));
+}
+BENCHMARK(BM_ReadDataFile);
+
+void BM_WriteDataFile(benchmark::State& state) {
+  kv9::ScriptedUi ui;
+  kv9::Session s(ui);
+  kv9::ReadDataFileContent(s, Example());
+  for (auto _ : state) benchmark::DoNotOptimize(kv9::DataFileContent(s));
+}
+BENCHMARK(BM_WriteDataFile);
+
+// The standard report on a target, files included (temporary folder of the benchmark).
+void BM_ResultsReport(benchmark::State& state) {
+  std::string dir = (std::filesystem::temp_directory_path() / "kv9bench-XXXXXX").string();
+  if (!mkdtemp(dir.data())) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  kv9::ScriptedUi ui;
+  kv9::Session s(ui);
+  kv9::ReadDataFileContent(s, Example());
+  s.cfg.temp_dir = dir + "/";
+  s.data_dir = dir + "/";
+  s.current_file = "bench";
+  s.cfg.text_device = static_cast<int>(state.range(0));
+  s.cfg.text_device_window = false;
+  s.cfg.html_browser = "true";
+  for (auto _ : state) kv9::ResultsReport(s, 0);
+  std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_ResultsReport)
+    ->Arg(kv9::kTargetDosFile)
+    ->Arg(kv9::kTargetTabCopy)
+    ->Arg(kv9::kTargetHtml);
+
+}  // namespace

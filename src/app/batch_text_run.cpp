@@ -1,0 +1,34 @@
+#include "app/batch_text_run.h"
+
+#include "core/data_file.h"
+#include "core/file_util.h"
+#include "core/generic_dialogs.h"
+#include "core/session.h"
+#include "report/message_list.h"
+#include "report/report_state.h"
+#include "report/results_report.h"
+
+namespace kv9 {
+
+int RunBatchText(Session& s, const std::string& file) {
+  s.current_file = file;
+  s.data_dir.clear();
+  s.abort_flag = false;
+  if (!LoadDataFile(s, file)) return kExitNotRead;
+  return FinishBatchText(s, file);
+}
+
+int FinishBatchText(Session& s, const std::string& file) {
+  if (s.fatal_flag) {
+    for (int i = 1; i <= MessageCount(s); ++i) ShowPlain(s, MessageText(s, i));
+    return kExitCalcFatal;
+  }
+  s.current_file = BaseName(file);
+  s.cfg.text_device = kTargetTabCopy;
+  s.cfg.text_device_window = false;
+  s.abort_flag = false;
+  ResultsReport(s, 0);
+  return s.abort_flag ? kExitNotRead : kExitOk;
+}
+
+}  // namespace kv9

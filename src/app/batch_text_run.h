@@ -1,0 +1,25 @@
+// The batch text run "wkv9 FILE /I": read the data file, calculate, write the results report
+// as a text file named after the data file.
+#pragma once
+
+#include <string>
+
+namespace kv9 {
+
+class Session;
+
+// Exit codes of the batch runs.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitNotRead =
+    1;  // the data file could not be read (or the report not written)
+inline constexpr int kExitCalcFatal = 2;  // the calculation ended fatally: no report
+
+// Reads `file`, calculates and writes the standard results report through the tab-separated
+// target 9 (its copy is the data file's base name + ".txt" in the data folder, empty in batch:
+// the current folder). With a fatal calculation the messages go to standard error through the
+// Ui instead. Returns the exit code.
+int RunBatchText(Session& s, const std::string& file);
+// The part after a successful read: the messages of a fatal calculation, or the report.
+int FinishBatchText(Session& s, const std::string& file);
+
+}  // namespace kv9

@@ -1,0 +1,330 @@
+// Opening, creating and closing a report, and handing it over to its target.
+#include "report/report_output.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "core/data_file.h"
+#include "core/file_util.h"
+#include "core/generic_dialogs.h"
+#include "core/process.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "report/report_formatter.h"
+
+namespace kv9 {
+
+namespace {
+
+constexpr int kTempNameTries = 11;
+
+const char* const kOutwin = "outwin.txt";
+
+std::string EnvFolder() {
+  for (const char* name : {"TEMP", "TMPDIR"})
+    if (const char* v = std::getenv(name); v && *v) return v;
+  return "/tmp";
+}
+
+void FillChoiceTexts(Session& s) {
+  const auto& names = ReportTargetNames();
+  for (std::size_t i = 0; i < names.size(); ++i) s.screen_lines[i] = names[i];
+}
+
+// The save dialog of the data file for a report file; the data file's own name, folder and
+// command-line state are restored afterwards.
+std::string ChooseReportFile(Session& s, const char* ext) {
+  std::string file = s.current_file, dir = s.data_dir;
+  bool cmdline = s.cmdline_file;
+  std::string chosen = ResolveSaveName(s, "", ext);
+  s.current_file = file;
+  s.data_dir = dir;
+  s.cmdline_file = cmdline;
+  return chosen;
+}
+
+// The first "$OUT<n>.TMP" of the scratch folder that can be created (the last one tried when
+// none can; creating it then reports the error).
+std::string ScratchReportName(const Session& s) {
+  std::string name;
+  for (int n = 1; n <= kTempNameTries; ++n) {
+    name = ReportScratchFolder(s) + "$OUT" + std::to_string(n) + ".TMP";
+    int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+    if (fd >= 0) {
+      close(fd);
+      return name;
+    }
+  }
+  return name;
+}
+
+std::string PrinterDevice(const Session& s) {
+  if (!s.report.printer_device.empty()) return s.report.printer_device;
+  std::string n = std::to_string(s.cfg.printer_port > 0 ? s.cfg.printer_port - 1 : 0);
+  std::string usb = "/dev/usb/lp" + n;
+  return access(usb.c_str(), W_OK) == 0 ? usb : "/dev/lp" + n;
+}
+
+// The name of the tab-separated copy of target 9: the data file name with extension ".txt".
+std::string DataNamedCopy(const Session& s) {
+  const std::string& name = s.report.report_name;
+  std::string dir = DirOf(name).empty() ? AddBackslash(s.data_dir) : DirOf(name);
+  return dir + NameNoExt(name) + ".txt";
+}
+
+void StartWith(Session& s, const std::string& program, const std::string& file) {
+  if (!ProgramExists(program)) {
+    ShowError(s, Utf8ToCp850(program) + " not found");
+    return;
+  }
+  s.ui->startProgram(program + " \"" + file + "\"", true);
+}
+
+}  // namespace
+
+std::string ReportTempFolder(const Session& s) {
+  return AddBackslash(s.cfg.temp_dir.empty() ? EnvFolder() : s.cfg.temp_dir);
+}
+
+std::string ReportScratchFolder(const Session& s) {
+  return s.scratch_dir.empty() ? ReportTempFolder(s) : AddBackslash(s.scratch_dir);
+}
+
+std::string ToDisplayText(std::string_view content) {
+  std::string out;
+  while (!content.empty()) {
+    auto end = content.find('\n');
+    std::string_view line = content.substr(0, end);
+    content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    out += Cp850ToUtf8(line);
+    out += '\n';
+  }
+  return out;
+}
+
+bool CopyToDisplayFile(Session& s, const std::string& source, const std::string& target) {
+  std::string content;
+  int fd = -1;
+  if (ReadWholeFile(source, content))
+    fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0644);
+  if (fd < 0) {
+    s.abort_flag = true;
+    return false;
+  }
+  std::string out = ToDisplayText(content);
+  bool ok = write(fd, out.data(), out.size()) == static_cast<ssize_t>(out.size());
+  ok = close(fd) == 0 && ok;
+  if (!ok) s.abort_flag = true;
+  return ok;
+}
+
+bool ProgramExists(const std::string& command_line) {
+  auto words = SplitCommandLine(command_line);
+  if (words.empty() || words[0].empty()) return false;
+  const std::string& program = words[0];
+  if (program.find('/') != std::string::npos) return access(program.c_str(), X_OK) == 0;
+  const char* path = std::getenv("PATH");
+  std::string_view dirs = path ? path : "/usr/bin:/bin";
+  while (!dirs.empty()) {
+    auto colon = dirs.find(':');
+    std::string dir(dirs.substr(0, colon));
+    dirs = colon == std::string_view::npos ? std::string_view() : dirs.substr(colon + 1);
+    std::string full = AddBackslash(dir.empty() ? "." : dir) + program;
+    struct stat st;
+    if (stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(full.c_str(), X_OK) == 0)
+      return true;
+  }
+  return false;
+}
+
+const std::array<std::string, 7>& ReportTargetNames() {
+  static const std::array<std::string, 7> names = {"Bildschirm",
+                                                   "Textdrucker",
+                                                   "Datei",
+                                                   "Windows-Drucker",
+                                                   "externes Textprogramm",
+                                                   "TXT File (Excel, QPRO ...)",
+                                                   "HTML File (Netscape, Internet Explorer ...)"};
+  return names;
+}
+
+int ReportTarget(const Session& s) {
+  return s.report.target;
+}
+
+void ReportOpen(Session& s, int target, std::string_view file_name) {
+  ReportState& r = s.report;
+  if (target == kTargetChoiceTexts) {
+    FillChoiceTexts(s);
+    return;
+  }
+  if (r.out) {  // left open by a producer that stopped
+    std::fclose(r.out);
+    r.out = nullptr;
+  }
+  r.line = r.page = 0;
+  r.html_table_open = r.pause = r.write_failed = r.in_page_break = r.created_in_temp = false;
+
+  int t = target;
+  if (t == 0) {
+    t = s.cfg.text_device >= 1 && s.cfg.text_device <= 9 ? s.cfg.text_device : kTargetScreen;
+    if (s.cfg.text_device_window) {
+      FillChoiceTexts(s);
+      t = ChooseFromList(s, "Ausgabe auf ..", 7, t <= 7 ? t : 1);
+      if (s.abort_flag) return;
+    }
+  }
+  r.target = t;
+  std::string name(file_name.empty() ? std::string_view(s.current_file) : file_name);
+  if (name.empty()) name = kProductNameLower;
+  if (!HasDot(name)) name += ".txt";
+  r.report_name = name;
+
+  switch (t) {
+    case kTargetTextPrinter:
+      r.file_name = PrinterDevice(s);
+      r.pause = AskYesNoBool(s, "Pause nach jeder Seite ?", false);
+      if (s.abort_flag) return;
+      ShowNote(s, "Ausdruck erfolgt  -   bitte warten ...");
+      break;
+    case kTargetFile:
+      r.file_name = ChooseReportFile(s, "txt");
+      break;
+    case kTargetScreen:
+    case kTargetWindowsPrinter:
+    case kTargetTextProgram:
+      r.file_name = ScratchReportName(s);
+      r.created_in_temp = true;
+      break;
+    case kTargetTabFile:
+    case kTargetTabCopy:
+      if (s.cfg.text_device_window) {
+        r.file_name = ChooseReportFile(s, "txt");
+      } else {
+        r.file_name = ReportTempFolder(s) + "$$$" + std::to_string(r.tab_counter + 1) + ".txt";
+        r.created_in_temp = true;
+      }
+      break;
+    case kTargetHtml:
+      if (!s.cfg.html_browser.empty()) {
+        r.file_name = ReportTempFolder(s) + kProductNameLower + ".htm";
+        r.created_in_temp = true;
+      } else {
+        r.file_name = ChooseReportFile(s, "htm");
+      }
+      break;
+    case kTargetDosFile:
+      r.file_name = ReportTempFolder(s) + "OUTDOS.TXT";
+      r.created_in_temp = true;
+      break;
+    default:
+      r.target = kTargetScreen;
+      r.file_name = ScratchReportName(s);
+      r.created_in_temp = true;
+      break;
+  }
+}
+
+bool ReportCreate(Session& s) {
+  ReportState& r = s.report;
+  if (s.abort_flag) return false;
+  int flags = O_WRONLY;
+  if (r.target == kTargetTextPrinter)
+    flags |= O_APPEND | (r.printer_device.empty() ? 0 : O_CREAT);
+  else
+    flags |= O_CREAT | O_TRUNC | (r.created_in_temp ? O_NOFOLLOW : 0);
+  int fd = r.file_name.empty() ? -1 : open(r.file_name.c_str(), flags, 0644);
+  if (fd < 0) {
+    ReportCreateError(s, errno == ENOSPC ? 101 : 0);
+    return false;
+  }
+  r.out = fdopen(fd, "wb");
+  if (!r.out) {
+    close(fd);
+    ReportCreateError(s, 0);
+    return false;
+  }
+  if (r.target == kTargetTextPrinter) {
+    // A printer set-up sequence in the current folder goes to the printer first.
+    std::string setup;
+    if (ReadWholeFile("TEXT.HXP", setup)) ReportEmit(s, setup, false);
+  }
+  return true;
+}
+
+void ReportClose(Session& s) {
+  ReportState& r = s.report;
+  if (!r.out) return;
+  int t = r.target;
+  int style = ReportStyle(s);
+  if ((t == kTargetScreen || t == kTargetTextPrinter || t == kTargetWindowsPrinter) &&
+      (s.cfg.printout_header == 2 || style == 4) && r.line > 0)
+    ReportEmit(s, "\f", false);
+  if (t == kTargetHtml) {
+    ReportHtmlCloseTable(s);
+    ReportEmit(s, "</BODY>");
+    ReportEmit(s, "</HTML>");
+  }
+  bool closed = std::fclose(r.out) == 0;
+  r.out = nullptr;
+  if (!closed && !r.write_failed) ReportCloseError(s, errno == ENOSPC ? 101 : 0);
+  if (!closed || r.write_failed) {
+    s.abort_flag = true;
+    return;
+  }
+
+  std::string outwin = ReportTempFolder(s) + kOutwin;
+  switch (t) {
+    case kTargetScreen:
+      if (CopyToDisplayFile(s, r.file_name, outwin)) s.ui->showTextFile(outwin, kProductName);
+      DeleteIfExists(r.file_name);
+      break;
+    case kTargetFile:
+      if (CopyToDisplayFile(s, r.file_name, outwin))
+        ShowNote(s, Utf8ToCp850(r.file_name) + " und Windows-Datei outwin.txt wurden angelegt..");
+      break;
+    case kTargetDosFile:
+      CopyToDisplayFile(s, r.file_name, outwin);
+      break;
+    case kTargetWindowsPrinter:
+      s.ui->printTextFile(r.file_name);
+      DeleteIfExists(r.file_name);
+      break;
+    case kTargetTextProgram:
+      if (!ProgramExists(s.cfg.text_program)) {
+        ShowError(s, Utf8ToCp850(s.cfg.text_program) + " not found");
+        break;
+      }
+      if (CopyToDisplayFile(s, r.file_name, outwin)) StartWith(s, s.cfg.text_program, outwin);
+      break;
+    case kTargetTabFile:
+      ++r.tab_counter;
+      CopyToDisplayFile(s, r.file_name,
+                        ReportTempFolder(s) + "$$" + std::to_string(r.tab_counter) + ".txt");
+      break;
+    case kTargetTabCopy: {
+      ++r.tab_counter;
+      std::string copy = DataNamedCopy(s);
+      // The copy goes where the user keeps the data file: an ordinary file, links followed.
+      std::string content;
+      if (!ReadWholeFile(r.file_name, content) ||
+          WriteFileReplacing(copy, ToDisplayText(content)) != 0) {
+        ShowError(s, "Datei " + Utf8ToCp850(copy) + " kann nicht erstellt werden");
+        s.abort_flag = true;
+      }
+      break;
+    }
+    case kTargetHtml:
+      if (!s.cfg.html_browser.empty()) StartWith(s, s.cfg.html_browser, r.file_name);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace kv9

@@ -1,0 +1,95 @@
+#include "app/batch_text_run.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "core/data_file.h"
+#include "core/file_util.h"
+#include "report/message_list.h"
+#include "support/report_support.h"
+#include "support/test_session.h"
+
+namespace kv9 {
+namespace {
+
+using test::ReadFile;
+
+// The batch run writes its copy into the current folder: each case works in its own.
+class BatchText : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char buffer[4096];
+    old_dir = getcwd(buffer, sizeof buffer) ? buffer : ".";
+    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    s.cfg.temp_dir = dir.path() + "/";
+    s.cfg.unit_flag = 0;
+    s.args = {"probe.kv9", "/I", "/NOGUI"};
+  }
+  void TearDown() override { (void)chdir(old_dir.c_str()); }
+  void WriteExample(const std::string& name) {
+    test::TestSession w;
+    w.s.ds.info1 = "Batch";
+    w.s.ds.N = 25;
+    ASSERT_TRUE(SaveDataFile(w.s, dir.file(name)));
+  }
+  std::string old_dir;
+  test::TempDir dir;
+  test::TestSession t;
+  Session& s = t.s;
+};
+
+TEST_F(BatchText, ReadsCalculatesAndWritesTheReportNamedAfterTheFile) {
+  WriteExample("probe.kv9");
+  s.cfg.text_device = kTargetScreen;  // overridden by the batch run
+  s.cfg.text_device_window = true;
+  EXPECT_EQ(RunBatchText(s, dir.file("probe.kv9")), kExitOk);
+  EXPECT_EQ(s.current_file, "probe");
+  std::string report = ReadFile(dir.file("probe.txt"));
+  EXPECT_NE(report.find("KV9 - SAE Zahnwellenverbindung V2.61\t05.03.2024\t9:07\n"),
+            std::string::npos);
+  EXPECT_NE(report.find("Batch\n"), std::string::npos);
+  EXPECT_NE(report.find("Z\xC3\xA4hnezahl\tN\t\t   25\n"), std::string::npos);  // UTF-8 copy
+  EXPECT_EQ(t.ui.unanswered, 0);
+}
+
+TEST_F(BatchText, FileWithoutExtensionIsTheDataFile) {
+  WriteExample("kurz.kv9");
+  EXPECT_EQ(RunBatchText(s, "kurz"), kExitOk);
+  EXPECT_TRUE(FileExists(dir.file("kurz.txt")));
+}
+
+TEST_F(BatchText, UnreadableOrTruncatedFileEndsWithOne) {
+  EXPECT_EQ(RunBatchText(s, dir.file("fehlt.kv9")), kExitNotRead);
+  test::WriteFile(dir.file("kaputt.kv9"), "nur\r\ndrei\r\nZeilen\r\n");
+  EXPECT_EQ(RunBatchText(s, dir.file("kaputt.kv9")), kExitNotRead);
+  EXPECT_FALSE(FileExists(dir.file("kaputt.txt")));
+}
+
+TEST_F(BatchText, ReportThatCannotBeWrittenIsNoSuccess) {
+  WriteExample("probe.kv9");
+  s.cfg.temp_dir = dir.path() + "/gibt-es-nicht/";
+  EXPECT_EQ(RunBatchText(s, dir.file("probe.kv9")), kExitNotRead);
+}
+
+TEST_F(BatchText, FatalCalculationPrintsTheMessagesAndEndsWithTwo) {
+  WriteExample("probe.kv9");
+  ASSERT_TRUE(LoadDataFile(s, dir.file("probe.kv9")));
+  MessageClear(s);
+  MessageAdd(s, "Fatal  : z = 0 !");
+  MessageSetFatal(s);
+  EXPECT_EQ(FinishBatchText(s, dir.file("probe.kv9")), kExitCalcFatal);
+  EXPECT_EQ(t.ui.texts("plain"), std::vector<std::string>{"Fatal  : z = 0 !"});
+  EXPECT_FALSE(FileExists(dir.file("probe.txt")));
+}
+
+TEST_F(BatchText, ZeroTeethEndFatallyOnceTheCalculationRuns) {
+  test::TestSession w;
+  w.s.ds.N = 0;
+  ASSERT_TRUE(SaveDataFile(w.s, dir.file("ohne_zaehne.kv9")));
+  EXPECT_EQ(RunBatchText(s, dir.file("ohne_zaehne.kv9")), kExitCalcFatal);
+  EXPECT_EQ(t.ui.texts("plain"), std::vector<std::string>{"Fatal  : z = 0 !"});
+  EXPECT_FALSE(FileExists(dir.file("ohne_zaehne.txt")));
+}
+
+}  // namespace
+}  // namespace kv9
