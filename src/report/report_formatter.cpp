@@ -369,7 +369,11 @@ void ReportSetHeader(Session& s, std::string_view title, std::string_view line1,
   r.title = title.empty() ? ProgramTitle() + " " + kVersion : std::string(title);
   r.title = Cut(r.title, kHeaderTextLength);
   std::string_view lines[4] = {line1, line2, line3, line4};
-  for (int i = 0; i < 4; ++i) r.header[i] = Trim(Cut(lines[i], kHeaderTextLength));
+  for (int i = 0; i < 4; ++i) {
+    std::string line = Cut(lines[i], kHeaderTextLength);
+    line.erase(line.find_last_not_of(' ') + 1);  // the number lines end in blanks
+    r.header[i] = line;
+  }
   r.page_total = page_total;
   r.line = 0;
   r.page = 0;

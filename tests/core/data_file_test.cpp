@@ -85,7 +85,7 @@ void FillStoredFields(Session& s) {
   doc.replaces = "ALT-1";
   doc.replaced_by = "NEU-2";
   doc.texts = {DrawingText{10, 20, 3.5L, 0, "Text eins"}, DrawingText{-5, 7.5L, 2, 90, "a|b"}};
-  doc.documents[0] = {"/usr/bin/xdg-open", "spec.pdf"};
+  doc.documents[0] = {"/usr/bin/xdg-open", "lastenheft.pdf"};
   doc.documents[4] = {"viewer", "/data/zeichnung.pdf"};
 }
 
