@@ -30,11 +30,7 @@ class ToolkitTest : public ::testing::Test {
     ASSERT_FALSE(s.fatal_flag);
     MessageClear(s);
   }
-  bool HasMessage(const std::string& text) const {
-    for (const auto& m : s.messages.entries)
-      if (m == text) return true;
-    return false;
-  }
+  bool HasMessage(const std::string& text) const { return test::HasMessage(s, text); }
   test::TestSession t;
   Session& s = t.s;
   SplineDataSet& ds = t.s.ds;

@@ -26,11 +26,7 @@ class SplineCalculationTest : public ::testing::Test {
     test::ApplyInputs(ds, in);
     SplineCalculation(s);
   }
-  bool HasMessage(const std::string& text) const {
-    for (const auto& m : s.messages.entries)
-      if (m == text) return true;
-    return false;
-  }
+  bool HasMessage(const std::string& text) const { return test::HasMessage(s, text); }
   test::TestSession t;
   Session& s = t.s;
   SplineDataSet& ds = t.s.ds;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "core/scripted_ui.h"
 #include "core/session.h"
@@ -43,6 +44,13 @@ struct TestSession {
   Session s{ui};
   TestSession() { s.clock.fix({2024, 3, 5, 9, 7}); }
 };
+
+// Whether the calculation message list holds exactly this text.
+inline bool HasMessage(const Session& s, std::string_view text) {
+  for (const auto& m : s.messages.entries)
+    if (m == text) return true;
+  return false;
+}
 
 // Sets an environment variable for the life of the guard (nullptr unsets it).
 class EnvGuard {
