@@ -31,8 +31,10 @@ void HatchedWall(Session& s, const SplineViewSizes& v, Real x0, Real y0, Real si
   AddHatchPoint(s, x0 + v.b2, y0 + bore);
   CadLayer(s, 2);
   BreakLine(s, {x0 + v.b2, y0 + outer}, {x0, y0 + outer}, 0.2L * e, true);
+  const int pen = s.cad.hatch.pen;
   SetHatchPen(s, 2);
   Hatch(s, static_cast<int>(s.cad.hatch.points.size()), 45, 0);
+  SetHatchPen(s, pen);
 }
 
 }  // namespace
@@ -73,8 +75,10 @@ void DrawShaftBreakSymbol(Session& s, Real d) {
   BreakSymbolLobe(d, p);
   ResetHatchPolygon(s);
   for (const auto& q : p) AddHatchPoint(s, q.x, q.y);
+  const int pen = s.cad.hatch.pen;
   SetHatchPen(s, 1);
   Hatch(s, 47, 45, 0);
+  SetHatchPen(s, pen);
   if (s.abort_flag) return;
   // The other half of the break: the upper edge mirrored across the axis, not hatched.
   CadLayer(s, 5);

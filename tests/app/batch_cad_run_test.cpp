@@ -95,6 +95,14 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
           EXPECT_TRUE(g.loaded) << label << "\n" << g.output;
           EXPECT_GT(g.entities, 20) << label;
           EXPECT_EQ(g.fails, 0) << label << "\n" << g.output;
+          if (j == 5 || j == 6 || j == 13) {
+            // The sheet outlines, inserted at their places, span the geometry.
+            ASSERT_TRUE(g.has_box) << label << "\n" << g.output;
+            EXPECT_NEAR(g.xmin, 0, 1e-3) << label;
+            EXPECT_NEAR(g.ymin, 0, 1e-3) << label;
+            EXPECT_NEAR(g.xmax, j == 13 ? 430 : 210, 1e-3) << label;
+            EXPECT_NEAR(g.ymax, 297, 1e-3) << label;
+          }
         } else {
           auto lines = test::SplitLines(test::ReadFileBytes(kept));
           ASSERT_FALSE(lines.empty()) << label;

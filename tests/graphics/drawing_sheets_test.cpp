@@ -277,6 +277,37 @@ TEST(SplineDrawing, SheetsOfEveryExampleDoNotOverlap) {
   }
 }
 
+// Before any calculation every size is 0: the drawings degenerate but stay finite.
+TEST(SplineDrawing, UncalculatedDataSetGivesFiniteDrawings) {
+  test::TestSession t;
+  RecordingCadWriter rec;
+  for (int entry = kDrawShaftView; entry <= kDrawBothSheets; ++entry) {
+    rec.calls.clear();
+    CadOpenWriter(t.s, rec);
+    EmitSplineDrawing(t.s, entry);
+    EXPECT_FALSE(t.s.abort_flag) << entry;
+    EXPECT_GT(rec.calls.size(), 5u) << entry;
+    for (const CadCall& c : rec.calls)
+      for (Real v : c.v) ASSERT_TRUE(std::isfinite(v)) << entry << " " << c.op;
+  }
+}
+
+// The screen keeps the blocks in files and reads them back for every insert.
+TEST(SplineDrawing, EveryEntryDrawsOnTheScreen) {
+  test::CadSession c;
+  Session& s = c.s;
+  ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("fillet_root_37_5")));
+  for (int entry = kDrawShaftView; entry <= kDrawBothSheets; ++entry) {
+    MessageClear(s);
+    s.abort_flag = false;
+    DrawSplineDrawing(s, kCadScreen, entry);
+    EXPECT_FALSE(s.abort_flag) << entry;
+    EXPECT_EQ(MessageCount(s), 0) << entry << " " << MessageText(s, 1);
+    EXPECT_GT(s.display.commands().size(), 20u) << entry;
+    EXPECT_EQ(CountFiles(s.scratch_dir, "$*.dx$"), 0) << entry;
+  }
+}
+
 TEST(SplineDrawingMenu, ListRepeatsUntilBack) {
   test::CadSession c;
   Session& s = c.s;
