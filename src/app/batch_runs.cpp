@@ -1,15 +1,32 @@
-// The batch CAD run needs the drawings, which this build does not have yet: it says so and
-// ends with exit code 1, as a run that cannot read its file does.
+// The batch CAD run "wkv9 FILE /CADi:j": read the data file, calculate, write one drawing.
 #include "app/batch_runs.h"
 
-#include <iostream>
+#include "core/file_util.h"
+#include "core/session.h"
+#include "graphics/spline_drawings.h"
+#include "toothform/tooth_form_views.h"
 
 namespace kv9 {
 
-int RunBatchCad(Session&, const std::string& file, int format, int drawing) {
-  std::cerr << "wkv9: the batch CAD run (/CAD" << format << ":" << drawing
-            << ") is not available in this build; " << file << " was not processed\n";
-  return 1;
+void DrawBatchDrawing(Session& s, int format, int drawing) {
+  if (drawing >= kDrawShaftView && drawing <= kDrawBothTables)
+    DrawSplineDrawing(s, format, drawing);
+  else if (drawing >= 8 && drawing <= 12)
+    ToothFormMenu(s, format, drawing - 7);
+  else if (drawing == kLastBatchDrawing)
+    DrawSplineDrawing(s, format, kDrawBothSheets);
+}
+
+int RunBatchCad(Session& s, const std::string& file, int format, int drawing) {
+  if (!ReadBatchFile(s, file)) return kExitNotRead;
+  if (ShowFatalCalculation(s)) return kExitCalcFatal;
+  s.current_file = BaseName(file);
+  s.abort_flag = false;
+  s.batch_cad = true;
+  DrawBatchDrawing(s, format, drawing);
+  s.batch_cad = false;
+  // The output could not be opened or written (the driver has said why).
+  return s.abort_flag ? kExitNotRead : kExitOk;
 }
 
 }  // namespace kv9

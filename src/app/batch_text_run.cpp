@@ -10,19 +10,26 @@
 
 namespace kv9 {
 
-int RunBatchText(Session& s, const std::string& file) {
+bool ReadBatchFile(Session& s, const std::string& file) {
   s.current_file = file;
   s.data_dir.clear();
   s.abort_flag = false;
-  if (!LoadDataFile(s, file)) return kExitNotRead;
+  return LoadDataFile(s, file);
+}
+
+bool ShowFatalCalculation(Session& s) {
+  if (!s.fatal_flag) return false;
+  for (int i = 1; i <= MessageCount(s); ++i) ShowPlain(s, MessageText(s, i));
+  return true;
+}
+
+int RunBatchText(Session& s, const std::string& file) {
+  if (!ReadBatchFile(s, file)) return kExitNotRead;
   return FinishBatchText(s, file);
 }
 
 int FinishBatchText(Session& s, const std::string& file) {
-  if (s.fatal_flag) {
-    for (int i = 1; i <= MessageCount(s); ++i) ShowPlain(s, MessageText(s, i));
-    return kExitCalcFatal;
-  }
+  if (ShowFatalCalculation(s)) return kExitCalcFatal;
   s.current_file = BaseName(file);
   s.cfg.text_device = kTargetTabCopy;
   s.cfg.text_device_window = false;

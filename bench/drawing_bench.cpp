@@ -1,0 +1,97 @@
+// The double sheet of shaft and hub (drawing 8): written as a DXF file as the batch CAD run does,
+// drawn on the screen kind (block files written and read back), and the drawing alone into a
+// recording writer.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "cad/cad_driver.h"
+#include "cad/recording_writer.h"
+#include "core/data_file.h"
+#include "core/file_util.h"
+#include "core/scripted_ui.h"
+#include "core/session.h"
+#include "graphics/spline_drawings.h"
+
+namespace {
+
+std::string ExamplePath() {
+  auto root = std::filesystem::path(__FILE__).parent_path().parent_path();
+  return (root / "examples" / "stress_all_selections.kv9").string();
+}
+
+// A scratch folder that is the working folder while it lives.
+class BenchFolder {
+ public:
+  BenchFolder() {
+    path_ = (std::filesystem::temp_directory_path() / "kv9bench-XXXXXX").string();
+    if (!mkdtemp(path_.data())) path_.clear();
+    char buffer[4096];
+    old_ = getcwd(buffer, sizeof buffer) ? buffer : ".";
+    if (!path_.empty() && chdir(path_.c_str()) != 0) path_.clear();
+  }
+  ~BenchFolder() {
+    if (chdir(old_.c_str()) != 0) {
+    }
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_, old_;
+};
+
+void BM_DoubleSheetDxf(benchmark::State& state) {
+  BenchFolder folder;
+  kv9::ScriptedUi ui;
+  kv9::Session s(ui);
+  if (folder.path().empty() || !kv9::LoadDataFile(s, ExamplePath())) {
+    state.SkipWithError("no example or no folder");
+    return;
+  }
+  s.current_file = "bench";
+  s.batch_cad = true;
+  for (auto _ : state) kv9::DrawSplineDrawing(s, kv9::kCadDxf, kv9::kDrawBothSheets);
+  state.counters["bytes"] =
+      static_cast<double>(std::filesystem::file_size(folder.path() + "/bench.dxf"));
+}
+BENCHMARK(BM_DoubleSheetDxf)->Unit(benchmark::kMillisecond);
+
+void BM_DoubleSheetScreen(benchmark::State& state) {
+  BenchFolder folder;
+  kv9::ScriptedUi ui;
+  kv9::Session s(ui);
+  if (folder.path().empty() || !kv9::LoadDataFile(s, ExamplePath())) {
+    state.SkipWithError("no example or no folder");
+    return;
+  }
+  s.scratch_dir = folder.path() + "/";
+  s.cfg.temp_dir = folder.path() + "/";
+  for (auto _ : state) kv9::DrawSplineDrawing(s, kv9::kCadScreen, kv9::kDrawBothSheets);
+  state.counters["commands"] = static_cast<double>(s.display.commands().size());
+}
+BENCHMARK(BM_DoubleSheetScreen)->Unit(benchmark::kMillisecond);
+
+void BM_DoubleSheetRecorded(benchmark::State& state) {
+  kv9::ScriptedUi ui;
+  kv9::Session s(ui);
+  if (!kv9::LoadDataFile(s, ExamplePath())) {
+    state.SkipWithError("no example");
+    return;
+  }
+  std::size_t calls = 0;
+  for (auto _ : state) {
+    kv9::RecordingCadWriter rec;
+    kv9::CadOpenWriter(s, rec);
+    kv9::EmitSplineDrawing(s, kv9::kDrawBothSheets);
+    calls = rec.calls.size();
+  }
+  state.counters["calls"] = static_cast<double>(calls);
+}
+BENCHMARK(BM_DoubleSheetRecorded)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
