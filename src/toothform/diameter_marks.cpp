@@ -57,7 +57,9 @@ void DrawDiameterArcs(Session& s, const WheelGeometry& w, Real cx, Real cy, Real
   for (const Mark& m : ArcMarks(w)) {
     if (!(options.marks & m.bit) || m.diameter == 0) continue;
     const Real r = std::fabs(m.diameter) / 2;
-    const Real dir = m.diameter < 0 ? direction_deg + 180 : direction_deg;
+    Real dir = std::fmod(m.diameter < 0 ? direction_deg + 180 : direction_deg, 360);
+    if (dir > 180) dir -= 360;
+    if (dir <= -180) dir += 360;
     // Labels stand inside their arc; the hub's root label on the hub body beyond it, and a label
     // that would meet its neighbour's on the other side of the arc.
     bool outside = options.label_outside != (m.bit == kMarkDf && w.z < 0);

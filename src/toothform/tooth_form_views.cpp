@@ -228,8 +228,9 @@ void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view) {
   wheel = wheel == 2 ? 2 : 1;
   const WheelGeometry& w = g.wheel[wheel - 1];
 
-  CadOpen(s, kind);
-  if (s.abort_flag) return;
+  // A writer handed in by CadOpenWriter takes the drawing as it is (tests, geometry users).
+  if (!(kind == kCadWriterHook && CadIsOpen(s))) CadOpen(s, kind);
+  if (s.abort_flag || !CadIsOpen(s)) return;
   DrawingWindow window;
   switch (view) {
     case ToothFormView::Wheel:

@@ -14,7 +14,8 @@ enum class ToothFormView { Wheel, Pair, Tool, Meshing, Config };
 // Choice 0 shows the view list and repeats until "zurück .." or Cancel; choices 1..6 run one
 // view (1 shaft, 2 hub, 3 shaft inside hub, 4 tool of the shaft, 5 tool of the hub, 6 meshing),
 // 7 the tooth-form configuration; other choices do nothing.
-// kind is the CAD output kind (0 = the user chooses, 3 = the screen).
+// kind is the CAD output kind (0 = the user chooses, 3 = the screen; 6 draws into the writer
+// already opened with CadOpenWriter).
 void ToothFormMenu(Session& s, int kind, int choice);
 
 // One drawing. A calculation in a fatal state shows the message list instead.
