@@ -67,7 +67,7 @@ void DrawDiameterArcs(Session& s, const WheelGeometry& w, Real cx, Real cy, Real
     Real span = half_span;
     if (options.limit_to_window) {
       // A label inside the arc needs its own height above the window edge.
-      const Real room = outside ? 0 : 0.15L * mn;
+      const Real room = outside ? 0.1L * mn : 0.3L * mn;
       const Real c = (options.window_bottom + room - cy) / r;
       if (c > 1 || c < -1) {
         // The whole arc lies below the window: it would only cross the frame.

@@ -156,8 +156,11 @@ DrawingWindow MeshingWindow(Session& s, const ToothFormGeometry& g) {
   const Real tau2 = 360.0L / w2.z;
   extend(w2, g.a, 180 - 1.5L * tau2);
   extend(w2, g.a, 180 - 0.5L * tau2);
-  const Real margin = 0.3L * w1.mn;
+  const Real mn = w1.mn, margin = 0.3L * mn;
   DrawingWindow win{-(xmax + margin), ymin - margin, xmax + margin, ymax + margin};
+  // A base circle just below the teeth (a small pressure angle) gets room for its labelled arc.
+  const Real rb = std::fabs(w2.db) / 2 + g.a;
+  if (rb >= ymin - 0.5L * mn) win.ymin = std::min(win.ymin, rb - 0.5L * mn);
   if (s.toothform.meshing_texts) win.ymax += 9.5L * TextUnit(win);
   return win;
 }

@@ -32,8 +32,9 @@ struct DrawingWindow {
 // Whole wheel and shaft inside hub: a square about the centre, D/2 + 1.5 mn, D being the
 // outside diameter of the outer wheel's outline (the shaft's tip or the hub's root).
 DrawingWindow WheelWindow(const WheelGeometry& w);
-// Meshing view: from x = -w to w around the three shaft and four hub teeth at angle 0, with the
-// text band at the top when the data texts are shown.
+// Meshing view: from x = -w to w around the three shaft and four hub teeth at angle 0 (and a
+// base circle lying just below them), with the text band at the top when the data texts are
+// shown.
 DrawingWindow MeshingWindow(Session& s, const ToothFormGeometry& g);
 
 // |z| inserts of the tooth block "EVOLV" + wheel about the origin; a tooth space of the shaft

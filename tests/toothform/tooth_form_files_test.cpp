@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "calc/spline_calculation.h"
 #include "core/session.h"
 #include "support/toothform_support.h"
 #include "toothform/tooth_form_views.h"
@@ -112,6 +113,20 @@ TEST_P(ToothFormFiles, ScreenDrawsEveryViewAndRemovesItsBlockFiles) {
   EXPECT_TRUE(t.ui.texts("error").empty());
   for (int i = 1; i <= MessageCount(t.s); ++i)
     EXPECT_NE(MessageText(t.s, i), "Invalid temp directory");
+}
+
+TEST(ToothFormDxf, RealPolylinesWithTheTrochoidLoadInEzdxf) {
+  ToothFormSession t;
+  t.s.cad.polyline_output = true;  // "Evolvente als Polylinie ?"
+  t.s.toothform.trochoid = true;
+  t.s.ds.N = 6;  // few teeth: the involute reaches the base circle, the trochoid closes the root
+  SplineCalculation(t.s);
+  ASSERT_TRUE(InvoluteReachesBaseCircle(MakeToothFormGeometry(t.s).shaft()));
+  const DxfSummary d = LoadWithEzdxf(DrawToFile(t, kCadDxf, 1, "six"));
+  ASSERT_TRUE(d.loaded) << d.output;
+  EXPECT_EQ(d.audit_errors, 0) << d.output;
+  EXPECT_EQ(d.blocks.at("EVOLV1").at("POLYLINE"), 3) << d.output;
+  EXPECT_EQ(d.entities.at("INSERT"), 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, ToothFormFiles, ::testing::ValuesIn(ExampleFiles()));
