@@ -17,8 +17,8 @@
 namespace kv9 {
 namespace {
 
-// Batch drawing indexes under test. The tooth-form views 8..12 join the list once they draw.
-const std::vector<int> kBatchDrawings = {1, 2, 3, 4, 5, 6, 7, 13};
+// Batch drawing indexes under test: the spline drawings, the tooth-form views 8..12 and 13.
+const std::vector<int> kBatchDrawings = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 const int kFormats[3] = {kCadDxf, kCadIges, kCadText};
 
 // What the DXF of each spline drawing holds: model-space inserts and blocks. The tooth-form
