@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -204,9 +203,8 @@ std::string FindFileNoCase(const std::string& dir, const std::string& name) {
 }
 
 static std::string Two(int n) {
-  char buf[8];
-  std::snprintf(buf, sizeof buf, "%02d", n);
-  return buf;
+  std::string digits = std::to_string(n);
+  return digits.size() < 2 ? "0" + digits : digits;
 }
 
 std::string TodayText(const Session& s) {
