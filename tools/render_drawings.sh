@@ -4,14 +4,14 @@
 #
 #   tools/render_drawings.sh BUILD_DIR OUT_DIR [DRAWINGS] [FILE.kv9 ...]
 #
-# DRAWINGS is a blank-separated list of batch drawing indexes (default "1 2 3 4 5 6 7 13"); the
+# DRAWINGS is a blank-separated list of batch drawing indexes (default 1 to 13); the
 # data files default to examples/*.kv9. Each picture is OUT_DIR/NAME_jJ.png.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
 mkdir -p "$2"
 out=$(cd "$2" && pwd)
-drawings=${3:-"1 2 3 4 5 6 7 13"}
+drawings=${3:-"1 2 3 4 5 6 7 8 9 10 11 12 13"}
 shift 2
 [ $# -gt 0 ] && shift
 [ $# -eq 0 ] && set -- "$here"/examples/*.kv9
