@@ -3,6 +3,7 @@
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/session.h"
+#include "core/text.h"
 
 namespace kv9 {
 
@@ -22,7 +23,10 @@ void ValidateFolders(Session& s) {
   if (!DirReachable(c.default_data_dir)) ShowError(s, "ung\x81ltiger Data Ordner konfiguriert");
   if (!DirReachable(c.temp_dir) || !DirWritable(c.temp_dir)) {
     ShowError(s, "ung\x81ltiger Ordner f\x81r tempor\x84re Dateien konfiguriert");
-    c.temp_dir = InputText(s, "Ordner f\x81r tempor\x84re Dateien", c.temp_dir, 60);
+    // The folder is a platform name (UTF-8); the dialog works in code page 850.
+    std::string typed =
+        InputText(s, "Ordner f\x81r tempor\x84re Dateien", Utf8ToCp850(c.temp_dir), 60);
+    if (!s.abort_flag) c.temp_dir = Cp850ToUtf8(typed);
   }
 }
 

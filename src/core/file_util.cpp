@@ -158,7 +158,7 @@ bool CopyToDir(Session& s, const std::string& source, const std::string& target)
   if (stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
     to = AddBackslash(target) + FileNamePart(source);
   if (!FileReadable(source)) {
-    ShowError(s, "Datei " + source +
+    ShowError(s, "Datei " + Utf8ToCp850(source) +
                      " kann nicht ge\x94"
                      "ffnet werden");
     s.abort_flag = true;
@@ -167,7 +167,7 @@ bool CopyToDir(Session& s, const std::string& source, const std::string& target)
   {
     std::ofstream probe(to, std::ios::binary | std::ios::app);
     if (!probe) {
-      ShowError(s, "Datei " + to + " kann nicht erstellt werden");
+      ShowError(s, "Datei " + Utf8ToCp850(to) + " kann nicht erstellt werden");
       s.abort_flag = true;
       return false;
     }

@@ -168,7 +168,8 @@ void ShowPlain(Session& s, std::string_view text) {
 
 bool CheckReadable(Session& s, const std::string& name) {
   if (FileReadable(name)) return true;  // a folder opens on Linux but is no readable file
-  ShowErrorIfAllowed(s, "Datei " + name + " nicht gefunden oder kein Zugriffsrecht !");
+  ShowErrorIfAllowed(
+      s, "Datei " + Utf8ToCp850(Trim(name)) + " nicht gefunden oder kein Zugriffsrecht !");
   s.abort_flag = true;
   return false;
 }

@@ -483,6 +483,17 @@ TEST_F(FolderCheck, InvalidFoldersAreNamedAndTheTemporaryOneAskedFor) {
   EXPECT_EQ(s.cfg.temp_dir, temp.path());
 }
 
+TEST_F(FolderCheck, TemporaryFolderWithUmlautsComesBackAsTyped) {
+  const std::string wanted = temp.file("Jürgen");
+  mkdir(wanted.c_str(), 0700);
+  s.cfg.temp_dir = program.file("gelöscht");
+  t.ui.answer(wanted);
+  ValidateFolders(s);
+  ASSERT_EQ(t.ui.events.back().kind, "input");
+  EXPECT_EQ(t.ui.events.back().caption, program.file("gelöscht"));  // shown as it is named
+  EXPECT_EQ(s.cfg.temp_dir, wanted);
+}
+
 TEST_F(FolderCheck, AFolderThatTakesNoFilesIsNoTemporaryFolder) {
   s.cfg.temp_dir = "/proc";  // reachable, but nobody (root included) creates files there
   t.ui.cancel();

@@ -1,7 +1,9 @@
 #include "core/file_util.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
+#include <ctime>
 
 #include "support/test_session.h"
 
@@ -89,13 +91,14 @@ TEST_F(Copies, CopyToDirNamesTheFileThatFailed) {
   EXPECT_EQ(ReadBytes(dir.file("sub/a.txt")), "abc");
   EXPECT_TRUE(t.ui.events.empty());
 
-  EXPECT_FALSE(CopyToDir(s, dir.file("none.txt"), dir.file("sub")));
-  EXPECT_TRUE(t.ui.saw("error", "Datei " + dir.file("none.txt") + " kann nicht geöffnet werden"));
+  // Names are the platform's UTF-8 bytes and show as they are, umlauts included.
+  EXPECT_FALSE(CopyToDir(s, dir.file("Müller.txt"), dir.file("sub")));
+  EXPECT_TRUE(t.ui.saw("error", "Datei " + dir.file("Müller.txt") + " kann nicht geöffnet werden"));
   EXPECT_TRUE(s.abort_flag);
   s.abort_flag = false;
-  EXPECT_FALSE(CopyToDir(s, dir.file("a.txt"), dir.file("no/such/target")));
+  EXPECT_FALSE(CopyToDir(s, dir.file("a.txt"), dir.file("no/such/Zähne")));
   EXPECT_TRUE(
-      t.ui.saw("error", "Datei " + dir.file("no/such/target") + " kann nicht erstellt werden"));
+      t.ui.saw("error", "Datei " + dir.file("no/such/Zähne") + " kann nicht erstellt werden"));
   EXPECT_TRUE(s.abort_flag);
 }
 
@@ -111,7 +114,14 @@ TEST_F(Copies, DatesFollowTheDateCode) {
     EXPECT_EQ(TodayText(s), text) << code;
   }
   EXPECT_EQ(NowTimeText(s), "9:07");
-  EXPECT_EQ(FileDateText(1709640000), "2024/03/05");  // noon UTC: that day in every zone
+  // File dates are local: noon UTC of 5 March is still that day twelve hours west, and already
+  // the next day fourteen hours east.
+  for (auto [zone, date] : {std::pair{"UTC12", "2024/03/05"}, std::pair{"UTC-14", "2024/03/06"}}) {
+    test::EnvGuard tz("TZ", zone);
+    tzset();
+    EXPECT_EQ(FileDateText(1709640000), date) << zone;
+  }
+  tzset();
 }
 
 TEST(TestClock, FixedOnlyByAWellFormedText) {

@@ -143,9 +143,12 @@ TEST_F(Dialogs, CheckReadableRefusesMissingFilesAndFolders) {
   EXPECT_FALSE(CheckReadable(s, dir.path()));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_TRUE(ui.saw("error", "Datei " + dir.path() + " nicht gefunden oder kein Zugriffsrecht !"));
+  EXPECT_FALSE(CheckReadable(s, dir.file("Müller.kv9") + "  "));  // named without its blanks
+  EXPECT_TRUE(ui.saw(
+      "error", "Datei " + dir.file("Müller.kv9") + " nicht gefunden oder kein Zugriffsrecht !"));
   s.show_errors = false;
   EXPECT_FALSE(CheckReadable(s, dir.file("none")));
-  EXPECT_EQ(ui.texts("error").size(), 1u);
+  EXPECT_EQ(ui.texts("error").size(), 2u);
 }
 
 TEST_F(Dialogs, ConvertTextFileWritesTheDisplaySet) {
