@@ -11,6 +11,7 @@
 
 #include "calc/spline_calculation.h"
 #include "core/session.h"
+#include "support/bad_inputs.h"
 #include "support/calc_reference.h"
 #include "support/test_session.h"
 
@@ -165,44 +166,37 @@ std::vector<Real> PrintedValues(const SplineDataSet& d) {
 TEST_F(CalculationFailureTest, HostileDataEndsInMessagesAndFiniteNumbers) {
   const Real inf = std::numeric_limits<Real>::infinity();
   const Real nan = std::numeric_limits<Real>::quiet_NaN();
-  const std::vector<int> teeth = {0, 1, 2, 3, 6, 600, 100000, INT_MAX, -3, INT_MIN};
-  const std::vector<Real> pitches = {0, -8, 1e-30L, 1e30L, inf, nan, 0.5L};
-  const std::vector<Real> angles = {0, -30, 4, 90, 1000, nan};
-  const std::vector<Real> lengths = {0, -1, 1e-300L, 1e300L, 1e4000L, nan, inf};
-  const std::vector<Real> loads = {0, -100, 1e30L, 1e4000L, nan};
-  const std::vector<int> indexes = {-1, 0, 1, 2, 3, 4, 5, 9, 1000};
+  const test::BadValues hostile{{0, 1, 2, 3, 6, 600, 100000, INT_MAX, -3, INT_MIN},
+                                {0, -8, 1e-30L, 1e30L, inf, nan, 0.5L},
+                                {0, -30, 4, 90, 1000, nan},
+                                {0, -1, 1e-300L, 1e300L, 1e4000L, nan, inf},
+                                {0, -100, 1e30L, 1e4000L, nan},
+                                {-1, 0, 1, 2, 3, 4, 5, 9, 1000}};
   std::mt19937 rng(7);
-  auto pick = [&rng](const auto& v) { return v[rng() % v.size()]; };
   for (int run = 0; run < 3000; ++run) {
     ds = SplineDataSet{};
-    ds.N = pick(teeth);
-    ds.pitch_index = pick(indexes) % 18;
-    if (rng() % 2) {
-      ds.pitch_index = 0;
-      ds.P = pick(pitches);
-    }
-    ds.alpha_index = pick(indexes) % 4;
-    if (rng() % 2) {
-      ds.alpha_index = 0;
-      ds.phi_d = pick(angles);
-    }
-    ds.fit_index = pick(indexes);
-    ds.tolerance_class = pick(indexes);
-    ds.quality_standard = pick(indexes);
-    ds.fit_class = pick(indexes);
-    ds.b = pick(lengths), ds.b1 = pick(lengths), ds.b2 = pick(lengths);
-    ds.od = pick(lengths), ds.din = pick(lengths);
-    ds.coe = pick(lengths), ds.coi = pick(lengths);
-    ds.dm1 = pick(lengths), ds.dm2 = pick(lengths);
-    ds.k1 = pick(teeth), ds.k2 = pick(indexes);
-    ds.torque = pick(loads), ds.sac = pick(loads), ds.sas = pick(loads);
-    ds.ko = pick(loads), ds.km = pick(loads), ds.lw = pick(loads), ds.lf = pick(loads);
-    ds.mat_index = pick(indexes), ds.misalign_index = pick(indexes);
+    test::PickBadInputs(ds, hostile, rng);
     SplineCalculation(s);
     const auto values = PrintedValues(ds);
     for (size_t i = 0; i < values.size(); ++i)
       ASSERT_TRUE(std::isfinite(values[i])) << "value " << i << " in run " << run;
     EXPECT_LE(s.messages.entries.size(), 11u);
+  }
+}
+
+// Zeros, negatives and out-of-table indexes of ordinary size: every division the calculation can
+// meet is guarded where it happens, so the last-resort range check never has to step in.
+TEST_F(CalculationFailureTest, OrdinaryBadValuesNeedNoRangeRepair) {
+  const test::BadValues values = test::OrdinaryBadValues();
+  std::mt19937 rng(11);
+  for (int run = 0; run < 3000; ++run) {
+    ds = before;
+    test::PickBadInputs(ds, values, rng);
+    SplineCalculation(s);
+    ASSERT_FALSE(test::HasMessage(s, "Fehler : Zahlenbereich !"))
+        << "run " << run << ": N " << ds.N << " P " << static_cast<double>(ds.P) << " phi "
+        << static_cast<double>(ds.phi_d) << " b " << static_cast<double>(ds.b) << " dm "
+        << static_cast<double>(ds.dm1) << "/" << static_cast<double>(ds.dm2);
   }
 }
 

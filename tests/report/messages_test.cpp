@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <limits>
+#include <random>
+#include <set>
+
+#include "calc/spline_calculation.h"
 #include "core/file_util.h"
 #include "report/error_file.h"
 #include "report/message_description_form.h"
@@ -8,6 +13,7 @@
 #include "report/message_list.h"
 #include "report/report_formatter.h"
 #include "report/report_messages.h"
+#include "support/bad_inputs.h"
 #include "support/report_support.h"
 #include "support/test_session.h"
 
@@ -302,13 +308,51 @@ TEST(ErrorFileContent, DescribesEveryCalculationMessage) {
                             "TDII (pow)",
                             "Fehler in GetArcCenter (dphi = 0 ! ",
                             "Error Radnr !",
-                            "Invalid temp directory"};
+                            "Invalid temp directory",
+                            "Fatal  : z < 0 !",
+                            "Fatal  : Achsabstand !",
+                            "Fehler : Din >= Dre !",
+                            "Fehler : Sc Divisor = 0 !",
+                            "Fehler : Sc crowned Divisor = 0 !",
+                            "Fehler : Sc crowned (sqrt)",
+                            "Fehler : Ss Divisor = 0 !",
+                            "Fehler : Sh Divisor = 0 !",
+                            "Fehler : Sb Divisor = 0 !",
+                            "Fehler : St1 Divisor = 0 !",
+                            "Fehler : St2 Divisor = 0 !",
+                            "Fehler : Kt (sqrt)",
+                            "Fehler : Zahlenbereich !",
+                            "Fatal  : n schraff !",
+                            "Schraffurfehler",
+                            "GetArcCenter l12=0",
+                            "Warnung: ArcLimit (acos)",
+                            "Error in DXF File",
+                            "Fehler : ung\x81ltige Zahl in CAD"};
   for (const char* m : messages) {
     std::string stored = std::string(m).substr(0, kMaxMessageLength);
     ErrorDescription d = SearchErrorText(content, stored);
     EXPECT_TRUE(d.matched) << m;
     EXPECT_FALSE(d.cause.empty()) << m;
   }
+}
+
+// Whatever the calculation says about the data a file can carry, the description file explains.
+TEST(ErrorFileContent, DescribesWhatTheCalculationReportsOnBadData) {
+  const std::string content = ReadFile(std::string(KV9_SOURCE_DIR) + "/data/kv9.err");
+  test::TestSession t;
+  test::BadValues values = test::OrdinaryBadValues();
+  values.lengths.push_back(std::numeric_limits<Real>::quiet_NaN());
+  std::mt19937 rng(5);
+  std::set<std::string> seen;
+  for (int run = 0; run < 4000; ++run) {
+    t.s.ds = SplineDataSet{};
+    t.s.ds.torque = 100;
+    test::PickBadInputs(t.s.ds, values, rng);
+    SplineCalculation(t.s);
+    seen.insert(t.s.messages.entries.begin(), t.s.messages.entries.end());
+  }
+  EXPECT_GT(seen.size(), 20u);  // the inputs reach many different checks
+  for (const std::string& m : seen) EXPECT_TRUE(SearchErrorText(content, m).matched) << m;
 }
 
 }  // namespace
