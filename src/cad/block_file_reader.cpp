@@ -103,7 +103,13 @@ class BlockReader {
 
   // End of the file (or of what there is of it).
   void finish() {
-    if (in_polyline_ && !vertices_.empty()) finishPolyline();
+    if (!in_polyline_) return;
+    if (vertices_.empty()) {
+      MessageAdd(s_, "Error in DXF File");  // a polyline must be followed by its vertices
+      in_polyline_ = false;
+      return;
+    }
+    finishPolyline();
   }
 
  private:

@@ -6,6 +6,7 @@
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
 #include "core/session.h"
+#include "toothform/cad_settings_form.h"
 
 namespace kv9 {
 
@@ -103,7 +104,8 @@ void ToothFormConfig(Session& s) {
         break;
       case 6:
         s.ds.involute_points = static_cast<int>(
-            InputInt(s, "Anzahl der Punkte f\x81r die Evolvente", s.ds.involute_points, 2, 200));
+            InputInt(s, "Anzahl der Punkte f\x81r die Evolvente", s.ds.involute_points,
+                     CadSettingsForm::kMinPoints, CadSettingsForm::kMaxPoints));
         break;
       case 7:
         t.trochoid_steps = static_cast<int>(

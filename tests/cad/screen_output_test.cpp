@@ -6,6 +6,7 @@
 #include "cad/cad_driver.h"
 #include "cad/plot_settings_form.h"
 #include "graphics/display_list.h"
+#include "report/message_list.h"
 #include "support/cad_session.h"
 
 namespace kv9 {
@@ -166,6 +167,13 @@ TEST(ScreenOutput, MissingAndDamagedBlockFiles) {
   CadInsert(t.s, "BAD", 0, 0, 0, 1, 1);
   EXPECT_EQ(t.commands("4;"), (std::vector<std::string>{"4;0;2;0;4"}));
   EXPECT_EQ(t.s.messages.entries.back(), "Error in DXF File");
+
+  // A polyline that is the last entity of its file has no vertices either.
+  MessageClear(t.s);
+  WriteFileBytes(t.block("LAST"), DxfGroups({{0, "POLYLINE"}, {8, "5"}, {70, "1"}, {0, "EOF"}}));
+  CadInsert(t.s, "LAST", 0, 0, 0, 1, 1);
+  EXPECT_TRUE(test::HasMessage(t.s, "Error in DXF File"));
+  EXPECT_EQ(t.commands("4;").size(), 1u);
 
   // A file cut short: what is complete is drawn, the entity cut off is not.
   WriteFileBytes(t.block("CUT"), DxfGroups({{0, "POLYLINE"},

@@ -143,7 +143,7 @@ TEST(ToothFormConfig, DrawnToothChoicesSetBothShifts) {
 
 TEST(ToothFormConfig, EveryEntryChangesItsSetting) {
   ToothFormSession t("b92_1b_fit_f");
-  for (const char* a : {"1", "3", "2", "12.5", "3", "4", "5", "6", "2", "7", "15", "8", "9"})
+  for (const char* a : {"1", "3", "2", "12.5", "3", "4", "5", "6", "2", "5", "7", "15", "8", "9"})
     t.ui.answer(a);
   ToothFormConfig(t.s);
   EXPECT_EQ(t.ui.unanswered, 0);
@@ -153,7 +153,8 @@ TEST(ToothFormConfig, EveryEntryChangesItsSetting) {
   EXPECT_EQ(tf.diameters_shown, 2);
   EXPECT_TRUE(tf.trochoid);
   EXPECT_TRUE(t.s.cad.polyline_output);
-  EXPECT_EQ(t.s.ds.involute_points, 2);
+  EXPECT_EQ(t.s.ds.involute_points, 5);  // 2 is below the range the settings form allows too
+  EXPECT_EQ(t.ui.texts("error").size(), 1u);
   EXPECT_EQ(tf.trochoid_steps, 15);
   EXPECT_FALSE(tf.meshing_texts);
   // the last list shows the values as they are now
@@ -162,7 +163,7 @@ TEST(ToothFormConfig, EveryEntryChangesItsSetting) {
   EXPECT_EQ(lines[0], "Erzeug.Prof.versch.faktor xe: Spiel min. (xe max)");
   EXPECT_EQ(lines[1], "Drehwinkel Rad 1 [Grad]: 12.5");
   EXPECT_EQ(lines[2], "Durchmesser einzeichnen ?  Ja");
-  EXPECT_EQ(lines[5], "Anzahl der Punkte für die Evolvente: 2");
+  EXPECT_EQ(lines[5], "Anzahl der Punkte für die Evolvente: 5");
   EXPECT_EQ(lines[8], "zurück ..");
   EXPECT_EQ(t.ui.events.back().preselected, 8);
 }
