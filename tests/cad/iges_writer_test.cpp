@@ -30,6 +30,13 @@ std::string Join(const std::vector<std::string>& lines) {
   return out;
 }
 
+// Writers tested on a memory stream: the complete file they made must load as well.
+void ExpectWrittenIgesLoads(const std::string& content, int entities) {
+  test::TempDir dir;
+  test::WriteFileBytes(dir.file("memory.igs"), content);
+  ExpectIgesLoads(dir.file("memory.igs"), entities);
+}
+
 std::vector<std::string> Lines(const std::string& path) {
   return SplitLines(ReadFileBytes(path));
 }
@@ -106,6 +113,7 @@ TEST(IgesWriter, PointersCountersLayersAndDecimals) {
   EXPECT_EQ(p[2].substr(0, 64).find("100,0.0,1.0,2.0,4.0,2.0,4.0,2.0;"), 0u);
   EXPECT_EQ(p[2].substr(64), "       3");
   EXPECT_EQ(lines.back().substr(0, 32), "S0000002G0000005D0000004P0000003");
+  ExpectWrittenIgesLoads(out.str(), 2);
 }
 
 TEST(IgesWriter, DecimalCommaIsIgnored) {
@@ -275,13 +283,8 @@ TEST(IgesWriter, NonFiniteNumbersAreWrittenAsZeroWithAMessage) {
   EXPECT_NE(out.str().find("110,0.000,1.000,0.0,2.000,0.000,0.0;"), std::string::npos);
   ASSERT_EQ(w.messages.size(), 1u);
   EXPECT_EQ(w.messages[0], kCadBadNumberMessage);
+  ExpectWrittenIgesLoads(out.str(), 1);
 }
-
-}  // namespace
-}  // namespace kv9
-
-namespace kv9 {
-namespace {
 
 TEST(IgesWriter, ParameterTextIsCutAtTheLastCommaUpToColumn63) {
   std::ostringstream out;
@@ -296,6 +299,7 @@ TEST(IgesWriter, ParameterTextIsCutAtTheLastCommaUpToColumn63) {
   EXPECT_EQ(p[0],
             "110,10000000000.000,-10000000000.000,0.0,10000000000.000," + std::string(7, ' '));
   EXPECT_EQ(p[1], "-10000000000.000,0.0;" + std::string(43, ' '));
+  ExpectWrittenIgesLoads(out.str(), 1);
 }
 
 }  // namespace
