@@ -3,15 +3,9 @@
 # Does nothing when all of them are present already.
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-  libshp-dev libxlsxwriter-dev libzip-dev libpugixml-dev libexpat1-dev
-  libocct-data-exchange-dev libtbb-dev
-  python3 python3-ezdxf python3-matplotlib python3-dbf dbview hp2xx poppler-utils
-  xvfb xauth imagemagick xdg-utils locales
-)
+root="$(cd "$(dirname "$0")/.." && pwd)"
+# The package list lives in .ci/run, which names what CI installs.
+eval "$(sed -n '/^packages=(/,/^)/p' "$root/.ci/run")"
 
 missing=()
 for p in "${packages[@]}"; do
