@@ -43,7 +43,12 @@ struct Vertex {
 
 class BlockReader {
  public:
-  BlockReader(Session& s, CadWriter& sink) : s_(s), sink_(sink), t_(s.cad.transform) {}
+  BlockReader(Session& s, CadWriter& sink)
+      : s_(s),
+        sink_(sink),
+        t_(s.cad.transform),
+        cos_(std::cos(t_.rotation * kPi / 180)),
+        sin_(std::sin(t_.rotation * kPi / 180)) {}
 
   // False when the rest of the block must be skipped.
   bool handle(const Entity& e) {
@@ -63,15 +68,15 @@ class BlockReader {
     }
     if (e.type == "LINE") {
       setLayer(e);
-      Point a = t_.apply(e.real(10), e.real(20)), b = t_.apply(e.real(11), e.real(21));
+      Point a = place(e.real(10), e.real(20)), b = place(e.real(11), e.real(21));
       sink_.line(a.x, a.y, b.x, b.y);
     } else if (e.type == "CIRCLE") {
       setLayer(e);
-      Point c = t_.apply(e.real(10), e.real(20));
+      Point c = place(e.real(10), e.real(20));
       sink_.circle(c.x, c.y, e.real(40) * t_.x_scale);
     } else if (e.type == "ARC") {
       setLayer(e);
-      Point c = t_.apply(e.real(10), e.real(20));
+      Point c = place(e.real(10), e.real(20));
       sink_.arc(c.x, c.y, e.real(50) + t_.rotation, e.real(51) + t_.rotation,
                 e.real(40) * t_.x_scale);
     } else if (e.type == "TEXT") {
@@ -81,7 +86,7 @@ class BlockReader {
       setLayer(e);
       std::array<Real, 8> corners;
       for (int i = 0; i < 4; ++i) {
-        Point p = t_.apply(e.real(10 + i), e.real(20 + i));
+        Point p = place(e.real(10 + i), e.real(20 + i));
         corners[2 * i] = p.x;
         corners[2 * i + 1] = p.y;
       }
@@ -130,7 +135,7 @@ class BlockReader {
   }
 
   void text(const Entity& e) {
-    Point p = t_.apply(e.real(10), e.real(20));
+    Point p = place(e.real(10), e.real(20));
     Real h = e.real(40), wf = e.real(41, 1);
     CadTextFormat st;
     st.font = 2;
@@ -149,13 +154,13 @@ class BlockReader {
     Real angle = 4 * std::atan(from.bulge);
     if (angle != 0) {
       if (auto arc = GetArcCenter(s_, {from.x, from.y}, {to.x, to.y}, angle)) {
-        Point c = t_.apply(arc->centre.x, arc->centre.y);
+        Point c = place(arc->centre.x, arc->centre.y);
         sink_.arc(c.x, c.y, arc->start_angle * 180 / kPi + t_.rotation,
                   arc->end_angle * 180 / kPi + t_.rotation, arc->radius * t_.x_scale);
         return;
       }
     }
-    Point a = t_.apply(from.x, from.y), b = t_.apply(to.x, to.y);
+    Point a = place(from.x, from.y), b = place(to.x, to.y);
     sink_.line(a.x, a.y, b.x, b.y);
   }
 
@@ -169,6 +174,9 @@ class BlockReader {
   Session& s_;
   CadWriter& sink_;
   CadTransform t_;
+  Real cos_, sin_;  // of the insert's rotation: a wheel's tooth block has thousands of points
+
+  Point place(Real px, Real py) const { return t_.apply(px, py, cos_, sin_); }
   int layer_ = 0;
   bool in_polyline_ = false;
   int flags_ = 0;

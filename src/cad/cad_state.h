@@ -32,6 +32,8 @@ struct CadTransform {
   Real rotation = 0;  // degrees
   Real x_scale = 1, y_scale = 1;
   Point apply(Real px, Real py) const;
+  // The same mapping with the rotation's cosine and sine given (worked out once for a block).
+  Point apply(Real px, Real py, Real cos_rotation, Real sin_rotation) const;
 };
 
 // The hatch polygon (at most 50 points) and the pen state of the hatch lines.
