@@ -162,6 +162,24 @@ TEST_F(ToolkitTest, HubMinorDiameterBelowTheShaftBaseCircle) {
   EXPECT_TRUE(HasMessage("Eingriffst\x94rungen !"));
 }
 
+TEST_F(ToolkitTest, TipInsideTheBaseCircleNamesTheMember) {
+  // The shaft's tip circle inside its base circle: no tip pressure angle, no involute on the
+  // tip, and the hub root the shaft tip reaches cannot be found (messages cut to 36 characters).
+  ds.da[0] = ds.Db[0] - 0.5L;
+  ToothDimensions(s);
+  EXPECT_EQ(s.messages.entries,
+            (Messages{"Fatal  : ArcCos(cos(alpha t)*d/da)>1", "Fehler : db > da  (1) !",
+                      "Fehler : dnf2 (sqrt)", "Fatal  : db > da  (1) (acos)"}));
+  // the hub's minor circle inside its base circle (a smaller magnitude): the same for member 2
+  SplineCalculation(s);
+  MessageClear(s);
+  ds.da[1] = ds.Db[1] + 0.5L;
+  ToothDimensions(s);
+  EXPECT_TRUE(HasMessage("Fehler : db > da  (2) !"));
+  EXPECT_TRUE(HasMessage("Fatal  : db > da  (2) (acos)"));
+  EXPECT_FALSE(HasMessage("Fehler : db > da  (1) !"));
+}
+
 TEST_F(ToolkitTest, PlausibilityWarningsNameTheMember) {
   PlausibilityWarnings(s);
   // the start ball diameters 6 and 5.25 mm are within 50 % of the proposals at P = 10
