@@ -19,8 +19,10 @@ namespace kv9::test {
 
 class TempDir {
  public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kv9test-XXXXXX").string();
+  TempDir() : TempDir(std::filesystem::temp_directory_path(), "kv9test-") {}
+  // A folder named prefix + six random characters in `parent`.
+  TempDir(const std::filesystem::path& parent, const std::string& prefix) {
+    std::string pattern = (parent / (prefix + "XXXXXX")).string();
     path_ = mkdtemp(pattern.data()) ? pattern : std::string();
   }
   ~TempDir() {
