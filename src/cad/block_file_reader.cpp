@@ -59,8 +59,7 @@ class BlockReader {
         return true;
       }
       if (vertices_.empty()) {
-        MessageAdd(s_, "Error in DXF File");
-        in_polyline_ = false;
+        dropEmptyPolyline();
         return false;
       }
       finishPolyline();
@@ -109,12 +108,10 @@ class BlockReader {
   // End of the file (or of what there is of it).
   void finish() {
     if (!in_polyline_) return;
-    if (vertices_.empty()) {
-      MessageAdd(s_, "Error in DXF File");  // a polyline must be followed by its vertices
-      in_polyline_ = false;
-      return;
-    }
-    finishPolyline();
+    if (vertices_.empty())
+      dropEmptyPolyline();
+    else
+      finishPolyline();
   }
 
  private:
@@ -162,6 +159,12 @@ class BlockReader {
     }
     Point a = place(from.x, from.y), b = place(to.x, to.y);
     sink_.line(a.x, a.y, b.x, b.y);
+  }
+
+  // A polyline must be followed by its vertices.
+  void dropEmptyPolyline() {
+    MessageAdd(s_, "Error in DXF File");
+    in_polyline_ = false;
   }
 
   void finishPolyline() {
