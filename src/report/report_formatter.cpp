@@ -248,39 +248,15 @@ bool ReportTabbed(int target) {
   return target == kTargetTabFile || target == kTargetTabCopy;
 }
 
-std::string ReportSingleLine(const Session& s) {
-  switch (ReportStyle(s)) {
-    case 1:
-      return Repeat('-', kStyleLineWidth);
-    case 2:
-      return Repeat('\xC4', kStyleLineWidth);
-    case 3:
-      return Repeat(' ', kStyleLineWidth);
-    default:
-      return kNoLine;
-  }
-}
-
-std::string ReportDoubleLine(const Session& s) {
-  switch (ReportStyle(s)) {
-    case 1:
-      return Repeat('=', kStyleLineWidth);
-    case 2:
-      return Repeat('\xCD', kStyleLineWidth);
-    case 3:
-      return Repeat(' ', kStyleLineWidth);
-    default:
-      return kNoLine;
-  }
-}
-
 namespace {
-std::string BoxRule(const Session& s, char left, char right) {
+// A separator line of the configured style: style 1 repeats `ascii`; style 2 draws the box
+// character `fill` between the corners `left` and `right`; style 3 is blank; style 4 has none.
+std::string StyleRule(const Session& s, char ascii, char left, char fill, char right) {
   switch (ReportStyle(s)) {
     case 1:
-      return Repeat('*', kStyleLineWidth);
+      return Repeat(ascii, kStyleLineWidth);
     case 2:
-      return left + Repeat('\xCD', kStyleLineWidth - 2) + right;
+      return left + Repeat(fill, kStyleLineWidth - 2) + right;
     case 3:
       return Repeat(' ', kStyleLineWidth);
     default:
@@ -289,14 +265,20 @@ std::string BoxRule(const Session& s, char left, char right) {
 }
 }  // namespace
 
+std::string ReportSingleLine(const Session& s) {
+  return StyleRule(s, '-', '\xC4', '\xC4', '\xC4');
+}
+std::string ReportDoubleLine(const Session& s) {
+  return StyleRule(s, '=', '\xCD', '\xCD', '\xCD');
+}
 std::string ReportBoxTop(const Session& s) {
-  return BoxRule(s, '\xC9', '\xBB');
+  return StyleRule(s, '*', '\xC9', '\xCD', '\xBB');
 }
 std::string ReportBoxBottom(const Session& s) {
-  return BoxRule(s, '\xC8', '\xBC');
+  return StyleRule(s, '*', '\xC8', '\xCD', '\xBC');
 }
 std::string ReportBoxMiddle(const Session& s) {
-  return BoxRule(s, '\xCC', '\xB9');
+  return StyleRule(s, '*', '\xCC', '\xCD', '\xB9');
 }
 
 char ReportSideChar(const Session& s) {
