@@ -111,7 +111,7 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
             EXPECT_NEAR(g.ymax, 297, 1e-3) << label;
           }
         } else {
-          auto lines = test::SplitLines(test::ReadFileBytes(kept));
+          auto lines = test::Lines(test::ReadBytes(kept));
           ASSERT_FALSE(lines.empty()) << label;
           EXPECT_EQ(lines.back(), "EOF") << label;
           EXPECT_GT(lines.size(), 3u) << label;  // more than the sections
@@ -148,7 +148,7 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
 TEST_F(BatchCad, DrawingThirteenIsTheDoubleSheet) {
   std::string file = copyExample("side_fit_30");
   ASSERT_EQ(run(file, kCadDxf, 13), kExitOk);
-  std::string batch = test::ReadFileBytes(dir.file("side_fit_30.dxf"));
+  std::string batch = test::ReadBytes(dir.file("side_fit_30.dxf"));
   std::filesystem::create_directory(dir.file("direct"));
   test::WorkingFolder direct(dir.file("direct"));
   test::TestSession t;
@@ -156,7 +156,7 @@ TEST_F(BatchCad, DrawingThirteenIsTheDoubleSheet) {
   t.s.current_file = "side_fit_30";
   t.s.batch_cad = true;
   DrawSplineDrawing(t.s, kCadDxf, kDrawBothSheets);
-  EXPECT_EQ(test::ReadFileBytes(dir.file("direct/side_fit_30.dxf")), batch);
+  EXPECT_EQ(test::ReadBytes(dir.file("direct/side_fit_30.dxf")), batch);
   EXPECT_NE(batch.find("FRAME_2"), std::string::npos);
 }
 
@@ -179,7 +179,7 @@ TEST_F(BatchCad, IndexesOutsideTheTableDrawNothingAndSucceed) {
 
 TEST_F(BatchCad, UnreadableFileEndsWithOne) {
   EXPECT_EQ(run(dir.file("fehlt.kv9"), kCadDxf, 5), kExitNotRead);
-  test::WriteFileBytes(dir.file("kaputt.kv9"), "nur\r\ndrei\r\nZeilen\r\n");
+  test::WriteBytes(dir.file("kaputt.kv9"), "nur\r\ndrei\r\nZeilen\r\n");
   EXPECT_EQ(run(dir.file("kaputt.kv9"), kCadDxf, 5), kExitNotRead);
   EXPECT_TRUE(cadFiles().empty());
 }

@@ -12,7 +12,7 @@
 namespace kv9 {
 namespace {
 
-using test::ReadFile;
+using test::ReadBytes;
 
 // The batch run writes its copy into the current folder: each case works in its own.
 class BatchText : public ::testing::Test {
@@ -44,7 +44,7 @@ TEST_F(BatchText, ReadsCalculatesAndWritesTheReportNamedAfterTheFile) {
   s.cfg.text_device_window = true;
   EXPECT_EQ(RunBatchText(s, dir.file("probe.kv9")), kExitOk);
   EXPECT_EQ(s.current_file, "probe");
-  std::string report = ReadFile(dir.file("probe.txt"));
+  std::string report = ReadBytes(dir.file("probe.txt"));
   EXPECT_NE(report.find("KV9 - SAE Zahnwellenverbindung V2.61\t05.03.2024\t9:07\n"),
             std::string::npos);
   EXPECT_NE(report.find("Batch\n"), std::string::npos);
@@ -60,7 +60,7 @@ TEST_F(BatchText, FileWithoutExtensionIsTheDataFile) {
 
 TEST_F(BatchText, UnreadableOrTruncatedFileEndsWithOne) {
   EXPECT_EQ(RunBatchText(s, dir.file("fehlt.kv9")), kExitNotRead);
-  test::WriteFile(dir.file("kaputt.kv9"), "nur\r\ndrei\r\nZeilen\r\n");
+  test::WriteBytes(dir.file("kaputt.kv9"), "nur\r\ndrei\r\nZeilen\r\n");
   EXPECT_EQ(RunBatchText(s, dir.file("kaputt.kv9")), kExitNotRead);
   EXPECT_FALSE(FileExists(dir.file("kaputt.txt")));
 }

@@ -13,9 +13,9 @@ namespace {
 
 using test::CadSession;
 using test::ExpectIgesLoads;
+using test::Lines;
 using test::LoadWithEzdxf;
-using test::ReadFileBytes;
-using test::SplitLines;
+using test::ReadBytes;
 
 struct Recorded : CadSession {
   RecordingCadWriter rec;
@@ -142,7 +142,7 @@ TEST(CadDriver, BatchRunsWriteFilesNamedAfterTheDataFileInTheWorkingFolder) {
   EXPECT_TRUE(d.loaded) << d.output;
   EXPECT_EQ(d.entities["CIRCLE"], 1);
   ExpectIgesLoads(t.dir.file("WELLE.igs"), 1);
-  EXPECT_EQ(SplitLines(ReadFileBytes(t.dir.file("WELLE.txt"))).back(), "EOF");
+  EXPECT_EQ(Lines(ReadBytes(t.dir.file("WELLE.txt"))).back(), "EOF");
   EXPECT_EQ(CadBatchFileName(t.s, kCadIges), "WELLE.igs");
 }
 
@@ -237,7 +237,7 @@ TEST(CadDriver, RealPolylinesOnlyOnDxfWithTheSwitch) {
     ASSERT_TRUE(d.loaded) << d.output;
     if (on) {
       EXPECT_EQ(d.entities["POLYLINE"], 1);
-      EXPECT_NE(ReadFileBytes(path).find(" 42\r\n0.414214\r\n"), std::string::npos);
+      EXPECT_NE(ReadBytes(path).find(" 42\r\n0.414214\r\n"), std::string::npos);
     } else {
       EXPECT_EQ(d.entities["LINE"], 1);
       EXPECT_EQ(d.entities["ARC"], 1);

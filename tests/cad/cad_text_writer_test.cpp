@@ -10,8 +10,8 @@ namespace kv9 {
 namespace {
 
 using test::CadSession;
-using test::ReadFileBytes;
-using test::SplitLines;
+using test::Lines;
+using test::ReadBytes;
 
 TEST(CadTextWriter, OneLineDrawingIsWrittenExactly) {
   CadSession t;
@@ -20,7 +20,7 @@ TEST(CadTextWriter, OneLineDrawingIsWrittenExactly) {
     CadLayer(t.s, 5);  // layers are not written
     CadLine(t.s, 10, 20, 30.5, -40);
   });
-  EXPECT_EQ(ReadFileBytes(path),
+  EXPECT_EQ(ReadBytes(path),
             "MINMAX\t0.000000\t0.000000\t210.000000\t297.000000\r\n"
             "SECTION BLOCKS\r\n"
             "SECTION ENTITIES\r\n"
@@ -35,7 +35,7 @@ TEST(CadTextWriter, DecimalCommaAndDecimalsAreTheDisplaySettings) {
   std::string path = t.open(kCadText, "comma.txt");
   CadLine(t.s, 0, 0, 12.5L, -3);
   CadClose(t.s);
-  EXPECT_EQ(SplitLines(ReadFileBytes(path))[0], "LINE\t0,000\t0,000\t12,500\t-3,000");
+  EXPECT_EQ(Lines(ReadBytes(path))[0], "LINE\t0,000\t0,000\t12,500\t-3,000");
 }
 
 TEST(CadTextWriter, ArcRecordsAndTheFullCircleRule) {
@@ -49,7 +49,7 @@ TEST(CadTextWriter, ArcRecordsAndTheFullCircleRule) {
   CadArc(t.s, 1, 2, 10, 20, 0);  // radius 0: nothing
   CadCircle(t.s, 1, 2, 0);       // a circle of radius 0 is passed on
   CadClose(t.s);
-  EXPECT_EQ(SplitLines(ReadFileBytes(path)),
+  EXPECT_EQ(Lines(ReadBytes(path)),
             (std::vector<std::string>{"CIRCLE\t1.0\t2.0\t3.0", "CIRCLE\t1.0\t2.0\t3.0",
                                       "ARC\t1.0\t2.0\t3.0\t350.0\t10.0", "CIRCLE\t1.0\t2.0\t3.0",
                                       "CIRCLE\t1.0\t2.0\t0.0", "EOF"}));
@@ -75,7 +75,7 @@ TEST(CadTextWriter, TextsBlocksInsertsAndSolids) {
   CadSectionEnd(t.s);
   CadClose(t.s);
   EXPECT_EQ(
-      SplitLines(ReadFileBytes(path)),
+      Lines(ReadBytes(path)),
       (std::vector<std::string>{
           "MINMAX\t-5.00\t-5.00\t225.00\t310.00", "SECTION BLOCKS", "BLOCK\tTABELLE",
           "TEXT\t101.00\t202.00\tMassstab", "TEXT\t100.00\t200.00\ta  b",
@@ -94,7 +94,7 @@ TEST(CadTextWriter, PolylinesBecomeLinesAndArcs) {
   CadVertex(t.s, 10, 10, 0);
   CadPolylineEnd(t.s);
   CadClose(t.s);
-  EXPECT_EQ(SplitLines(ReadFileBytes(path)),
+  EXPECT_EQ(Lines(ReadBytes(path)),
             (std::vector<std::string>{"LINE\t0.000\t0.000\t10.000\t0.000",
                                       "ARC\t10.000\t5.000\t5.000\t-90.000\t90.000", "EOF"}));
 }

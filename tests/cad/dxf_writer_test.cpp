@@ -16,7 +16,7 @@ namespace {
 using test::CadSession;
 using test::DxfGroups;
 using test::LoadWithEzdxf;
-using test::ReadFileBytes;
+using test::ReadBytes;
 
 TEST(DxfWriter, OneLineDrawingIsWrittenExactlyAndLoadsInEzdxf) {
   CadSession t;
@@ -137,7 +137,7 @@ TEST(DxfWriter, OneLineDrawingIsWrittenExactlyAndLoadsInEzdxf) {
                                     {21, "-40.000000"},
                                     {0, "ENDSEC"},
                                     {0, "EOF"}});
-  EXPECT_EQ(ReadFileBytes(path), expected);
+  EXPECT_EQ(ReadBytes(path), expected);
   auto d = LoadWithEzdxf(path);
   ASSERT_TRUE(d.loaded) << d.output;
   EXPECT_EQ(d.entities["LINE"], 1);
@@ -220,7 +220,7 @@ TEST(DxfWriter, NumbersIgnoreTheDecimalCommaAndNeverShowNaN) {
             std::numeric_limits<Real>::infinity());
     CadCircle(t.s, 1e-12L, -1e-12L, 1);
   });
-  std::string text = ReadFileBytes(path + ".dxf");
+  std::string text = ReadBytes(path + ".dxf");
   EXPECT_NE(text.find(" 10\r\n0.50\r\n 20\r\n-1.25\r\n 11\r\n0.00\r\n 21\r\n0.00\r\n"),
             std::string::npos);
   EXPECT_NE(text.find(" 10\r\n0.00\r\n 20\r\n0.00\r\n 40\r\n1.00\r\n"), std::string::npos);
@@ -245,7 +245,7 @@ TEST(DxfWriter, LayerNamesFoldingMonochromeAndLargerLayerSets) {
     CadLayer(t.s, 0);
     CadArc(t.s, 0, 0, 10, 20, 5);
   });
-  std::string text = ReadFileBytes(path);
+  std::string text = ReadBytes(path);
   EXPECT_NE(text.find("  0\r\nLINE\r\n  8\r\n19\r\n"), std::string::npos);
   EXPECT_NE(text.find("  0\r\nCIRCLE\r\n  8\r\nMITTE\r\n"), std::string::npos);
   EXPECT_NE(text.find("  2\r\nLTYPE\r\n 70\r\n23\r\n"), std::string::npos);
@@ -327,7 +327,7 @@ TEST(CadFilesUnderACommaLocale, NumbersKeepTheirPoint) {
       CadTextStyle(t.s, 0, 12.5L, 2.5L, 2);
       CadText(t.s, "x", 1, 1);
     });
-    text += ReadFileBytes(path);
+    text += ReadBytes(path);
   }
   auto d = LoadWithEzdxf(t.dir.file("locale.dxf"));
   EXPECT_TRUE(d.loaded) << d.output;

@@ -11,8 +11,8 @@ namespace {
 
 using test::CadSession;
 using test::ExpectIgesLoads;
-using test::ReadFileBytes;
-using test::SplitLines;
+using test::Lines;
+using test::ReadBytes;
 
 std::string Rec(std::string content, const char* tail) {
   content.resize(72, ' ');
@@ -33,12 +33,12 @@ std::string Join(const std::vector<std::string>& lines) {
 // Writers tested on a memory stream: the complete file they made must load as well.
 void ExpectWrittenIgesLoads(const std::string& content, int entities) {
   test::TempDir dir;
-  test::WriteFileBytes(dir.file("memory.igs"), content);
+  test::WriteBytes(dir.file("memory.igs"), content);
   ExpectIgesLoads(dir.file("memory.igs"), entities);
 }
 
-std::vector<std::string> Lines(const std::string& path) {
-  return SplitLines(ReadFileBytes(path));
+std::vector<std::string> FileLines(const std::string& path) {
+  return Lines(ReadBytes(path));
 }
 
 // The lines of one section ('D', 'P' ...) without their letter and number.
@@ -69,7 +69,7 @@ TEST(IgesWriter, OneLineDrawingIsWrittenExactlyAndLoadsInOpenCascade) {
       Rec("110,10.000,20.000,0.0,30.500,-40.000,0.0;                              1", "P0000001"),
       Rec("S0000002G0000005D0000002P0000001", "T0000001"),
   };
-  EXPECT_EQ(Lines(path), expected);
+  EXPECT_EQ(FileLines(path), expected);
   ExpectIgesLoads(path, 1);
 }
 
@@ -96,7 +96,7 @@ TEST(IgesWriter, PointersCountersLayersAndDecimals) {
   w.layer(16);  // configured colour 1 of layer 16 -> IGES 2
   w.circle(1, 2, 3);
   w.finish();
-  auto lines = SplitLines(out.str());
+  auto lines = Lines(out.str());
   auto d = Section(lines, 'D');
   ASSERT_EQ(d.size(), 4u);
   // The note: DE 1, P pointer 1, line font 2, colour 4, two P records.
@@ -121,7 +121,7 @@ TEST(IgesWriter, DecimalCommaIsIgnored) {
   t.s.cfg.decimal_separator = 2;
   std::string path = t.open(kCadIges, "komma.igs");
   t.drawing(0, [&] { CadCircle(t.s, 1.5L, 2.25L, 0.5L); });
-  auto p = Section(Lines(path), 'P');
+  auto p = Section(FileLines(path), 'P');
   ASSERT_EQ(p.size(), 1u);
   EXPECT_EQ(p[0].find("100,0.0,1.500,2.250,2.000,2.250,2.000,2.250;"), 0u);
   ExpectIgesLoads(path, 1);
@@ -140,7 +140,7 @@ TEST(IgesWriter, BlockOfThirteenMembersCutsItsDefinitionAfterTwelve) {
   CadInsert(t.s, "ZAHNPROF", 50, 60, 0, 2, 2);
   CadSectionEnd(t.s);
   CadClose(t.s);
-  auto lines = Lines(path);
+  auto lines = FileLines(path);
   auto d = Section(lines, 'D');
   auto p = Section(lines, 'P');
   // 13 lines, the 308 and the 408: 15 entities.
@@ -207,7 +207,7 @@ TEST(IgesWriter, ScaledInsertCarriesItsScaleInTheInstance) {
   CadInsert(t.s, "WELLE", 100, 50, 90, 2, 2);
   CadSectionEnd(t.s);
   CadClose(t.s);
-  auto p = Section(Lines(path), 'P');
+  auto p = Section(FileLines(path), 'P');
   ASSERT_EQ(p.size(), 2u + 1u + 3u + 1u) << Join(p);
   EXPECT_EQ(p[2].substr(0, 64), Pad("408,3,100.000,50.000,0.0,0.500;"));
   EXPECT_EQ(p[6].substr(0, 64), Pad("408,3,0.0,0.0,0.0,2.000;"));
@@ -229,7 +229,7 @@ TEST(IgesWriter, RotatedInsertWritesItsMatrixFirst) {
   CadInsert(t.s, "FEHLT", 0, 0, 0, 1, 1);
   CadSectionEnd(t.s);
   CadClose(t.s);
-  auto lines = Lines(path);
+  auto lines = FileLines(path);
   auto d = Section(lines, 'D');
   auto p = Section(lines, 'P');
   ASSERT_EQ(d.size(), 8u);  // arc, 308, 124, 408; the unknown block writes nothing
@@ -258,7 +258,7 @@ TEST(IgesWriter, LongFileNameContinuesTheGlobalSectionAndKeeps80Columns) {
     CadTextStyle(t.s, 0, 0, 3.5, 0);
     CadText(t.s, std::string(70, 'x'), 5, 5);
   });
-  auto lines = Lines(path);
+  auto lines = FileLines(path);
   for (const auto& l : lines) EXPECT_EQ(l.size(), 80u) << l;
   auto g = Section(lines, 'G');
   ASSERT_GT(g.size(), 5u) << Join(g);
@@ -293,7 +293,7 @@ TEST(IgesWriter, ParameterTextIsCutAtTheLastCommaUpToColumn63) {
   w.line(1e10L, -1e10L, 1e10L, -1e10L);
   w.finish();
   std::vector<std::string> p;
-  for (const auto& l : test::SplitLines(out.str()))
+  for (const auto& l : test::Lines(out.str()))
     if (l[72] == 'P') p.push_back(l.substr(0, 64));
   ASSERT_EQ(p.size(), 2u);
   EXPECT_EQ(p[0],

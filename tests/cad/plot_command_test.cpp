@@ -13,8 +13,8 @@ namespace {
 
 using test::CadSession;
 using test::LoadWithEzdxf;
-using test::ReadFileBytes;
-using test::WriteFileBytes;
+using test::ReadBytes;
+using test::WriteBytes;
 
 struct Dialog : test::TestSession {
   PlotSettingsForm form;
@@ -118,7 +118,7 @@ struct Wizard : CadSession {
   test::WorkingFolder here{dir.path()};
   Wizard() {
     std::filesystem::create_directory(dir.file("p"));
-    WriteFileBytes(dir.file("p/wrixtran"), "");
+    WriteBytes(dir.file("p/wrixtran"), "");
   }
   // Answers up to the font: Windows program, folder p, the given format and interface.
   void answerAll(const char* format, const char* interface, const char* port_or_file,
@@ -188,7 +188,7 @@ TEST(PlotCommandWizard, SixtyCharactersAreUsedAndSixtyOneGoIntoABatchFile) {
             (std::vector<std::string>{"Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt."}));
   EXPECT_EQ(u.ui.texts("error"),
             (std::vector<std::string>{"Datei no/such/dir/b.BAT kann nicht angelegt werden"}));
-  std::string content = ReadFileBytes(u.dir.file("plotbat.BAT"));
+  std::string content = ReadBytes(u.dir.file("plotbat.BAT"));
   EXPECT_EQ(content, "p/wrixtran /" + std::string(35, 'x') + "/rixtran /CPL2\n");
   struct stat st;
   ASSERT_EQ(stat(u.dir.file("plotbat.BAT").c_str(), &st), 0);

@@ -15,7 +15,7 @@ namespace {
 using test::CadSession;
 using test::DxfGroups;
 using test::LoadWithEzdxf;
-using test::WriteFileBytes;
+using test::WriteBytes;
 
 struct Screen : CadSession {
   Screen() {
@@ -88,8 +88,8 @@ TEST(ScreenOutput, InsertReadsTheBlockFileThroughTheTransform) {
   EXPECT_EQ(t.commands("6;").back(), "6;98;52;Welle");
 
   // Read again at every insertion: a changed file shows.
-  WriteFileBytes(t.block("WELLE"),
-                 DxfGroups({{0, "CIRCLE"}, {8, "5"}, {10, "1"}, {20, "0"}, {40, "1"}, {0, "EOF"}}));
+  WriteBytes(t.block("WELLE"),
+             DxfGroups({{0, "CIRCLE"}, {8, "5"}, {10, "1"}, {20, "0"}, {40, "1"}, {0, "EOF"}}));
   CadInsert(t.s, "WELLE", 0, 0, 0, 3, 1);
   EXPECT_EQ(t.commands("3;").back(), "3;3;0;3");
   EXPECT_EQ(t.commands("4;").size(), 1u);
@@ -147,51 +147,51 @@ TEST(ScreenOutput, MissingAndDamagedBlockFiles) {
   t.s.abort_flag = false;
 
   // Unknown entities skipped, garbage numbers read as 0, a POLYLINE without VERTEX ends the block.
-  WriteFileBytes(t.block("BAD"), DxfGroups({{0, "SPLINE"},
-                                            {8, "5"},
-                                            {10, "7"},
-                                            {0, "LINE"},
-                                            {8, "5"},
-                                            {10, "x1"},
-                                            {20, "2"},
-                                            {11, "nan"},
-                                            {21, "4"},
-                                            {0, "POLYLINE"},
-                                            {8, "5"},
-                                            {0, "LINE"},
-                                            {10, "9"},
-                                            {20, "9"},
-                                            {11, "9"},
-                                            {21, "9"},
-                                            {0, "EOF"}}));
+  WriteBytes(t.block("BAD"), DxfGroups({{0, "SPLINE"},
+                                        {8, "5"},
+                                        {10, "7"},
+                                        {0, "LINE"},
+                                        {8, "5"},
+                                        {10, "x1"},
+                                        {20, "2"},
+                                        {11, "nan"},
+                                        {21, "4"},
+                                        {0, "POLYLINE"},
+                                        {8, "5"},
+                                        {0, "LINE"},
+                                        {10, "9"},
+                                        {20, "9"},
+                                        {11, "9"},
+                                        {21, "9"},
+                                        {0, "EOF"}}));
   CadInsert(t.s, "BAD", 0, 0, 0, 1, 1);
   EXPECT_EQ(t.commands("4;"), (std::vector<std::string>{"4;0;2;0;4"}));
   EXPECT_EQ(t.s.messages.entries.back(), "Error in DXF File");
 
   // A polyline that is the last entity of its file has no vertices either.
   MessageClear(t.s);
-  WriteFileBytes(t.block("LAST"), DxfGroups({{0, "POLYLINE"}, {8, "5"}, {70, "1"}, {0, "EOF"}}));
+  WriteBytes(t.block("LAST"), DxfGroups({{0, "POLYLINE"}, {8, "5"}, {70, "1"}, {0, "EOF"}}));
   CadInsert(t.s, "LAST", 0, 0, 0, 1, 1);
   EXPECT_TRUE(test::HasMessage(t.s, "Error in DXF File"));
   EXPECT_EQ(t.commands("4;").size(), 1u);
 
   // A file cut short: what is complete is drawn, the entity cut off is not.
-  WriteFileBytes(t.block("CUT"), DxfGroups({{0, "POLYLINE"},
-                                            {8, "1"},
-                                            {70, "1"},
-                                            {0, "VERTEX"},
-                                            {10, "0"},
-                                            {20, "0"},
-                                            {42, "1"},
-                                            {0, "VERTEX"},
-                                            {10, "10"},
-                                            {20, "0"},
-                                            {0, "VERTEX"},
-                                            {10, "10"},
-                                            {20, "10"},
-                                            {0, "CIRCLE"},
-                                            {10, "1"}}) +
-                                     " 20\r\n");
+  WriteBytes(t.block("CUT"), DxfGroups({{0, "POLYLINE"},
+                                        {8, "1"},
+                                        {70, "1"},
+                                        {0, "VERTEX"},
+                                        {10, "0"},
+                                        {20, "0"},
+                                        {42, "1"},
+                                        {0, "VERTEX"},
+                                        {10, "10"},
+                                        {20, "0"},
+                                        {0, "VERTEX"},
+                                        {10, "10"},
+                                        {20, "10"},
+                                        {0, "CIRCLE"},
+                                        {10, "1"}}) +
+                                 " 20\r\n");
   CadInsert(t.s, "CUT", 0, 0, 0, 1, 1);
   EXPECT_EQ(t.commands("5;").size(), 1u);  // the half circle from (0, 0) to (10, 0)
   EXPECT_EQ(t.commands("4;").size(), 3u);  // and the straight segments, closed
@@ -213,7 +213,7 @@ TEST(ScreenOutput, LayersSetColourStyleAndWidth) {
 
 TEST(ScreenOutput, UserLogosAreDrawnOnTheScreenAndIntoThePlotFile) {
   CadSession t;
-  WriteFileBytes(
+  WriteBytes(
       t.dir.file("$LOGO_2.dx$"),
       DxfGroups(
           {{0, "LINE"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "480"}, {21, "360"}, {0, "EOF"}}));
@@ -256,7 +256,7 @@ namespace {
 TEST(ScreenOutput, WithoutAScratchFolderBlocksFailAndTheUsersFilesStay) {
   test::CadSession t;
   t.s.scratch_dir.clear();
-  test::WriteFileBytes(t.dir.file("$LOGO_3.dx$"), test::DxfGroups({{0, "EOF"}}));
+  test::WriteBytes(t.dir.file("$LOGO_3.dx$"), test::DxfGroups({{0, "EOF"}}));
   CadOpen(t.s, kCadScreen);
   CadLimits(t.s, 0, 0, 10, 10);
   CadBlocksBegin(t.s);

@@ -17,10 +17,10 @@ namespace kv9 {
 namespace {
 
 using test::Lines;
-using test::ReadFile;
+using test::ReadBytes;
 using test::TempDir;
 using test::TestSession;
-using test::WriteFile;
+using test::WriteBytes;
 
 // Gives every stored field a value other than its start value.
 void FillStoredFields(Session& s) {
@@ -429,7 +429,7 @@ TEST_F(DataFileOnDisk, SaveAndLoadByNameWithoutExtension) {
   t.s.modified = true;
   ASSERT_TRUE(SaveDataFile(t.s, "probe"));
   EXPECT_FALSE(t.s.modified);
-  EXPECT_EQ(ReadFile(dir.file("probe.kv9")), DataFileContent(t.s));
+  EXPECT_EQ(ReadBytes(dir.file("probe.kv9")), DataFileContent(t.s));
 
   TestSession b;
   b.s.data_dir = dir.path() + "/";
@@ -447,7 +447,7 @@ TEST_F(DataFileOnDisk, OlderFileLoadsWithTheVersionNote) {
   auto lines = Lines(DataFileContent(t.s));
   std::string older;
   for (std::size_t i = 0; i < lines.size() - 29; ++i) older += lines[i] + "\r\n";
-  WriteFile(dir.file("old.kv9"), older);
+  WriteBytes(dir.file("old.kv9"), older);
   EXPECT_TRUE(LoadDataFile(t.s, dir.file("old.kv9")));
   EXPECT_FALSE(t.s.abort_flag);
   EXPECT_TRUE(t.ui.saw("note", "Neue Werte ab Version 2.61"));
@@ -469,28 +469,28 @@ TEST_F(DataFileOnDisk, MissingFileSetsAbortAndClearsTheCurrentName) {
 }
 
 TEST_F(DataFileOnDisk, TruncatedFileFailsWithAbort) {
-  WriteFile(dir.file("kurz.kv9"), "----\r\nKV9\r\nVersion 2.61\r\n");
+  WriteBytes(dir.file("kurz.kv9"), "----\r\nKV9\r\nVersion 2.61\r\n");
   EXPECT_FALSE(LoadDataFile(t.s, dir.file("kurz.kv9")));
   EXPECT_TRUE(t.s.abort_flag);
 }
 
 TEST_F(DataFileOnDisk, ExistingFileAsksBeforeOverwritingExceptAktuellAndSave) {
-  WriteFile(dir.file("da.kv9"), "alt");
+  WriteBytes(dir.file("da.kv9"), "alt");
   t.ui.answer("N");
   EXPECT_FALSE(SaveDataFile(t.s, "da"));
   EXPECT_TRUE(t.s.abort_flag);
-  EXPECT_EQ(ReadFile(dir.file("da.kv9")), "alt");
+  EXPECT_EQ(ReadBytes(dir.file("da.kv9")), "alt");
   ASSERT_EQ(t.ui.texts("yesnocancel").size(), 1u);
   EXPECT_NE(t.ui.texts("yesnocancel")[0].find("existiert bereits.   \xC3\xBC"
                                               "berschreiben ?"),
             std::string::npos);
 
-  WriteFile(dir.file("aktuell.kv9"), "alt");
+  WriteBytes(dir.file("aktuell.kv9"), "alt");
   EXPECT_TRUE(SaveDataFile(t.s, "aktuell"));
   t.s.current_file = "da";
   EXPECT_TRUE(SaveCurrentFile(t.s));
   EXPECT_EQ(t.ui.texts("yesnocancel").size(), 1u);  // no further question
-  EXPECT_EQ(ReadFile(dir.file("da.kv9")), DataFileContent(t.s));
+  EXPECT_EQ(ReadBytes(dir.file("da.kv9")), DataFileContent(t.s));
   EXPECT_TRUE(t.s.save_confirm_overwrite);
 }
 
@@ -505,7 +505,7 @@ TEST_F(DataFileOnDisk, SaveDialogSetsTheCurrentFileAndCancelAborts) {
   EXPECT_TRUE(SaveDataFile(t.s, ""));
   EXPECT_EQ(t.s.current_file, "neu");
   EXPECT_EQ(t.s.data_dir, other + "/");
-  EXPECT_TRUE(test::ReadFile(other + "/neu.kv9").size() > 0);
+  EXPECT_TRUE(test::ReadBytes(other + "/neu.kv9").size() > 0);
 
   // A chosen file keeps a differing extension.
   t.ui.answer(other + "/GROSS.KV9");
@@ -523,7 +523,7 @@ TEST_F(DataFileOnDisk, InvalidNameIsRefused) {
 
 TEST_F(DataFileOnDisk, FailedWriteKeepsTheOldFileAndTheModifiedFlag) {
   std::string name = dir.file("gross.kv9");
-  WriteFile(name, "alter Inhalt");
+  WriteBytes(name, "alter Inhalt");
   t.s.modified = true;
   t.s.save_confirm_overwrite = false;
   // A file size limit makes the write fail part-way, even for root.
@@ -539,14 +539,14 @@ TEST_F(DataFileOnDisk, FailedWriteKeepsTheOldFileAndTheModifiedFlag) {
   EXPECT_FALSE(saved);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_TRUE(t.s.modified);
-  EXPECT_EQ(ReadFile(name), "alter Inhalt");
+  EXPECT_EQ(ReadBytes(name), "alter Inhalt");
   EXPECT_EQ(test::CountFiles(dir.path()), 1);  // no temporary file left behind
 }
 
 TEST_F(DataFileOnDisk, SaveKeepsPermissionsAndFollowsLinks) {
   std::string real = dir.file("echt.kv9");
   std::string link = dir.file("link.kv9");
-  WriteFile(real, "alt");
+  WriteBytes(real, "alt");
   chmod(real.c_str(), 0640);
   ASSERT_EQ(symlink("echt.kv9", link.c_str()), 0);
   t.s.save_confirm_overwrite = false;
@@ -556,7 +556,7 @@ TEST_F(DataFileOnDisk, SaveKeepsPermissionsAndFollowsLinks) {
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   ASSERT_EQ(stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_EQ(ReadFile(real), DataFileContent(t.s));
+  EXPECT_EQ(ReadBytes(real), DataFileContent(t.s));
 }
 
 TEST_F(DataFileOnDisk, ArchiveModeRefusesFileCommands) {

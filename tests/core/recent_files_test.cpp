@@ -9,7 +9,7 @@
 namespace kv9 {
 namespace {
 
-using test::ReadFile;
+using test::ReadBytes;
 using test::TempDir;
 using test::TestSession;
 
@@ -62,7 +62,7 @@ TEST(RecentFiles, FileIsWrittenAndReadBack) {
   t.s.data_dir = "/daten/";
   t.s.recent_files = {"/daten/x.kv9", "", "/daten/y.kv9", ""};
   ASSERT_TRUE(WriteRecentFiles(t.s));
-  EXPECT_EQ(ReadFile(dir.file("kv9.cff")),
+  EXPECT_EQ(ReadBytes(dir.file("kv9.cff")),
             "kv9\t Session /daten/\r\n/daten/x.kv9\r\n\r\n/daten/y.kv9\r\n\r\n");
   TestSession back;
   back.s.cfg.config_dir = t.s.cfg.config_dir;

@@ -5,6 +5,7 @@ foreach(name ${KV9_FUZZ_TARGETS})
   add_executable(kv9_fuzz_replay_${name} ${CMAKE_CURRENT_LIST_DIR}/fuzz_${name}.cpp
                  ${CMAKE_CURRENT_LIST_DIR}/replay_main.cpp)
   target_link_libraries(kv9_fuzz_replay_${name} PRIVATE kv9core)
+  target_include_directories(kv9_fuzz_replay_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME kv9_fuzz_replay_${name}
            COMMAND kv9_fuzz_replay_${name} ${CMAKE_CURRENT_LIST_DIR}/crashes/${name}
                    ${CMAKE_CURRENT_LIST_DIR}/corpus/${name} ${PROJECT_SOURCE_DIR}/examples)

@@ -62,7 +62,7 @@ std::vector<GoldenCase> FindCases() {
     if (!fs::exists(file)) continue;
     GoldenCase c;
     c.name = dir.path().filename().string();
-    for (const auto& line : test::Lines(test::ReadFile(file.string()))) {
+    for (const auto& line : test::Lines(test::ReadBytes(file.string()))) {
       auto w = Words(line);
       if (w.empty() || w[0][0] == '#') continue;
       if (w[0] == "input" && w.size() >= 2) {
@@ -95,7 +95,7 @@ std::map<std::string, std::string> FolderFiles(const std::string& work, const Go
   for (const auto& e : fs::directory_iterator(work)) {
     std::string name = e.path().filename().string();
     if (e.is_regular_file() && name != c.input_name)
-      files[name] = test::ReadFile(e.path().string());
+      files[name] = test::ReadBytes(e.path().string());
   }
   return files;
 }
@@ -128,7 +128,7 @@ std::map<std::string, std::string> RunProgram(const GoldenCase& c, const std::st
   auto files = FolderFiles(work, c);
   files["exit_code"] = std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : 128) + "\n";
   for (const char* name : {"stdout.txt", "stderr.txt"}) {
-    std::string text = test::ReadFile(streams + "/" + name);
+    std::string text = test::ReadBytes(streams + "/" + name);
     if (!text.empty()) files[name] = text;
   }
   return files;
@@ -177,7 +177,7 @@ TEST_P(Golden, OutputsEqualTheExpectedFiles) {
     fs::remove_all(expected);
     fs::create_directories(expected);
     for (const auto& [name, content] : outputs)
-      test::WriteFile((expected / name).string(), content);
+      test::WriteBytes((expected / name).string(), content);
     return;
   }
   ASSERT_TRUE(fs::is_directory(expected))
@@ -194,10 +194,10 @@ TEST_P(Golden, OutputsEqualTheExpectedFiles) {
       ADD_FAILURE() << c.name << ": no output " << name;
       continue;
     }
-    if (it->second == test::ReadFile(e.path().string())) {
+    if (it->second == test::ReadBytes(e.path().string())) {
       fs::remove(actual);
     } else {
-      test::WriteFile(actual.string(), it->second);
+      test::WriteBytes(actual.string(), it->second);
       ADD_FAILURE() << c.name << ": " << name << " differs, see " << actual;
     }
   }

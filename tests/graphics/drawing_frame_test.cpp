@@ -302,7 +302,7 @@ TEST(FrameLogo, OnlyOnScreenOrPlotWithItsFile) {
     return n;
   };
   EXPECT_EQ(logo_lines(kCadPlot), 0);  // no file yet
-  test::WriteFileBytes(
+  test::WriteBytes(
       c.dir.file("$logo_1.dx$"),
       test::DxfGroups(
           {{0, "LINE"}, {8, "5"}, {10, "1"}, {20, "2"}, {11, "3"}, {21, "4"}, {0, "EOF"}}));

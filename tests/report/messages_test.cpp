@@ -22,8 +22,8 @@ namespace {
 
 using test::Count;
 using test::Lines;
-using test::ReadFile;
-using test::WriteFile;
+using test::ReadBytes;
+using test::WriteBytes;
 
 const char* const kSmallErrorFile =
     "Fehler : Sc>Sac*Lw/KoKm\r\n"
@@ -42,7 +42,7 @@ class MessageReportsOnDisk : public ::testing::Test {
     s.cfg.plt_dir = dir.path() + "/";
     s.current_file = "probe";
     s.data_dir = dir.path() + "/";
-    WriteFile(dir.file("KV9.ERR"), kSmallErrorFile);  // found without regard to case
+    WriteBytes(dir.file("KV9.ERR"), kSmallErrorFile);  // found without regard to case
   }
   std::string Remarks(int target) {
     ReportSetHeader(s, "T", "", "", "", "", 0);
@@ -51,7 +51,7 @@ class MessageReportsOnDisk : public ::testing::Test {
     std::string file = s.report.file_name;
     ReportMessages(s);
     ReportClose(s);
-    return ReadFile(file);
+    return ReadBytes(file);
   }
   test::TempDir dir;
   test::TestSession t;
@@ -115,7 +115,7 @@ TEST_F(MessageReportsOnDisk, RemarksOnTabAndHtmlTargets) {
   ReportPageHeader(s, 0, 0);
   ReportMessages(s);
   ReportClose(s);
-  std::string html = ReadFile(dir.file("tmp/kv9.htm"));
+  std::string html = ReadBytes(dir.file("tmp/kv9.htm"));
   EXPECT_EQ(test::HtmlStructureProblem(html), "");
   EXPECT_NE(html.find("<TR><TD>Fehler : Sc&gt;Sac*Lw/KoKm</TD></TR>"), std::string::npos);
   EXPECT_EQ(Count(html, "<TABLE"), 3);  // one per message and the empty one after the last
@@ -202,25 +202,25 @@ TEST_F(MessageReportsOnDisk, EditedDescriptionIsSavedOnOneLineEach) {
   t.ui.answer("J");  // "Save Changes ?"
   EXPECT_EQ(MessageDescriptionDialog(s, 1), DescriptionResult::Shown);
   EXPECT_EQ(t.ui.texts("yesno"), std::vector<std::string>{"Save Changes ?"});
-  std::string saved = ReadFile(dir.file("KV9.ERR"));
+  std::string saved = ReadBytes(dir.file("KV9.ERR"));
   EXPECT_EQ(Lines(saved),
             (std::vector<std::string>{"Fehler : Sc>Sac*Lw/KoKm", "Die Pressung ist zu hoch.",
                                       "Drehmoment verringern.", "Warnung: Spitzzahn ! (1)",
                                       "Zahn zu d\x81nn am Kopf", "weniger x", "Fatal  : z = 0 !"}));
-  EXPECT_EQ(ReadFile(dir.file("tmp/KV9.ERR")), saved);
+  EXPECT_EQ(ReadBytes(dir.file("tmp/KV9.ERR")), saved);
 }
 
 TEST_F(MessageReportsOnDisk, SavingFindsNothingOrWorksOnTheSameFolder) {
-  std::string before = ReadFile(dir.file("KV9.ERR"));
+  std::string before = ReadBytes(dir.file("KV9.ERR"));
   EXPECT_FALSE(SaveErrorDescription(s, "Fehler : nirgends", "a", "b"));
   EXPECT_TRUE(t.ui.saw("error", "Fehler : nirgends not found."));
   s.cfg.temp_dir = s.cfg.plt_dir;  // the copy would be the file itself
   EXPECT_FALSE(SaveErrorDescription(s, "Fatal  : z = 0 !", "a", "b"));
-  EXPECT_EQ(ReadFile(dir.file("KV9.ERR")), before);
+  EXPECT_EQ(ReadBytes(dir.file("KV9.ERR")), before);
   // A key on the last line gets its cause and remedy appended.
   s.cfg.temp_dir = dir.path() + "/tmp/";
   EXPECT_TRUE(SaveErrorDescription(s, "Fatal  : z = 0 !", "Ursache", "Abhilfe"));
-  EXPECT_EQ(Lines(ReadFile(dir.file("KV9.ERR"))).back(), "Abhilfe");
+  EXPECT_EQ(Lines(ReadBytes(dir.file("KV9.ERR"))).back(), "Abhilfe");
 }
 
 TEST_F(MessageReportsOnDisk, MessagesOnlyReportGoesToTheScreen) {
@@ -230,7 +230,7 @@ TEST_F(MessageReportsOnDisk, MessagesOnlyReportGoesToTheScreen) {
   s.ds.info1 = "Info";
   MessageReport(s);
   ASSERT_EQ(t.ui.texts("textfile").size(), 1u);
-  std::string shown = ReadFile(t.ui.texts("textfile")[0]);
+  std::string shown = ReadBytes(t.ui.texts("textfile")[0]);
   EXPECT_NE(shown.find("Error Messages"), std::string::npos);
   EXPECT_NE(shown.find("Bl. 1/ 1"), std::string::npos);
   EXPECT_NE(shown.find("Der Zahn wird spitz."), std::string::npos);
@@ -240,7 +240,7 @@ TEST_F(MessageReportsOnDisk, MessagesOnlyReportGoesToTheScreen) {
 // The program's own description file: one entry with cause and remedy for every message the
 // calculation and its helpers add, each found under its own key.
 TEST(ErrorFileContent, DescribesEveryCalculationMessage) {
-  std::string content = ReadFile(std::string(KV9_SOURCE_DIR) + "/data/kv9.err");
+  std::string content = ReadBytes(std::string(KV9_SOURCE_DIR) + "/data/kv9.err");
   auto lines = Lines(content);
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.size() % 3, 0u);
@@ -338,7 +338,7 @@ TEST(ErrorFileContent, DescribesEveryCalculationMessage) {
 
 // Whatever the calculation says about the data a file can carry, the description file explains.
 TEST(ErrorFileContent, DescribesWhatTheCalculationReportsOnBadData) {
-  const std::string content = ReadFile(std::string(KV9_SOURCE_DIR) + "/data/kv9.err");
+  const std::string content = ReadBytes(std::string(KV9_SOURCE_DIR) + "/data/kv9.err");
   test::TestSession t;
   test::BadValues values = test::OrdinaryBadValues();
   values.lengths.push_back(std::numeric_limits<Real>::quiet_NaN());

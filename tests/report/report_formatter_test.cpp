@@ -11,7 +11,7 @@ namespace {
 
 using test::Count;
 using test::Lines;
-using test::ReadFile;
+using test::ReadBytes;
 
 class Formatter : public ::testing::Test {
  protected:
@@ -29,7 +29,7 @@ class Formatter : public ::testing::Test {
     std::string file = s.report.file_name;
     body();
     ReportClose(s);
-    return ReadFile(file);
+    return ReadBytes(file);
   }
   test::TempDir dir;
   test::TestSession t;
@@ -95,7 +95,7 @@ TEST_F(Formatter, KnownPageTotalIsPrintedAtSixty) {
   std::string file = s.report.file_name;
   ReportPageHeader(s, 0, 0);
   ReportClose(s);
-  EXPECT_EQ(Lines(ReadFile(file))[1].substr(7 + 59, 8), "Bl. 1/ 3");
+  EXPECT_EQ(Lines(ReadBytes(file))[1].substr(7 + 59, 8), "Bl. 1/ 3");
 }
 
 TEST_F(Formatter, RowsPlaceTheirFieldsAndSplitLongLabels) {
@@ -167,7 +167,7 @@ TEST_F(Formatter, StyleFourPageEndWaitsForHalfAPage) {
     ReportPageEnd(s);  // twelve lines: a form feed line
   });
   EXPECT_TRUE(out.empty());  // the screen target deletes its file after showing it
-  std::string shown = ReadFile(dir.file("outwin.txt"));
+  std::string shown = ReadBytes(dir.file("outwin.txt"));
   EXPECT_EQ(Count(shown, "\f"), 1);
   EXPECT_LT(shown.find("lang"), shown.find('\f'));
 }
@@ -180,7 +180,7 @@ TEST_F(Formatter, PagesBreakAtTheLineLimitAndRepeatTheHeader) {
     for (int i = 0; i < 50; ++i) ReportLine(s, "Zeile " + std::to_string(i));
     ReportPageEnd(s);
   });
-  std::string shown = ReadFile(dir.file("outwin.txt"));
+  std::string shown = ReadBytes(dir.file("outwin.txt"));
   // 12 header lines and 8 body lines on page 1, then 13 and 7 on each further page.
   int pages = Count(shown, "\f");
   EXPECT_EQ(pages, 7);
@@ -209,7 +209,7 @@ TEST_F(Formatter, HeaderModeTwoStartsLaterPagesWithABlankLine) {
     ReportLine(s, "zwei");
     for (int i = 0; i < 20; ++i) ReportLine(s, "mehr");  // breaks with a bare form feed
   });
-  std::string shown = ReadFile(dir.file("outwin.txt"));
+  std::string shown = ReadBytes(dir.file("outwin.txt"));
   auto lines = Lines(shown);
   EXPECT_EQ(Count(shown, "Titel"), 1);  // only the first page has the box
   EXPECT_EQ(lines[1].find("Bl."), std::string::npos);
@@ -263,8 +263,8 @@ TEST_F(Formatter, TabTargetUsesTabsAndTheTableDecimalStyle) {
 TEST_F(Formatter, TabReportsAreNumberedPerRun) {
   Report(kTargetTabFile, [&] { ReportLine(s, "erster"); });
   Report(kTargetTabFile, [&] { ReportLine(s, "zweiter"); });
-  EXPECT_EQ(ReadFile(dir.file("$$1.txt")), "erster\n");
-  EXPECT_EQ(ReadFile(dir.file("$$2.txt")), "zweiter\n");
+  EXPECT_EQ(ReadBytes(dir.file("$$1.txt")), "erster\n");
+  EXPECT_EQ(ReadBytes(dir.file("$$2.txt")), "zweiter\n");
   EXPECT_TRUE(FileExists(dir.file("$$$2.txt")));
   EXPECT_EQ(s.report.tab_counter, 2);
 }
@@ -276,7 +276,7 @@ TEST_F(Formatter, TargetNineCopiesUnderTheDataFileName) {
                "Gr\x94\xE1"
                "e \xC4");
   });
-  EXPECT_EQ(ReadFile(dir.file("probe.txt")),
+  EXPECT_EQ(ReadBytes(dir.file("probe.txt")),
             "Gr\xC3\xB6\xC3\x9F"
             "e \xE2\x94\x80\n");
 }
@@ -321,7 +321,7 @@ TEST_F(Formatter, ScreenWindowsPrinterAndTextProgramHandOver) {
   s.cfg.text_program = "/bin/true";
   Report(kTargetTextProgram, [&] { ReportLine(s, "Editor"); });
   EXPECT_EQ(t.ui.texts("start").back(), "/bin/true \"" + dir.file("outwin.txt") + "\"");
-  EXPECT_NE(ReadFile(dir.file("outwin.txt")).find("Editor"), std::string::npos);
+  EXPECT_NE(ReadBytes(dir.file("outwin.txt")).find("Editor"), std::string::npos);
 }
 
 TEST_F(Formatter, FileTargetAsksForTheNameAndKeepsTheDataFileName) {
@@ -329,7 +329,7 @@ TEST_F(Formatter, FileTargetAsksForTheNameAndKeepsTheDataFileName) {
   Report(kTargetFile, [&] { ReportLine(s, "Datei"); });
   EXPECT_EQ(s.current_file, "probe");
   EXPECT_EQ(s.data_dir, dir.path() + "/");
-  EXPECT_NE(ReadFile(dir.file("bericht.txt")).find("Datei"), std::string::npos);
+  EXPECT_NE(ReadBytes(dir.file("bericht.txt")).find("Datei"), std::string::npos);
   EXPECT_TRUE(t.ui.saw(
       "note", dir.file("bericht.txt") + " und Windows-Datei outwin.txt wurden angelegt.."));
 }

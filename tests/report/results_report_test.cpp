@@ -13,7 +13,7 @@ namespace {
 
 using test::Count;
 using test::Lines;
-using test::ReadFile;
+using test::ReadBytes;
 
 // Result fields as a calculation might leave them; every value distinct so a row that shows
 // the wrong field is caught.
@@ -124,12 +124,12 @@ class ResultsReportTest : public ::testing::Test {
   std::string Tab(int kind) {
     s.cfg.text_device = kTargetTabFile;
     ResultsReport(s, kind);
-    return ReadFile(dir.file("$$$" + std::to_string(s.report.tab_counter) + ".txt"));
+    return ReadBytes(dir.file("$$$" + std::to_string(s.report.tab_counter) + ".txt"));
   }
   std::string Paged(int kind) {
     s.cfg.text_device = kTargetDosFile;
     ResultsReport(s, kind);
-    return ReadFile(dir.file("OUTDOS.TXT"));
+    return ReadBytes(dir.file("OUTDOS.TXT"));
   }
   // The line of a row whose label and symbol are given (tab target).
   static std::string Row(const std::string& tab, const std::string& label,
@@ -310,7 +310,7 @@ TEST_F(ResultsReportTest, HtmlReportIsWellFormed) {
   s.ds.info2 = "<b>fett</b>";
   MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
   ResultsReport(s, kReportStandard);
-  std::string html = ReadFile(dir.file("kv9.htm"));
+  std::string html = ReadBytes(dir.file("kv9.htm"));
   EXPECT_EQ(test::HtmlStructureProblem(html), "");
   EXPECT_NE(html.find("<h5>&lt;b&gt;fett&lt;/b&gt;</h5>"), std::string::npos);
   EXPECT_NE(html.find("Fehler : Sc&gt;Sac*Lw/KoKm"), std::string::npos);

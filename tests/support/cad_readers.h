@@ -1,5 +1,5 @@
 // Checks CAD files with real readers: ezdxf (through /usr/bin/python3) for DXF and Open
-// CASCADE's IGES reader (the kv9_iges_count program) for IGES. Also small file helpers.
+// CASCADE's IGES reader (the kv9_iges_count program) for IGES.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,31 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "support/test_files.h"
+
 namespace kv9::test {
-
-inline std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-// Lines of a text without their CR LF.
-inline std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::string line;
-  std::istringstream in(text);
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
 
 inline std::string RunCommand(const std::string& command, int& status) {
   std::string output;

@@ -12,20 +12,10 @@
 #include "cad/cad_driver.h"
 #include "cad/recording_writer.h"
 #include "core/data_file.h"
+#include "support/examples.h"
 #include "support/test_session.h"
 
 namespace kv9::test {
-
-inline const std::vector<std::string>& ExampleNames() {
-  static const std::vector<std::string> names = {
-      "b92_1b_fit_f", "fillet_root_37_5",     "fillet_root_45", "major_diameter_fit", "side_fit_30",
-      "start",        "stress_all_selections"};
-  return names;
-}
-
-inline std::string ExamplePath(const std::string& name) {
-  return std::string(KV9_SOURCE_DIR) + "/examples/" + name + ".kv9";
-}
 
 // A session on a calculated example, in millimetres unless told otherwise.
 struct DrawingSession : TestSession {

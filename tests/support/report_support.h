@@ -8,33 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "support/test_files.h"
+
 namespace kv9::test {
-
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-inline void WriteFile(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
-// Lines without their CR LF or LF ends.
-inline std::vector<std::string> Lines(const std::string& content) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    auto end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::string line = content.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
-}
 
 // Entries of a folder (without "." and "..").
 inline int CountFiles(const std::string& dir) {

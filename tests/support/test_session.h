@@ -1,5 +1,5 @@
-// A fresh Session with a ScriptedUi for one test case, a temporary folder that is removed
-// afterwards, and small helpers for files and environment variables.
+// A fresh Session with a ScriptedUi for one test case, and small helpers for messages and
+// environment variables (files and temporary folders: test_files.h).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,32 +14,9 @@
 
 #include "core/scripted_ui.h"
 #include "core/session.h"
+#include "support/test_files.h"
 
 namespace kv9::test {
-
-class TempDir {
- public:
-  TempDir() : TempDir(std::filesystem::temp_directory_path(), "kv9test-") {}
-  // A folder named prefix + six random characters in `parent`.
-  TempDir(const std::filesystem::path& parent, const std::string& prefix) {
-    std::string pattern = (parent / (prefix + "XXXXXX")).string();
-    path_ = mkdtemp(pattern.data()) ? pattern : std::string();
-  }
-  ~TempDir() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }
-  // The folder with a trailing "/", as the program keeps folders.
-  std::string dir() const { return path_ + "/"; }
-  // Full name of a file in the folder.
-  std::string file(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
 
 struct TestSession {
   ScriptedUi ui;
@@ -77,17 +54,5 @@ class EnvGuard {
   std::string name_;
   std::optional<std::string> old_;
 };
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
 
 }  // namespace kv9::test

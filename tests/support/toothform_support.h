@@ -10,19 +10,11 @@
 #include "cad/recording_writer.h"
 #include "core/data_file.h"
 #include "support/cad_session.h"
+#include "support/calc_reference.h"
+#include "support/examples.h"
 #include "toothform/tooth_geometry.h"
 
 namespace kv9::test {
-
-inline std::vector<std::string> ExampleFiles() {
-  return {"b92_1b_fit_f",         "fillet_root_37_5", "fillet_root_45",
-          "major_diameter_fit",   "side_fit_30",      "start",
-          "stress_all_selections"};
-}
-
-inline std::string ExamplePath(const std::string& name) {
-  return std::string(KV9_SOURCE_DIR) + "/examples/" + name + ".kv9";
-}
 
 // A CAD session with an example calculated, metric display.
 struct ToothFormSession : CadSession {
@@ -70,10 +62,9 @@ inline Real AngleFromCentreLine(Real x, Real y, bool hub) {
 // absolute values: s/d + inv(alpha) - inv(arccos(rb / r)) for the shaft. The hub's tooth is the
 // space of the mating involute: it widens outwards, s/d - inv(alpha) + inv(arccos(rb / r)).
 inline Real InvoluteHalfAngle(const WheelGeometry& w, Real r) {
-  auto inv = [](Real a) { return std::tan(a) - a; };
   const Real rb = std::fabs(w.db) / 2;
   const Real alpha_y = r <= rb ? 0 : std::acos(rb / r);
-  const Real roll = inv(w.alpha_t) - inv(alpha_y);
+  const Real roll = RefInv(w.alpha_t) - RefInv(alpha_y);
   return std::fabs(w.s / w.d) + (w.z < 0 ? -roll : roll);
 }
 

@@ -87,7 +87,7 @@ TEST_P(ToothFormFiles, CadTextEndsWithEof) {
     SCOPED_TRACE(view);
     const std::string path = DrawToFile(t, kCadText, view, GetParam());
     ASSERT_FALSE(t.s.abort_flag);
-    const auto lines = SplitLines(ReadFileBytes(path));
+    const auto lines = Lines(ReadBytes(path));
     ASSERT_GT(lines.size(), 10u);
     EXPECT_EQ(lines.back(), "EOF");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "EOF"), 1);
@@ -129,7 +129,7 @@ TEST(ToothFormDxf, RealPolylinesWithTheTrochoidLoadInEzdxf) {
   EXPECT_EQ(d.entities.at("INSERT"), 6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ToothFormFiles, ::testing::ValuesIn(ExampleFiles()));
+INSTANTIATE_TEST_SUITE_P(Examples, ToothFormFiles, ::testing::ValuesIn(ExampleNames()));
 
 }  // namespace
 }  // namespace kv9::test

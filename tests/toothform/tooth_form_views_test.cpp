@@ -159,7 +159,7 @@ TEST(ToothFormViews, DiameterCirclesWhenShown) {
 }
 
 TEST(ToothFormViews, ShaftInsideHubStandsWithAToothInAHubSpace) {
-  for (const std::string& example : ExampleFiles()) {
+  for (const std::string& example : ExampleNames()) {
     SCOPED_TRACE(example);
     ToothFormSession t(example);
     const ToothFormGeometry g = MakeToothFormGeometry(t.s);

@@ -26,7 +26,7 @@ WheelGeometry ShaftReachingBaseCircle(const WheelGeometry& shaft) {
 }
 
 TEST(ToothOutline, ShaftFlankVerticesLieOnTheInvoluteOfEveryExample) {
-  for (const std::string& example : ExampleFiles()) {
+  for (const std::string& example : ExampleNames()) {
     SCOPED_TRACE(example);
     ToothFormSession t(example);
     ASSERT_TRUE(t.loaded);
@@ -109,7 +109,7 @@ TEST(ToothOutline, ShaftRootArcRunsOnTheRootCircleAndTheRoundingTouchesIt) {
 }
 
 TEST(ToothOutline, HubLiesBelowTheCentreWithTheInternalForm) {
-  for (const std::string& example : ExampleFiles()) {
+  for (const std::string& example : ExampleNames()) {
     SCOPED_TRACE(example);
     ToothFormSession t(example);
     const WheelGeometry w = MakeToothFormGeometry(t.s).hub();
