@@ -11,6 +11,7 @@
 #include "cad/iges_writer.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
+#include "support/test_files.h"
 
 namespace kv9 {
 namespace {
@@ -66,12 +67,12 @@ BENCHMARK(BM_CadTextWriter)->Arg(1000)->Arg(10000);
 // A block of n lines defined once on the screen and inserted 20 times: written as a DXF
 // fragment, then read back for every insertion.
 void BM_ScreenBlockInserts(benchmark::State& state) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kv9bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
+  test::TempDir folder;
+  if (folder.path().empty()) {
     state.SkipWithError("no temporary folder");
     return;
   }
-  std::string dir = pattern + "/";
+  const std::string dir = folder.dir();
   for (auto _ : state) {
     ScriptedUi ui;
     Session s(ui);
@@ -88,7 +89,6 @@ void BM_ScreenBlockInserts(benchmark::State& state) {
     CadClose(s);
     benchmark::DoNotOptimize(s.display.commands().size());
   }
-  std::filesystem::remove_all(pattern);
   state.SetItemsProcessed(state.iterations() * state.range(0) * 20);
 }
 BENCHMARK(BM_ScreenBlockInserts)->Arg(200)->Arg(2000);

@@ -10,14 +10,13 @@
 #include "core/session.h"
 #include "report/report_state.h"
 #include "report/results_report.h"
+#include "support/examples.h"
+#include "support/test_files.h"
 
 namespace {
 
 std::string Example() {
-  std::string content;
-  auto root = std::filesystem::path(__FILE__).parent_path().parent_path();
-  kv9::ReadWholeFile((root / "examples" / "stress_all_selections.kv9").string(), content);
-  return content;
+  return kv9::test::ReadBytes(kv9::test::ExamplePath("stress_all_selections"));
 }
 
 void BM_ReadDataFile(benchmark::State& state) {
@@ -38,11 +37,12 @@ BENCHMARK(BM_WriteDataFile);
 
 // The standard report on a target, files included (temporary folder of the benchmark).
 void BM_ResultsReport(benchmark::State& state) {
-  std::string dir = (std::filesystem::temp_directory_path() / "kv9bench-XXXXXX").string();
-  if (!mkdtemp(dir.data())) {
+  kv9::test::TempDir folder;
+  if (folder.path().empty()) {
     state.SkipWithError("no temporary folder");
     return;
   }
+  const std::string dir = folder.path();
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
   kv9::ReadDataFileContent(s, Example());
@@ -53,7 +53,6 @@ void BM_ResultsReport(benchmark::State& state) {
   s.cfg.text_device_window = false;
   s.cfg.html_browser = "true";
   for (auto _ : state) kv9::ResultsReport(s, 0);
-  std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_ResultsReport)
     ->Arg(kv9::kTargetDosFile)

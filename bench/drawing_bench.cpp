@@ -2,8 +2,6 @@
 // drawn on the screen kind (block files written and read back), and the drawing alone into a
 // recording writer.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -15,49 +13,37 @@
 #include "core/scripted_ui.h"
 #include "core/session.h"
 #include "graphics/spline_drawings.h"
+#include "support/examples.h"
+#include "support/test_files.h"
 
 namespace {
 
-std::string ExamplePath() {
-  auto root = std::filesystem::path(__FILE__).parent_path().parent_path();
-  return (root / "examples" / "stress_all_selections.kv9").string();
+// The example the sheets are drawn from.
+std::string Example() {
+  return kv9::test::ExamplePath("stress_all_selections");
 }
 
 // A scratch folder that is the working folder while it lives.
-class BenchFolder {
- public:
-  BenchFolder() {
-    path_ = (std::filesystem::temp_directory_path() / "kv9bench-XXXXXX").string();
-    if (!mkdtemp(path_.data())) path_.clear();
-    char buffer[4096];
-    old_ = getcwd(buffer, sizeof buffer) ? buffer : ".";
-    if (!path_.empty() && chdir(path_.c_str()) != 0) path_.clear();
-  }
-  ~BenchFolder() {
-    if (chdir(old_.c_str()) != 0) {
-    }
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_, old_;
+struct BenchFolder {
+  kv9::test::TempDir dir;
+  kv9::test::WorkingFolder here{dir.path()};
+  const std::string& path() const { return dir.path(); }
 };
 
 void BM_DoubleSheetDxf(benchmark::State& state) {
   BenchFolder folder;
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
-  if (folder.path().empty() || !kv9::LoadDataFile(s, ExamplePath())) {
+  if (folder.path().empty() || !kv9::LoadDataFile(s, Example())) {
     state.SkipWithError("no example or no folder");
     return;
   }
   s.current_file = "bench";
   s.batch_cad = true;
   for (auto _ : state) kv9::DrawSplineDrawing(s, kv9::kCadDxf, kv9::kDrawBothSheets);
+  std::error_code ec;  // a drawing that failed left no file
   state.counters["bytes"] =
-      static_cast<double>(std::filesystem::file_size(folder.path() + "/bench.dxf"));
+      static_cast<double>(std::filesystem::file_size(folder.path() + "/bench.dxf", ec));
 }
 BENCHMARK(BM_DoubleSheetDxf)->Unit(benchmark::kMillisecond);
 
@@ -65,7 +51,7 @@ void BM_DoubleSheetScreen(benchmark::State& state) {
   BenchFolder folder;
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
-  if (folder.path().empty() || !kv9::LoadDataFile(s, ExamplePath())) {
+  if (folder.path().empty() || !kv9::LoadDataFile(s, Example())) {
     state.SkipWithError("no example or no folder");
     return;
   }
@@ -79,7 +65,7 @@ BENCHMARK(BM_DoubleSheetScreen)->Unit(benchmark::kMillisecond);
 void BM_DoubleSheetRecorded(benchmark::State& state) {
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
-  if (!kv9::LoadDataFile(s, ExamplePath())) {
+  if (!kv9::LoadDataFile(s, Example())) {
     state.SkipWithError("no example");
     return;
   }

@@ -12,6 +12,7 @@
 #include "calc/spline_calculation.h"
 #include "core/scripted_ui.h"
 #include "core/session.h"
+#include "support/test_files.h"
 #include "toothform/tooth_form_views.h"
 #include "toothform/tooth_outline.h"
 
@@ -29,24 +30,8 @@ void LargeShaft(Session& s) {
   s.ds.involute_points = kPoints;
 }
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kv9bench-XXXXXX").string();
-    if (mkdtemp(pattern.data())) path_ = pattern + "/";
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
 void BM_WholeShaftDxf(benchmark::State& state) {
-  ScratchFolder dir;
+  test::TempDir dir;
   if (dir.path().empty()) {
     state.SkipWithError("no temporary folder");
     return;
@@ -55,25 +40,28 @@ void BM_WholeShaftDxf(benchmark::State& state) {
   Session s(ui);
   LargeShaft(s);
   s.cad.polyline_output = state.range(0) != 0;
-  const std::string file = dir.path() + "shaft.dxf";
+  const std::string file = dir.file("shaft.dxf");
   for (auto _ : state) {
     ui.answer(file);
     ToothFormMenu(s, kCadDxf, 1);
   }
-  if (s.abort_flag) state.SkipWithError("the drawing failed");
+  if (s.abort_flag) {
+    state.SkipWithError("the drawing failed");
+    return;
+  }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(file));
 }
 BENCHMARK(BM_WholeShaftDxf)->ArgName("polyline")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_WholeShaftScreen(benchmark::State& state) {
-  ScratchFolder dir;
+  test::TempDir dir;
   if (dir.path().empty()) {
     state.SkipWithError("no temporary folder");
     return;
   }
   ScriptedUi ui;
   Session s(ui);
-  s.scratch_dir = dir.path();
+  s.scratch_dir = dir.dir();
   LargeShaft(s);
   for (auto _ : state) ToothFormMenu(s, kCadScreen, 1);
   if (s.abort_flag) state.SkipWithError("the drawing failed");

@@ -18,22 +18,19 @@ using test::ReadBytes;
 class BatchText : public ::testing::Test {
  protected:
   void SetUp() override {
-    char buffer[4096];
-    old_dir = getcwd(buffer, sizeof buffer) ? buffer : ".";
-    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    ASSERT_FALSE(dir.path().empty());
     s.cfg.temp_dir = dir.path() + "/";
     s.cfg.unit_flag = 0;
     s.args = {"probe.kv9", "/I", "/NOGUI"};
   }
-  void TearDown() override { (void)chdir(old_dir.c_str()); }
   void WriteExample(const std::string& name) {
     test::TestSession w;
     w.s.ds.info1 = "Batch";
     w.s.ds.N = 25;
     ASSERT_TRUE(SaveDataFile(w.s, dir.file(name)));
   }
-  std::string old_dir;
   test::TempDir dir;
+  test::WorkingFolder here{dir.path()};
   test::TestSession t;
   Session& s = t.s;
 };

@@ -42,23 +42,6 @@ struct CadSession : TestSession {
   }
 };
 
-// Changes the working folder for one test and back.
-class WorkingFolder {
- public:
-  explicit WorkingFolder(const std::string& dir) {
-    char buf[4096];
-    old_ = getcwd(buf, sizeof buf) ? buf : ".";
-    if (chdir(dir.c_str()) != 0) old_.clear();
-  }
-  ~WorkingFolder() {
-    if (!old_.empty() && chdir(old_.c_str()) != 0) {
-    }
-  }
-
- private:
-  std::string old_;
-};
-
 // DXF text of group pairs: the code right-aligned in three characters.
 inline std::string DxfGroups(std::initializer_list<std::pair<int, const char*>> groups) {
   std::string out;

@@ -1,8 +1,10 @@
-// Files of the tests and benchmarks: a temporary folder removed afterwards, whole files as
-// bytes, and their lines. No test framework here, so benchmarks and fuzz targets use it too.
+// Files of the tests and benchmarks: a temporary folder removed afterwards, the working folder
+// for a while, whole files as bytes, and their lines. No test framework here, so benchmarks and
+// fuzz targets use it too.
 #pragma once
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -34,6 +36,23 @@ class TempDir {
 
  private:
   std::string path_;
+};
+
+// Changes the working folder while it lives (one test or one benchmark) and back.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::string& dir) {
+    char buf[4096];
+    old_ = getcwd(buf, sizeof buf) ? buf : ".";
+    if (chdir(dir.c_str()) != 0) old_.clear();
+  }
+  ~WorkingFolder() {
+    if (!old_.empty() && chdir(old_.c_str()) != 0) {
+    }
+  }
+
+ private:
+  std::string old_;
 };
 
 inline std::string ReadBytes(const std::string& path) {
