@@ -39,7 +39,6 @@ struct Screen : CadSession {
 
 TEST(ScreenOutput, LimitsSetTheWindowAndWriteTheFooter) {
   Screen t;
-  t.s.current_file = "WELLE";
   auto windows = t.commands("10;");
   ASSERT_EQ(windows.size(), 1u);
   EXPECT_EQ(windows[0], "10;0;0;640;480;0;0;210;297");
@@ -47,6 +46,19 @@ TEST(ScreenOutput, LimitsSetTheWindowAndWriteTheFooter) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0], "6;1.05;0.594;05.03.2024 9:07 - TAVIRON KV9 V2.61 - ");
   EXPECT_EQ(t.s.cad.layer, 30);
+
+  // With a current file the footer names it in its folder, with the data-file extension, and
+  // cuts the name at 120 characters.
+  t.entities();  // nothing reaches the screen while blocks are defined
+  t.s.data_dir = "/daten";
+  t.s.current_file = "WELLE";
+  CadLimits(t.s, 0, 0, 210, 297);
+  EXPECT_EQ(t.commands("6;").back(),
+            "6;1.05;0.594;05.03.2024 9:07 - TAVIRON KV9 V2.61 - /daten/WELLE.kv9");
+  t.s.current_file = std::string(130, 'w') + ".kv9";
+  CadLimits(t.s, 0, 0, 210, 297);
+  EXPECT_EQ(t.commands("6;").back(),
+            "6;1.05;0.594;05.03.2024 9:07 - TAVIRON KV9 V2.61 - /daten/" + std::string(113, 'w'));
 
   CadSession border;
   border.s.cfg.print_border = true;
@@ -136,6 +148,20 @@ TEST(ScreenOutput, BlockThatInsertsItselfStopsTheDrawingNotTheProgram) {
   CadBlockBegin(t.s, "X");  // outside the blocks section: nothing is stored
   CadLine(t.s, 0, 0, 2, 0);
   EXPECT_EQ(t.commands("4;").size(), 5u);
+  // ... and a drawing after it inserts its blocks: the nesting error does not stick.
+  CadClose(t.s);
+  t.ui.events.clear();
+  CadOpen(t.s, kCadScreen);
+  CadLimits(t.s, 0, 0, 210, 297);
+  CadBlocksBegin(t.s);
+  CadBlockBegin(t.s, "OK");
+  CadLine(t.s, 0, 0, 3, 0);
+  CadBlockEnd(t.s);
+  t.entities();
+  CadInsert(t.s, "OK", 10, 10, 0, 1, 1);
+  EXPECT_FALSE(t.s.abort_flag);
+  EXPECT_TRUE(t.ui.texts("error").empty());
+  EXPECT_EQ(t.s.display.commands().back(), "4;10;10;13;10");
 }
 
 TEST(ScreenOutput, MissingAndDamagedBlockFiles) {
