@@ -64,7 +64,6 @@ bool RealPolylines(const Session& s) {
 
 void ResetDrawing(Session& s) {
   CadState& c = s.cad;
-  c.file_name.clear();
   c.in_blocks = c.skipping_block = c.block_open = false;
   c.layer = 0;
   c.cur_x = c.cur_y = 0;
@@ -76,7 +75,6 @@ void ResetDrawing(Session& s) {
   c.origin_x = c.origin_y = 0;
   c.line_spacing = 1.0;
   c.xmin = c.ymin = c.xmax = c.ymax = 0;
-  c.logos_allowed = true;
   c.real_polyline = false;
   c.polyline_flags = 0;
   c.vertex_count = 0;
@@ -136,10 +134,6 @@ void CadOrigin(Session& s, Real dx, Real dy) {
 
 void CadSetPolylineOutput(Session& s, bool on) {
   s.cad.polyline_output = on;
-}
-
-void CadAllowLogos(Session& s, bool allowed) {
-  s.cad.logos_allowed = allowed;
 }
 
 void CadLine(Session& s, Real x1, Real y1, Real x2, Real y2) {

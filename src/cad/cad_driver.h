@@ -57,7 +57,6 @@ void CadTextAlign(Session& s, int horizontal, int vertical);  // 0 left/base, 1 
 void CadLineSpacing(Session& s, Real factor);
 void CadOrigin(Session& s, Real dx, Real dy);    // added to lines, circles, arcs, solids, texts
 void CadSetPolylineOutput(Session& s, bool on);  // "Polyline ?" for the DXF and plot kinds
-void CadAllowLogos(Session& s, bool allowed);
 
 // --- entities ---
 void CadLine(Session& s, Real x1, Real y1, Real x2, Real y2);

@@ -56,7 +56,6 @@ bool CreateOutput(Session& s, const std::string& name, bool no_follow) {
     ReportCreateError(s, ErrorNumber(error));
     return false;
   }
-  s.cad.file_name = name;
   return true;
 }
 
@@ -310,7 +309,7 @@ void CadEntitiesBegin(Session& s) {
   if (!c.open) return;
   c.writer->entitiesBegin();
   AfterWrite(s);
-  if ((c.kind == kCadScreen || c.kind == kCadPlot) && c.logos_allowed) {
+  if ((c.kind == kCadScreen || c.kind == kCadPlot)) {
     Real w = c.xmax - c.xmin, h = c.ymax - c.ymin;
     InsertLogo(s, "LOGO_2", c.xmin + 0.91L * w, c.ymin + 0.01L * h, w / 480, h / 360);
     if (!c.open) return;

@@ -56,7 +56,6 @@ struct CadState {
   // --- one drawing, reset by CadOpen ---
   int kind = kCadChoose;
   bool open = false;
-  std::string file_name;
   bool in_blocks = false;
   bool skipping_block = false;  // a block begun while the abort flag was set
   bool block_open = false;      // between CadBlockBegin and CadBlockEnd
@@ -67,7 +66,6 @@ struct CadState {
   Real origin_x = 0, origin_y = 0;
   Real line_spacing = 1.0;
   Real xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-  bool logos_allowed = true;
   // Polyline emulation.
   bool real_polyline = false;
   int polyline_flags = 0;

@@ -55,8 +55,6 @@ class DxfWriter : public CadWriter {
   void polylineEnd() override;
   void finish() override;  // [0] EOF
 
-  const std::string& layerName() const { return layer_name_; }
-
  private:
   void group(int code, std::string_view value);
   void real(int code, Real value);

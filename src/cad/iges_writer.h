@@ -56,12 +56,6 @@ class IgesWriter : public CadWriter {
               Real y_scale) override;
   void finish() override;  // P section, T line
 
-  // Counts of the lines written so far per section.
-  int sLines() const { return s_; }
-  int gLines() const { return g_; }
-  int dLines() const { return d_; }
-  int pLines() const { return static_cast<int>(p_lines_.size()); }
-
  private:
   struct Block {
     std::string name;  // at most 8 characters
@@ -97,7 +91,6 @@ class IgesWriter : public CadWriter {
   std::vector<int> members_;
   std::vector<Block> blocks_;
   std::vector<std::string> p_lines_;
-  std::string g_line_;  // the Global line being filled
 };
 
 }  // namespace kv9

@@ -148,7 +148,6 @@ TEST(DisplayReplay, DrawsEveryCommandThroughTheMappingAndKeepsTheZoom) {
   d.ZoomIn();
   d.ResetZoom();
   d.ZoomToPixels(0, 0, 320, 240);  // the upper left quarter
-  d.commands();
   FakePainter p;
   ReplayDisplayList(d, p);
   EXPECT_EQ(p.out, (std::vector<std::string>{"style 0", "colour 4", "line 0,960 1280,0",
