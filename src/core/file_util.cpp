@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/generic_dialogs.h"
+#include "core/number_format.h"
 #include "core/session.h"
 #include "core/text.h"
 
@@ -203,8 +204,7 @@ std::string FindFileNoCase(const std::string& dir, const std::string& name) {
 }
 
 static std::string Two(int n) {
-  std::string digits = std::to_string(n);
-  return digits.size() < 2 ? "0" + digits : digits;
+  return FormatIntZero(n, 2);
 }
 
 std::string TodayText(const Session& s) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/guarded_math.h"
 #include "core/number_format.h"
 #include "core/session.h"
 #include "report/message_list.h"
@@ -39,8 +40,8 @@ Point IntersectLinesAngle(Point p, Real angle_p, Point q, Real angle_q) {
 }
 
 Point RotateVector(Point v, Real angle) {
-  Real c = std::cos(angle), s = std::sin(angle);
-  return {v.x * c - v.y * s, v.x * s + v.y * c};
+  RotateXY(angle, v.x, v.y);
+  return v;
 }
 
 Point RotatePoint(Point p, Point centre, Real angle) {
@@ -70,13 +71,11 @@ Real ReverseAngle(Real angle) {
 }
 
 Real Hypot(Real x, Real y) {
-  return std::sqrt(x * x + y * y);
+  return VectorLength(x, y);
 }
 
 Real ArcTan2(Real y, Real x) {
-  if (x == 0) return y >= 0 ? kPi / 2 : -kPi / 2;
-  Real a = std::atan(y / x);
-  return x < 0 ? a + kPi : a;
+  return VectorAngle(x, y);
 }
 
 std::optional<ArcGeometry> GetArcCenter(Session& s, Point start, Point end, Real phi) {

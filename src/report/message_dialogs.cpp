@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "core/command_options.h"
 #include "core/data_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
@@ -46,14 +47,8 @@ bool WriteCopy(const std::string& path, const std::string& content) {
 
 }  // namespace
 
-bool NoGui(const Session& s) {
-  for (const auto& arg : s.args)
-    if (UpperAscii(arg) == "/NOGUI") return true;
-  return false;
-}
-
 void MessageShowList(Session& s) {
-  if (NoGui(s)) return;
+  if (HasNoGuiOption(s.args)) return;
   int n = MessageCount(s);
   if (n == 0) {
     ShowNote(s, kNoMessages);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "config/config_file.h"
 #include "core/data_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
@@ -23,12 +24,6 @@ namespace {
 constexpr int kTempNameTries = 11;
 
 const char* const kOutwin = "outwin.txt";
-
-std::string EnvFolder() {
-  for (const char* name : {"TEMP", "TMPDIR"})
-    if (const char* v = std::getenv(name); v && *v) return v;
-  return "/tmp";
-}
 
 void FillChoiceTexts(Session& s) {
   const auto& names = ReportTargetNames();
@@ -87,7 +82,7 @@ void StartWith(Session& s, const std::string& program, const std::string& file) 
 }  // namespace
 
 std::string ReportTempFolder(const Session& s) {
-  return AddBackslash(s.cfg.temp_dir.empty() ? EnvFolder() : s.cfg.temp_dir);
+  return AddBackslash(s.cfg.temp_dir.empty() ? TempEnvironmentDir() : s.cfg.temp_dir);
 }
 
 std::string ReportScratchFolder(const Session& s) {

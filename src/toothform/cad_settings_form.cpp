@@ -1,22 +1,15 @@
 // The CAD drawing settings of a tooth profile.
 #include "toothform/cad_settings_form.h"
 
+#include "core/guarded_math.h"
 #include "core/session.h"
 
 namespace kv9 {
 
-namespace {
-
-int Clamp(int v, int low, int high) {
-  return v < low ? low : v > high ? high : v;
-}
-
-}  // namespace
-
 CadSettingsForm::CadSettingsForm(Session& s, int part) : s_(s), part_(part == 2 ? 2 : 1) {
   caption = ProgramTitle() + " CAD " + (part_ == 1 ? "Welle" : "Nabe");
   const int n = s.ds.involute_points == 0 ? 20 : s.ds.involute_points;
-  points = Clamp(n, kMinPoints, kMaxPoints);
+  points = ClampInt(n, kMinPoints, kMaxPoints);
   polyline = s.cad.polyline_output;
   setXe(s.toothform.xe[part_ - 1]);
   diameters = s.toothform.showDiameters();
@@ -42,7 +35,7 @@ void CadSettingsForm::proposeXeMin() {
 
 void CadSettingsForm::accept() {
   s_.abort_flag = false;
-  s_.ds.involute_points = Clamp(points, kMinPoints, kMaxPoints);
+  s_.ds.involute_points = ClampInt(points, kMinPoints, kMaxPoints);
   s_.cad.polyline_output = polyline;
   s_.toothform.xe[part_ - 1] = xe.value();
   s_.toothform.diameters_shown = diameters ? 2 : 1;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cad/cad_driver.h"
+#include "core/guarded_math.h"
 #include "core/number_format.h"
 #include "core/session.h"
 #include "report/message_list.h"
@@ -38,10 +39,6 @@ std::vector<Mark> ArcMarks(const WheelGeometry& w) {
   marks.push_back({kMarkDNf, "dNf", w.dNf, 24,
                    std::fabs(w.dNf - w.db) < 0.15L * mn || std::fabs(w.dNf - w.d) < 0.15L * mn});
   return marks;
-}
-
-Real Rad(Real deg) {
-  return deg * kPi / 180;
 }
 
 }  // namespace
@@ -86,7 +83,7 @@ void DrawDiameterArcs(Session& s, const WheelGeometry& w, Real cx, Real cy, Real
     const std::string label = m.name + std::to_string(w.wheel);
     const Real length = label.size() * width * s.cfg.cad_text_width_factor;
     const Real rl = outside ? r + 0.05L * mn : r - 0.12L * mn;
-    const Real end = Rad(end_dir);
+    const Real end = DegToRad(end_dir);
     const Real x = cx + rl * std::sin(end) - length / 2 * std::cos(end);
     const Real y = cy + rl * std::cos(end) + length / 2 * std::sin(end);
     CadText(s, label, x, y);
