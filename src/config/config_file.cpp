@@ -285,45 +285,21 @@ bool WriteConfig(Session& s) {
   std::string path = ConfigFilePath(s.cfg);
   std::error_code ec;
   if (!s.cfg.config_dir.empty()) std::filesystem::create_directories(s.cfg.config_dir, ec);
-  // A symbolic link keeps pointing at the file it names: write beside that file.
-  if (char* real = realpath(path.c_str(), nullptr)) {
-    path = real;
-    std::free(real);
-  }
   std::ostringstream text;
   WriteConfigStream(s, text);
-  const std::string& bytes = text.str();
-
   // Written to a new file and renamed over the old one, so a full disk never leaves half a
-  // configuration behind.
-  std::string temp = path + ".XXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) {
-    ReportCreateError(s, errno == ENOSPC ? 101 : errno);
-    return false;
-  }
-  struct stat old;
-  fchmod(fd, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      int err = errno;
-      close(fd);
-      unlink(temp.c_str());
-      ReportWriteError(s, err == ENOSPC ? 101 : err);
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (close(fd) != 0 || rename(temp.c_str(), path.c_str()) != 0) {
-    int err = errno;
-    unlink(temp.c_str());
-    ReportCloseError(s, err == ENOSPC ? 101 : err);
-    return false;
-  }
-  return true;
+  // configuration behind; a symbolic link keeps pointing at the file it names.
+  WritePhase phase = WritePhase::Create;
+  int error = WriteFileReplacing(path, text.str(), &phase);
+  if (error == 0) return true;
+  if (error == ENOSPC) error = 101;
+  if (phase == WritePhase::Create)
+    ReportCreateError(s, error);
+  else if (phase == WritePhase::Write)
+    ReportWriteError(s, error);
+  else
+    ReportCloseError(s, error);
+  return false;
 }
 
 }  // namespace kv9

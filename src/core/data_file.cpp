@@ -135,83 +135,6 @@ std::vector<std::string> SplitFields(std::string_view line) {
   return fields;
 }
 
-bool ReadWholeFile(const std::string& name, std::string& content) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) return false;
-  content = std::move(buffer).str();
-  return true;
-}
-
-namespace {
-
-// The file a name finally stands for, after following symbolic links (a dangling link names
-// the file it would create).
-std::string FollowLinks(std::string path) {
-  for (int depth = 0; depth < 40; ++depth) {
-    struct stat st;
-    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
-    std::string target(4096, '\0');
-    ssize_t n = readlink(path.c_str(), target.data(), target.size());
-    if (n <= 0) break;
-    target.resize(n);
-    path = target[0] == '/' ? target : DirOf(path) + target;
-  }
-  return path;
-}
-
-std::string FolderOf(const std::string& path) {
-  std::string dir = DirOf(path);
-  return dir.empty() ? "./" : dir;
-}
-
-mode_t NewFileMode() {
-  mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
-}
-
-// A temporary file in `dir`, created and deleted again: can files be made there?
-bool CanCreateIn(const std::string& dir) {
-  std::string probe = dir + ".kv9probe.XXXXXX";
-  int fd = mkstemp(probe.data());
-  if (fd < 0) return false;
-  close(fd);
-  return unlink(probe.c_str()) == 0;
-}
-
-}  // namespace
-
-int WriteFileReplacing(const std::string& path, std::string_view content) {
-  std::string target = FollowLinks(path);
-  std::string temp = FolderOf(target) + "." + FileNamePart(target) + ".XXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) return errno;
-  struct stat old;
-  mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
-  int error = 0;
-  if (fchmod(fd, mode) != 0) error = errno;
-  const char* p = content.data();
-  std::size_t left = content.size();
-  while (error == 0 && left > 0) {
-    ssize_t n = write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      break;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  if (error == 0 && fsync(fd) != 0) error = errno;
-  if (close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && rename(temp.c_str(), target.c_str()) != 0) error = errno;
-  if (error != 0) unlink(temp.c_str());
-  return error;
-}
-
 // --- the data file layout ---
 
 namespace {
@@ -456,7 +379,7 @@ bool WriteCheck(Session& s, const std::string& full_name) {
   struct stat st;
   bool ok;
   if (stat(target.c_str(), &st) == 0)
-    ok = !S_ISDIR(st.st_mode) && access(target.c_str(), W_OK) == 0 && CanCreateIn(FolderOf(target));
+    ok = !S_ISDIR(st.st_mode) && access(target.c_str(), W_OK) == 0 && DirWritable(DirOf(target));
   else {
     int fd = target.empty() ? -1 : open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
     ok = fd >= 0;

@@ -68,14 +68,6 @@ class LineReader {
 // Splits a "|" line into its fields (the terminator of the last field removed).
 std::vector<std::string> SplitFields(std::string_view line);
 
-// Whole-file helpers. ReadWholeFile gives false when the file cannot be read.
-bool ReadWholeFile(const std::string& name, std::string& content);
-// Replaces the file `path` by `content` without ever destroying the old file: the content goes
-// to a temporary file in the same folder, which is renamed over the old one only when every
-// byte was written. A symbolic link is followed (the file it points to is replaced) and the
-// old file's permission bits are kept. Returns 0 or the errno of the failure.
-int WriteFileReplacing(const std::string& path, std::string_view content);
-
 // --- the data file layout ---
 
 inline constexpr const char* kTemplateName = "null";

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "core/generic_dialogs.h"
@@ -232,6 +233,78 @@ std::string FileDateText(long long unix_time) {
   std::tm tm{};
   localtime_r(&t, &tm);
   return std::to_string(tm.tm_year + 1900) + "/" + Two(tm.tm_mon + 1) + "/" + Two(tm.tm_mday);
+}
+
+bool ReadWholeFile(const std::string& name, std::string& content) {
+  std::ifstream in(name, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  if (in.bad()) return false;
+  content = std::move(buffer).str();
+  return true;
+}
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  std::string dir = DirOf(path);
+  return dir.empty() ? "./" : dir;
+}
+
+mode_t NewFileMode() {
+  mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string FollowLinks(std::string path) {
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::string target(4096, '\0');
+    ssize_t n = readlink(path.c_str(), target.data(), target.size());
+    if (n <= 0) break;
+    target.resize(n);
+    path = target[0] == '/' ? target : DirOf(path) + target;
+  }
+  return path;
+}
+
+int WriteFileReplacing(const std::string& path, std::string_view content, WritePhase* phase) {
+  auto failed = [phase](WritePhase at, int error) {
+    if (phase) *phase = at;
+    return error;
+  };
+  std::string target = FollowLinks(path);
+  std::string temp = FolderOf(target) + "." + FileNamePart(target) + ".XXXXXX";
+  int fd = mkstemp(temp.data());
+  if (fd < 0) return failed(WritePhase::Create, errno);
+  struct stat old;
+  mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+  int error = 0;
+  WritePhase at = WritePhase::Write;
+  if (fchmod(fd, mode) != 0) error = errno;
+  const char* p = content.data();
+  std::size_t left = content.size();
+  while (error == 0 && left > 0) {
+    ssize_t n = write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      break;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  if (error == 0) at = WritePhase::Close;
+  if (error == 0 && fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) unlink(temp.c_str());
+  return error ? failed(at, error) : 0;
 }
 
 }  // namespace kv9

@@ -41,4 +41,19 @@ std::string TodayText(const Session& s);
 std::string NowTimeText(const Session& s);
 std::string FileDateText(long long unix_time);  // yyyy/mm/dd
 
+// The file a name finally stands for, after following symbolic links (a dangling link names
+// the file it would create).
+std::string FollowLinks(std::string path);
+
+// Whole-file helpers. ReadWholeFile gives false when the file cannot be read.
+bool ReadWholeFile(const std::string& name, std::string& content);
+// Replaces the file `path` by `content` without ever destroying the old file: the content goes
+// to a temporary file in the same folder, which is renamed over the old one only when every
+// byte was written. A symbolic link is followed (the file it points to is replaced) and the
+// old file's permission bits are kept. Returns 0 or the errno of the failure.
+// `phase`, when given, tells where a failure happened.
+enum class WritePhase { Create, Write, Close };
+int WriteFileReplacing(const std::string& path, std::string_view content,
+                       WritePhase* phase = nullptr);
+
 }  // namespace kv9
