@@ -1,5 +1,8 @@
 #include "core/generic_dialogs.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <fstream>
 #include <vector>
@@ -174,25 +177,40 @@ bool CheckReadable(Session& s, const std::string& name) {
   return false;
 }
 
+std::string DisplayText(const Session& s, std::string_view content) {
+  std::string out;
+  while (!content.empty()) {
+    auto end = content.find('\n');
+    std::string_view line = content.substr(0, end);
+    content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    out += Cp850ToDisplay(s, line);
+    out += '\n';
+  }
+  return out;
+}
+
 bool ConvertTextFile(Session& s, const std::string& source, const std::string& target) {
-  std::ifstream in(source, std::ios::binary);
-  std::ofstream out;
-  if (in && FileReadable(source)) out.open(target, std::ios::binary | std::ios::trunc);
-  if (!in || !out) {
+  std::string content;
+  int fd = -1;
+  if (FileReadable(source) && ReadWholeFile(source, content))
+    fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0644);
+  if (fd < 0) {
     s.abort_flag = true;
     return false;
   }
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    out << Cp850ToDisplay(s, line) << '\n';
+  const std::string out = DisplayText(s, content);
+  std::size_t done = 0;
+  bool ok = true;
+  while (ok && done < out.size()) {
+    ssize_t n = write(fd, out.data() + done, out.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
   }
-  out.close();
-  if (in.bad() || !out) {
-    s.abort_flag = true;
-    return false;
-  }
-  return true;
+  ok = close(fd) == 0 && ok;
+  if (!ok) s.abort_flag = true;
+  return ok;
 }
 
 void ReportWriteError(Session& s, int error_number) {

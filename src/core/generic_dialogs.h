@@ -45,7 +45,10 @@ void ShowPlain(Session& s, std::string_view text);
 // When the file cannot be opened for reading: the error (while errors are allowed) and the
 // abort flag. Returns whether it is readable.
 bool CheckReadable(Session& s, const std::string& name);
-// Copies a code page 850 text file to a UTF-8 one line by line; failures set the abort flag.
+// Code page 850 lines (CR LF or LF) in the display set (Cp850ToDisplay), each ended by LF.
+std::string DisplayText(const Session& s, std::string_view content);
+// Copies a code page 850 text file to a display-set one line by line; the target is created
+// without following a symbolic link. Failures set the abort flag.
 bool ConvertTextFile(Session& s, const std::string& source, const std::string& target);
 
 // Messages of writers that report their own file errors (each also sets the abort flag).

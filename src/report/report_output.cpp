@@ -89,35 +89,6 @@ std::string ReportScratchFolder(const Session& s) {
   return s.scratch_dir.empty() ? ReportTempFolder(s) : AddBackslash(s.scratch_dir);
 }
 
-std::string ToDisplayText(std::string_view content) {
-  std::string out;
-  while (!content.empty()) {
-    auto end = content.find('\n');
-    std::string_view line = content.substr(0, end);
-    content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    out += Cp850ToUtf8(line);
-    out += '\n';
-  }
-  return out;
-}
-
-bool CopyToDisplayFile(Session& s, const std::string& source, const std::string& target) {
-  std::string content;
-  int fd = -1;
-  if (ReadWholeFile(source, content))
-    fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0644);
-  if (fd < 0) {
-    s.abort_flag = true;
-    return false;
-  }
-  std::string out = ToDisplayText(content);
-  bool ok = write(fd, out.data(), out.size()) == static_cast<ssize_t>(out.size());
-  ok = close(fd) == 0 && ok;
-  if (!ok) s.abort_flag = true;
-  return ok;
-}
-
 bool ProgramExists(const std::string& command_line) {
   auto words = SplitCommandLine(command_line);
   if (words.empty() || words[0].empty()) return false;
@@ -276,15 +247,15 @@ void ReportClose(Session& s) {
   std::string outwin = ReportTempFolder(s) + kOutwin;
   switch (t) {
     case kTargetScreen:
-      if (CopyToDisplayFile(s, r.file_name, outwin)) s.ui->showTextFile(outwin, kProductName);
+      if (ConvertTextFile(s, r.file_name, outwin)) s.ui->showTextFile(outwin, kProductName);
       DeleteIfExists(r.file_name);
       break;
     case kTargetFile:
-      if (CopyToDisplayFile(s, r.file_name, outwin))
+      if (ConvertTextFile(s, r.file_name, outwin))
         ShowNote(s, Utf8ToCp850(r.file_name) + " und Windows-Datei outwin.txt wurden angelegt..");
       break;
     case kTargetDosFile:
-      CopyToDisplayFile(s, r.file_name, outwin);
+      ConvertTextFile(s, r.file_name, outwin);
       break;
     case kTargetWindowsPrinter:
       s.ui->printTextFile(r.file_name);
@@ -295,12 +266,12 @@ void ReportClose(Session& s) {
         ShowError(s, Utf8ToCp850(s.cfg.text_program) + " not found");
         break;
       }
-      if (CopyToDisplayFile(s, r.file_name, outwin)) StartWith(s, s.cfg.text_program, outwin);
+      if (ConvertTextFile(s, r.file_name, outwin)) StartWith(s, s.cfg.text_program, outwin);
       break;
     case kTargetTabFile:
       ++r.tab_counter;
-      CopyToDisplayFile(s, r.file_name,
-                        ReportTempFolder(s) + "$$" + std::to_string(r.tab_counter) + ".txt");
+      ConvertTextFile(s, r.file_name,
+                      ReportTempFolder(s) + "$$" + std::to_string(r.tab_counter) + ".txt");
       break;
     case kTargetTabCopy: {
       ++r.tab_counter;
@@ -308,7 +279,7 @@ void ReportClose(Session& s) {
       // The copy goes where the user keeps the data file: an ordinary file, links followed.
       std::string content;
       if (!ReadWholeFile(r.file_name, content) ||
-          WriteFileReplacing(copy, ToDisplayText(content)) != 0) {
+          WriteFileReplacing(copy, DisplayText(s, content)) != 0) {
         ShowError(s, "Datei " + Utf8ToCp850(copy) + " kann nicht erstellt werden");
         s.abort_flag = true;
       }

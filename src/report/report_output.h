@@ -13,11 +13,6 @@ class Session;
 std::string ReportTempFolder(const Session& s);
 // The program's private scratch folder of this run (the temporary folder when there is none).
 std::string ReportScratchFolder(const Session& s);
-// Copies a code page 850 text file to a UTF-8 one, line by line; the target is created without
-// following a symbolic link. A failure sets the abort flag.
-bool CopyToDisplayFile(Session& s, const std::string& source, const std::string& target);
-// Code page 850 lines (CR LF or LF) as UTF-8 lines ended by LF.
-std::string ToDisplayText(std::string_view content);
 // Whether the first word of a command line names a program that can be started.
 bool ProgramExists(const std::string& command_line);
 

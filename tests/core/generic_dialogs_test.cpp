@@ -1,6 +1,7 @@
 #include "core/generic_dialogs.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "core/file_util.h"
 #include "core/number_format.h"
@@ -161,6 +162,18 @@ TEST_F(Dialogs, ConvertTextFileWritesTheDisplaySet) {
   EXPECT_FALSE(ConvertTextFile(s, dir.file("none.txt"), dir.file("out2.txt")));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_FALSE(FileExists(dir.file("out2.txt")));
+
+  // The plain-text setting holds for the copy as for the screen.
+  s.abort_flag = false;
+  s.cfg.plain_text_mode = 1;
+  EXPECT_TRUE(ConvertTextFile(s, dir.file("in.txt"), dir.file("plain.txt")));
+  EXPECT_EQ(test::ReadBytes(dir.file("plain.txt")), "Groesse\n30deg\nletzte\n");
+  // A link planted under the target's name is not followed: the file it names stays as it is.
+  test::WriteBytes(dir.file("victim.txt"), "keep");
+  ASSERT_EQ(symlink(dir.file("victim.txt").c_str(), dir.file("link.txt").c_str()), 0);
+  EXPECT_FALSE(ConvertTextFile(s, dir.file("in.txt"), dir.file("link.txt")));
+  EXPECT_TRUE(s.abort_flag);
+  EXPECT_EQ(test::ReadBytes(dir.file("victim.txt")), "keep");
 }
 
 TEST_F(Dialogs, FileErrorMessages) {
