@@ -57,6 +57,7 @@ TEST(DocumentationSections, FieldsComeBackAndTheTextsKeepBars) {
             TitleBlockRow{"4", "Frei"}};
   d.texts = {DrawingText{12.5L, -3, 2.5L, 90, "Text | mit Strich"}};
   d.documents[0] = {"prog", "datei"};
+  d.documents[1] = {"okular", "plan.pdf"};
   Documentation b = ReadBack(d);
   ASSERT_EQ(b.changes.size(), 1u);
   EXPECT_EQ(b.changes[0].description, "zwei\nZeilen");
@@ -72,7 +73,8 @@ TEST(DocumentationSections, FieldsComeBackAndTheTextsKeepBars) {
   EXPECT_EQ(b.texts[0].y, -3);
   EXPECT_EQ(b.texts[0].phi, 90);
   EXPECT_EQ(b.documents[0].program, "prog");
-  EXPECT_EQ(b.documents[1].program, "xdg-open");
+  EXPECT_EQ(b.documents[1].program, "okular");
+  EXPECT_EQ(b.documents[1].file, "plan.pdf");
 
   // A "|" in a grid name would shift the fields: it is written as "/".
   d.grid[kRowStandard].name = "A|B";

@@ -74,10 +74,8 @@ TEST_F(Formatter, PageHeaderBoxWithPageNumberDateAndColumns) {
   EXPECT_EQ(lines[1].size(), 7u + 71u);
   EXPECT_EQ(lines[2].substr(7 + 52, 10), "05.03.2024");
   EXPECT_EQ(lines[2].substr(7 + 63, 4), "9:07");
-  // The file line names the full path while it fits the box, else the file name alone.
-  std::string full = dir.path() + "/probe.kv9";
-  std::string shown = full.size() <= 64 ? full : std::string("probe.kv9");
-  EXPECT_EQ(lines[3].substr(7 + 5, shown.size() + 1), shown + " ");
+  const std::string shown = dir.path() + "/probe.kv9";  // see FileLineShowsTheFullPathUpTo64
+  if (shown.size() <= 64) EXPECT_EQ(lines[3].substr(7 + 5, shown.size() + 1), shown + " ");
   EXPECT_EQ(lines[5].substr(7 + 5, 6), "Kopf 1");
   EXPECT_EQ(lines[7].substr(7 + 5, 6), "Kopf 3");
   EXPECT_EQ(lines[8], indent + std::string(70, '*'));  // no fourth line: the box goes on
@@ -85,6 +83,20 @@ TEST_F(Formatter, PageHeaderBoxWithPageNumberDateAndColumns) {
   EXPECT_EQ(lines[9].substr(7 + 50, 6), " Welle");
   EXPECT_EQ(lines[9].substr(7 + 61, 5), " Nabe");
   EXPECT_EQ(lines[11], indent);  // the empty line after the box
+}
+
+// The file line of the header names the full path while it fits the box (64 characters), else
+// the file name alone.
+TEST_F(Formatter, FileLineShowsTheFullPathUpTo64) {
+  auto file_line = [&](const std::string& folder) {
+    s.data_dir = folder;
+    auto lines = Lines(Report(kTargetDosFile, [&] { ReportPageHeader(s, 0, 1); }));
+    return lines.size() > 3 ? lines[3].substr(7 + 5, 65) : std::string();
+  };
+  EXPECT_EQ(file_line("/daten/").substr(0, 17), "/daten/probe.kv9 ");
+  const std::string at_64 = "/" + std::string(53, 'd') + "/";      // + "probe.kv9": 64 characters
+  EXPECT_EQ(file_line(at_64).substr(0, 64), at_64 + "probe.kv9");  // the box side follows
+  EXPECT_EQ(file_line("/" + std::string(54, 'd') + "/").substr(0, 10), "probe.kv9 ");
 }
 
 TEST_F(Formatter, KnownPageTotalIsPrintedAtSixty) {
