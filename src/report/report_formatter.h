@@ -28,6 +28,9 @@ void ReportOpen(Session& s, int target, std::string_view file_name = "");
 bool ReportCreate(Session& s);
 // Ends the report and hands it to its target (window, printer, program, copies).
 void ReportClose(Session& s);
+// A report given up half-way (the abort flag): its file is closed and, where it is a
+// temporary file that ReportClose would have deleted after use, deleted. Nothing is shown.
+void ReportAbandon(Session& s);
 int ReportTarget(const Session& s);
 // The names of the choice list "Ausgabe auf ..", targets 1..7.
 const std::array<std::string, 7>& ReportTargetNames();

@@ -59,7 +59,7 @@ void MessageReport(Session& s) {
   ReportOpen(s, kTargetScreen, s.current_file + ".txt");
   if (s.abort_flag || !ReportCreate(s)) return;
   ReportPageHeader(s, 0, 0);
-  if (s.abort_flag) return;
+  if (s.abort_flag) return ReportAbandon(s);
   ReportMessages(s);
   ReportPageEnd(s);
   ReportClose(s);

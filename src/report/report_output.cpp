@@ -129,10 +129,7 @@ void ReportOpen(Session& s, int target, std::string_view file_name) {
     FillChoiceTexts(s);
     return;
   }
-  if (r.out) {  // left open by a producer that stopped
-    std::fclose(r.out);
-    r.out = nullptr;
-  }
+  ReportAbandon(s);  // left open by a producer that stopped
   r.line = r.page = 0;
   r.html_table_open = r.pause = r.write_failed = r.in_page_break = r.created_in_temp = false;
 
@@ -221,6 +218,14 @@ bool ReportCreate(Session& s) {
     if (ReadWholeFile("TEXT.HXP", setup)) ReportEmit(s, setup, false);
   }
   return true;
+}
+
+void ReportAbandon(Session& s) {
+  ReportState& r = s.report;
+  if (!r.out) return;
+  std::fclose(r.out);
+  r.out = nullptr;
+  if (r.target == kTargetScreen || r.target == kTargetWindowsPrinter) DeleteIfExists(r.file_name);
 }
 
 void ReportClose(Session& s) {

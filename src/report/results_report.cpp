@@ -245,26 +245,26 @@ void ResultsReport(Session& s, int kind) {
   bool stress = (kind != kReportExcerpt && kind != kReportAnsiDin) && s.ds.torque > 0;
   if (ansi) {
     ReportPageHeader(s, 0, 1);
-    if (s.abort_flag) return;
+    if (s.abort_flag) return ReportAbandon(s);
     ResultsReportAnsiSection(s);
   }
   if (din) ResultsReportDinSections(s);
   ReportPageEnd(s);
-  if (s.abort_flag) return;
+  if (s.abort_flag) return ReportAbandon(s);
   if (stress) {
     ReportPageHeader(s, 0, 1);
-    if (s.abort_flag) return;
+    if (s.abort_flag) return ReportAbandon(s);
     ResultsReportStressSection(s);
     // The messages start a page of their own, and the report ends with a complete page.
     ReportPageEnd(s);
   }
   if (MessageCount(s) > 0) {
     ReportPageHeader(s, 0, 0);
-    if (s.abort_flag) return;
+    if (s.abort_flag) return ReportAbandon(s);
     ReportMessages(s);
     ReportPageEnd(s);
   }
-  if (s.abort_flag) return;
+  if (s.abort_flag) return ReportAbandon(s);
   ReportClose(s);
   s.ui->setWaitCursor(false);
 }

@@ -291,6 +291,20 @@ TEST_F(ResultsReportTest, PagedReportHasItsHeaderPagesAndUnderlinedRows) {
   EXPECT_EQ(out.find("BEMERKUNGEN"), std::string::npos);  // no messages, no remarks
 }
 
+// A report given up at a page (no paper in the printer) leaves no open file behind: the
+// printer output is closed, and nothing more is written to it.
+TEST_F(ResultsReportTest, ReportStoppedAtAPageClosesItsOutput) {
+  s.report.printer_device = dir.file("lp0");
+  s.cfg.text_device = kTargetTextPrinter;
+  t.ui.answer("J");  // pause after each page
+  t.ui.answer("N");  // no paper: stop
+  ResultsReport(s, 0);
+  EXPECT_TRUE(s.abort_flag);
+  EXPECT_EQ(s.report.out, nullptr);
+  const std::string written = ReadBytes(dir.file("lp0"));
+  EXPECT_EQ(written.find("Zeichen"), std::string::npos);  // no page header was written
+}
+
 TEST_F(ResultsReportTest, ExcerptWithMessagesEndsWithTheMessagesPage) {
   s.cfg.text_report_mode = 1;
   s.cfg.lines_per_page = 300;
