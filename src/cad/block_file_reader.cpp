@@ -133,16 +133,9 @@ class BlockReader {
 
   void text(const Entity& e) {
     Point p = place(e.real(10), e.real(20));
-    Real h = e.real(40), wf = e.real(41, 1);
-    CadTextFormat st;
-    st.font = 2;
-    st.rotation = e.real(50) + t_.rotation;
-    st.height = h * t_.y_scale;
-    Real width = h * wf * t_.x_scale;
-    st.width_factor =
-        s_.cfg.cad_text_width_factor * (width != 0 && st.height != 0 ? width / st.height : 0.7L);
-    st.screen_width = width * 0.95L;
-    st.oblique = s_.cfg.cad_text_angle;
+    const Real h = e.real(40), wf = e.real(41, 1);
+    const CadTextFormat st =
+        CadTextFormatOf(s_, 2, e.real(50) + t_.rotation, h * t_.y_scale, h * wf * t_.x_scale);
     std::string t = e.text(1);
     if (!t.empty()) sink_.text(t, p.x, p.y, st);
   }

@@ -107,15 +107,20 @@ void CadLayer(Session& s, int n) {
   }
 }
 
-void CadTextStyle(Session& s, int font, Real angle_deg, Real height, Real width) {
-  CadTextFormat& t = s.cad.text;
-  Real base = s.cfg.cad_text_width_factor;
+CadTextFormat CadTextFormatOf(const Session& s, int font, Real angle_deg, Real height, Real width) {
+  CadTextFormat t;
   t.height = height;
-  t.width_factor = base * (width != 0 && height != 0 ? width / height : 0.7L);
+  t.width_factor =
+      s.cfg.cad_text_width_factor * (width != 0 && height != 0 ? width / height : 0.7L);
   t.rotation = angle_deg;
   t.oblique = s.cfg.cad_text_angle;
   t.font = font;
   t.screen_width = (width != 0 ? width : 0.7L * height) * 0.95L;
+  return t;
+}
+
+void CadTextStyle(Session& s, int font, Real angle_deg, Real height, Real width) {
+  s.cad.text = CadTextFormatOf(s, font, angle_deg, height, width);
 }
 
 void CadTextAlign(Session& s, int horizontal, int vertical) {

@@ -53,6 +53,9 @@ void CadLayer(Session& s, int n);  // 0..31; above 31: n mod 16 + 16
 // Text height and character width (0: 0.7 of the height); the width factor is the configured
 // base factor times width / height.
 void CadTextStyle(Session& s, int font, Real angle_deg, Real height, Real width);
+// The text format CadTextStyle sets, with the configured width factor and slant (a width of 0
+// is 0.7 of the height).
+CadTextFormat CadTextFormatOf(const Session& s, int font, Real angle_deg, Real height, Real width);
 void CadTextAlign(Session& s, int horizontal, int vertical);  // 0 left/base, 1 centre, 2 right/top
 void CadLineSpacing(Session& s, Real factor);
 void CadOrigin(Session& s, Real dx, Real dy);    // added to lines, circles, arcs, solids, texts
