@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -141,21 +142,23 @@ DrawingWindow MeshingWindow(Session& s, const ToothFormGeometry& g) {
   // The extent of the teeth the view shows at angle 0.
   Real xmax = 0, ymin = 0, ymax = 0;
   bool first = true;
-  auto extend = [&](const WheelGeometry& w, Real cy, Real angle_deg) {
-    for (const OutlineVertex& v : ToothOutlineVertices(s, w, InvolutePointCount(s))) {
-      const Point p = RotatePoint({v.x, v.y}, {0, 0}, angle_deg * kPi / 180);
-      xmax = first ? std::fabs(p.x) : std::max(xmax, std::fabs(p.x));
-      ymin = first ? p.y + cy : std::min(ymin, p.y + cy);
-      ymax = first ? p.y + cy : std::max(ymax, p.y + cy);
-      first = false;
+  // Each wheel's outline is worked out once and turned to the positions that bound the view.
+  auto extend = [&](const WheelGeometry& w, Real cy, std::initializer_list<Real> angles_deg) {
+    const auto outline = ToothOutlineVertices(s, w, InvolutePointCount(s));
+    for (Real angle_deg : angles_deg) {
+      for (const OutlineVertex& v : outline) {
+        const Point p = RotatePoint({v.x, v.y}, {0, 0}, angle_deg * kPi / 180);
+        xmax = first ? std::fabs(p.x) : std::max(xmax, std::fabs(p.x));
+        ymin = first ? p.y + cy : std::min(ymin, p.y + cy);
+        ymax = first ? p.y + cy : std::max(ymax, p.y + cy);
+        first = false;
+      }
     }
   };
   const WheelGeometry &w1 = g.shaft(), &w2 = g.hub();
-  extend(w1, 0, 360.0L / w1.z);
-  extend(w1, 0, 0);
+  extend(w1, 0, {360.0L / w1.z, 0});
   const Real tau2 = 360.0L / w2.z;
-  extend(w2, g.a, 180 - 1.5L * tau2);
-  extend(w2, g.a, 180 - 0.5L * tau2);
+  extend(w2, g.a, {180 - 1.5L * tau2, 180 - 0.5L * tau2});
   const Real mn = w1.mn, margin = 0.3L * mn;
   DrawingWindow win{-(xmax + margin), ymin - margin, xmax + margin, ymax + margin};
   // A base circle just below the teeth (a small pressure angle) gets room for its labelled arc.
