@@ -208,23 +208,16 @@ TEST_F(BatchCad, ProgramWritesTheDrawingAndReportsFatalCalculations) {
   copyExample("start");
   writeDataSet("ohne_zaehne.kv9", 0);
   test::TempDir home;
-  auto wkv9 = [&](const std::string& args, int& code) {
-    std::string cmd =
-        "cd " + test::Quoted(dir.path()) +
-        " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=" +
-        test::Quoted(home.path()) + " XDG_CONFIG_HOME=" + test::Quoted(home.file(".config")) +
-        " TEMP=" + test::Quoted(home.path()) + " TMPDIR=" + test::Quoted(home.path()) + " " +
-        test::Quoted(KV9_WKV9_PATH) + " " + args + " 2>&1 </dev/null";
-    int status = 0;
-    std::string out = test::RunCommand(cmd, status);
-    code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
+  auto wkv9 = [&](const std::vector<std::string>& args, int& code) {
+    test::ProgramRun r = test::RunWkv9(dir.path(), home.path(), args);
+    code = r.exit_code;
+    return r.out + r.err;
   };
   int code = -1;
-  EXPECT_EQ(wkv9("start.kv9 /cad1:5", code), "");
+  EXPECT_EQ(wkv9({"start.kv9", "/cad1:5"}, code), "");
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(test::LoadWithEzdxf(dir.file("start.dxf")).loaded);
-  std::string out = wkv9("ohne_zaehne.kv9 /CAD2:13 /NOGUI", code);
+  std::string out = wkv9({"ohne_zaehne.kv9", "/CAD2:13", "/NOGUI"}, code);
   EXPECT_EQ(code, 2);
   EXPECT_NE(out.find("Fatal  : z = 0 !"), std::string::npos) << out;
   EXPECT_FALSE(FileExists(dir.file("ohne_zaehne.igs")));

@@ -4,39 +4,22 @@
 
 #include <filesystem>
 
+#include "support/program_run.h"
 #include "support/test_session.h"
 
 namespace kv9 {
 namespace {
 
-struct ProgramRun {
-  int exit_code = -1;
-  std::string out, err;
-};
-
-std::string Quoted(const std::string& text) {
-  std::string q = "'";
-  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using test::ProgramRun;
+using test::Quoted;
 
 struct Wkv9 : ::testing::Test {
   test::TempDir home, temp, work;
+  // The temporary folder apart from the home, so that what a run leaves there shows.
   ProgramRun run(const std::vector<std::string>& args, const std::string& extra_env = "") {
-    std::string cmd =
-        "cd " + Quoted(work.path()) +
-        " && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=" + Quoted(home.path()) +
-        " XDG_CONFIG_HOME=" + Quoted(home.file(".config")) + " TEMP=" + Quoted(temp.path()) +
-        " TMPDIR=" + Quoted(temp.path()) + " KV9_TEST_NOW='2026-12-09 10:30' " + extra_env + " " +
-        Quoted(KV9_WKV9_PATH);
-    for (const auto& a : args) cmd += " " + Quoted(a);
-    cmd += " >" + Quoted(work.file("out")) + " 2>" + Quoted(work.file("err")) + " </dev/null";
-    ProgramRun r;
-    int status = std::system(cmd.c_str());
-    r.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = test::ReadBytes(work.file("out"));
-    r.err = test::ReadBytes(work.file("err"));
-    return r;
+    return test::RunWkv9(
+        work.path(), home.path(), args,
+        "TEMP=" + Quoted(temp.path()) + " TMPDIR=" + Quoted(temp.path()) + " " + extra_env);
   }
   // Nothing of the run is left in the temporary folder.
   bool tempIsEmpty() const { return std::filesystem::is_empty(temp.path()); }

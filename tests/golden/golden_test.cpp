@@ -9,9 +9,7 @@
 // equal its output byte for byte; on a mismatch the output is written beside it as
 // <name>.actual. KV9_GOLDEN_UPDATE=1 writes the outputs as the new expected files (look at
 // them before committing). A case without expected/ is skipped with that hint.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,6 +22,7 @@
 #include "core/session.h"
 #include "report/report_state.h"
 #include "report/results_report.h"
+#include "support/program_run.h"
 #include "support/report_support.h"
 #include "support/test_session.h"
 
@@ -102,35 +101,16 @@ std::map<std::string, std::string> FolderFiles(const std::string& work, const Go
 
 // Runs wkv9 in `work` with TEMP and TMPDIR "." (so the names the reports print do not depend
 // on where the tests run); outputs include the exit code and the two output streams.
-std::map<std::string, std::string> RunProgram(const GoldenCase& c, const std::string& work,
-                                              const std::string& streams) {
-  std::vector<std::string> args = {KV9_WKV9_PATH};
+std::map<std::string, std::string> RunProgram(const GoldenCase& c, const std::string& work) {
+  std::vector<std::string> args;
   if (!c.input_name.empty()) args.push_back(c.input_name);
   args.insert(args.end(), c.run.begin(), c.run.end());
-  std::string out = streams + "/stdout.txt", err = streams + "/stderr.txt";
-  pid_t pid = fork();
-  if (pid == 0) {
-    if (chdir(work.c_str()) != 0) _exit(127);
-    setenv("TEMP", ".", 1);
-    setenv("TMPDIR", ".", 1);
-    int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(o, 1);
-    dup2(e, 2);
-    std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    execv(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
+  test::TempDir home;
+  test::ProgramRun run = test::RunWkv9(work, home.path(), args, "TEMP=. TMPDIR=.");
   auto files = FolderFiles(work, c);
-  files["exit_code"] = std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : 128) + "\n";
-  for (const char* name : {"stdout.txt", "stderr.txt"}) {
-    std::string text = test::ReadBytes(streams + "/" + name);
-    if (!text.empty()) files[name] = text;
-  }
+  files["exit_code"] = std::to_string(run.exit_code) + "\n";
+  if (!run.out.empty()) files["stdout.txt"] = run.out;
+  if (!run.err.empty()) files["stderr.txt"] = run.err;
   return files;
 }
 
@@ -159,10 +139,9 @@ class Golden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Golden, OutputsEqualTheExpectedFiles) {
   const GoldenCase& c = GetParam();
-  test::TempDir work, streams;
+  test::TempDir work;
   CopyInput(c, work.path());
-  auto outputs =
-      c.in_process ? RunReport(c, work.path()) : RunProgram(c, work.path(), streams.path());
+  auto outputs = c.in_process ? RunReport(c, work.path()) : RunProgram(c, work.path());
 
   // The HTML outputs are checked for their structure whether or not references exist.
   for (const auto& [name, content] : outputs) {

@@ -12,29 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "support/program_run.h"
 #include "support/test_files.h"
 
 namespace kv9::test {
-
-inline std::string RunCommand(const std::string& command, int& status) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) {
-    status = -1;
-    return output;
-  }
-  char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-  status = pclose(pipe);
-  return output;
-}
-
-inline std::string Quoted(const std::string& path) {
-  std::string q = "'";
-  for (char c : path) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
 
 struct DxfSummary {
   bool loaded = false;
