@@ -10,7 +10,6 @@
 // <name>.actual. KV9_GOLDEN_UPDATE=1 writes the outputs as the new expected files (look at
 // them before committing). A case without expected/ is skipped with that hint.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
