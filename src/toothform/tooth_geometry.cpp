@@ -76,14 +76,18 @@ InvolutePointResult InvolutePoint(Session& s, const WheelGeometry& w, Real dy) {
   return p;
 }
 
+Real RoundingEndDiameter(const WheelGeometry& w) {
+  return w.df + 2 * w.rhoaP0 * (1 - std::sin(w.alpha_n));
+}
+
 Real FilletEndDiameter(const WheelGeometry& w) {
-  const Real dff = w.df + 2 * w.rhoaP0 * (1 - std::sin(w.alpha_n));
+  const Real dff = RoundingEndDiameter(w);
   if (w.z > 0 && dff <= w.db) return w.db;
   return dff;
 }
 
 bool InvoluteReachesBaseCircle(const WheelGeometry& w) {
-  return w.z >= 0 && w.df + 2 * w.rhoaP0 * (1 - std::sin(w.alpha_n)) <= w.db;
+  return w.z >= 0 && RoundingEndDiameter(w) <= w.db;
 }
 
 }  // namespace kv9

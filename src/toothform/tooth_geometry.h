@@ -49,8 +49,10 @@ struct InvolutePointResult {
 // The point of the right flank at diameter dy. dy = 0 adds "Fatal  : d = 0 !" and gives zeros;
 // inside the base circle the point keeps the angle of the involute's start.
 InvolutePointResult InvolutePoint(Session& s, const WheelGeometry& w, Real dy);
-// Where the root rounding made by the tool tip ends: df + 2 rhoaP0 (1 - sin alpha), but never
-// below the shaft's base circle.
+// Where the tool tip's rounding ends, df + 2 rhoaP0 (1 - sin alpha n), base circle or not.
+Real RoundingEndDiameter(const WheelGeometry& w);
+// Where the root rounding made by the tool tip ends: RoundingEndDiameter, but never below the
+// shaft's base circle.
 Real FilletEndDiameter(const WheelGeometry& w);
 // True for a shaft whose fillet would end at or inside the base circle.
 bool InvoluteReachesBaseCircle(const WheelGeometry& w);

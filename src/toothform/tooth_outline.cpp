@@ -120,8 +120,7 @@ std::vector<OutlineVertex> TrochoidVertices(Session& s, const WheelGeometry& w, 
   const Real F =
       (tan_a * 2 * w.x + kPi / 2) / w.z + rho / (r * std::cos(w.alpha_n)) + tan_a * A / r;
   Real r_stop = 0;
-  if (w.z >= 0)
-    r_stop = InvoluteReachesBaseCircle(w) ? w.db / 2 : (1 - std::sin(w.alpha_n)) * rho + w.df / 2;
+  if (w.z >= 0) r_stop = (InvoluteReachesBaseCircle(w) ? w.db : RoundingEndDiameter(w)) / 2;
   const int steps = s.toothform.trochoid_steps == 0 ? 30 : s.toothform.trochoid_steps;
   const Real pitch = 2 * kPi / w.z;
   const Real delta = std::fabs(pitch / steps);
