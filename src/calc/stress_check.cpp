@@ -66,8 +66,11 @@ void StressCheck(Session& s) {
   ds.ratio_compressive =
       (ds.Sc != 0 && load_factors != 0) ? ds.sac * ds.lw / load_factors / ds.Sc : kNoRatio;
 
+  // Shear at the pitch line: half the teeth carry the load, each over its basic circular
+  // thickness t = pn/2 (the published SAE formula Ss = 4 T Km/(D N Le t)).
   ds.Ne = N / 2;
-  ds.Ss = Stress(s, "Ss", 2000 * T, D * ds.Ne * b * ds.pn);
+  const Real t = ds.pn / 2;
+  ds.Ss = Stress(s, "Ss", 2000 * T, D * ds.Ne * b * t);
   ds.ratio_shear =
       (ds.Ss != 0 && load_factors != 0) ? ds.sas * ds.lf / load_factors / ds.Ss : kNoRatio;
 

@@ -41,7 +41,7 @@ TEST_F(StressCheckTest, StressesOfASolidShaftAndADerivedHub) {
   ASSERT_GT(ds.kmn[0], 0);
   EXPECT_NEAR(ds.H, (ds.Do_max - ds.Di_min) / 2, 1e-12L);
   EXPECT_NEAR(ds.Sc, 2000 * T / (N * D * b * ds.H), 1e-9L);
-  EXPECT_NEAR(ds.Ss, 2000 * T / (D * (N / 2) * b * kPiRef * 2.54L), 1e-9L);
+  EXPECT_NEAR(ds.Ss, 2000 * T / (D * (N / 2) * b * kPiRef * 2.54L / 2), 1e-9L);
   // OD 0 became 1.1 Dri + H and stays in the data set
   EXPECT_NEAR(ds.od, 1.1L * ds.Dri + ds.H, 1e-12L);
   const Real tw = (ds.od - ds.Dri) / 2;
@@ -95,6 +95,22 @@ TEST_F(StressCheckTest, ChecksAgainstTheReducedAllowables) {
   EXPECT_EQ(ds.ratio_shear, 999999);
   EXPECT_EQ(ds.ratio_equivalent[0], 999999);
   EXPECT_TRUE(s.messages.entries.empty());
+}
+
+// Worked by hand: T = 500 N m, D = 50.8 mm, N = 20 (Ne = 10), b = 20 mm, P = 10 so
+// t = pi 2.54/2 = 3.98982 mm: Ss = 1e6/(50.8 10 20 3.98982) = 24.669 N/mm2. An allowable of 18
+// lies between Ss/2 and Ss: it fails the shear check, which the whole-pitch divisor passed.
+TEST_F(StressCheckTest, ShearAtThePitchLineUsesTheToothThickness) {
+  ds.b = 20;
+  ds.lf = ds.ko = ds.km = 1;
+  ds.sas = 18;
+  SplineCalculation(s);
+  EXPECT_NEAR(ds.Ss, 24.66907L, 5e-5L);
+  EXPECT_NEAR(ds.ratio_shear, 18 / 24.66907L, 1e-5L);
+  EXPECT_TRUE(HasMessage("Fehler : Ss>Sas*Lf/KoKm"));
+  ds.sas = 30;
+  SplineCalculation(s);
+  EXPECT_FALSE(HasMessage("Fehler : Ss>Sas*Lf/KoKm"));
 }
 
 TEST_F(StressCheckTest, CrownedTeethOnlyWithMaterialAndMisalignment) {
