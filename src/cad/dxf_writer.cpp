@@ -18,7 +18,12 @@ DxfSettings DxfSettingsOf(const Session& s) {
   d.monochrome = s.cfg.layer_monochrome;
   d.font = s.cfg.cad_text_font;
   d.short_style = PointStyle(s);
+  d.code_page = DxfCodePage(s.cfg.cad_text_mode);
   return d;
+}
+
+std::string DxfCodePage(int mode) {
+  return mode == 2 || mode == 3 ? "ANSI_1252" : "dos850";
 }
 
 std::string DxfLayerName(const DxfSettings& settings, int n) {
@@ -55,6 +60,8 @@ void DxfWriter::entity(std::string_view type) {
 void DxfWriter::limits(Real xmin, Real ymin, Real xmax, Real ymax) {
   group(0, "SECTION");
   group(2, "HEADER");
+  group(9, "$DWGCODEPAGE");
+  group(3, settings_.code_page);
   const char* names[4] = {"$EXTMIN", "$EXTMAX", "$LIMMIN", "$LIMMAX"};
   for (int i = 0; i < 4; ++i) {
     bool low = i % 2 == 0;

@@ -1,7 +1,8 @@
-// ASCII DXF writer: a HEADER section with extents and limits, a TABLES section with three line
-// types, the layers and one text style, BLOCKS and ENTITIES with LINE, CIRCLE, ARC, TEXT, SOLID,
-// INSERT and POLYLINE/VERTEX/SEQEND. No handles and no $ACADVER, so readers take it as an R12
-// file; ezdxf loads it (checked by the tests). Windows line ends.
+// ASCII DXF writer: a HEADER section with the code page of the texts, extents and limits, a
+// TABLES section with three line types, the layers and one text style, BLOCKS and ENTITIES with
+// LINE, CIRCLE, ARC, TEXT, SOLID, INSERT and POLYLINE/VERTEX/SEQEND. No handles and no
+// $ACADVER, so readers take it as an R12 file; ezdxf loads it (checked by the tests). Windows
+// line ends.
 #pragma once
 
 #include <array>
@@ -24,8 +25,14 @@ struct DxfSettings {
   bool monochrome = false;        // "Layer Monochrom": every layer colour 1
   std::string font = "TXT8";      // "Textstil CAD", written in upper case
   NumberStyle short_style{3, 1};  // short reals (text factors and angles), always "."
+  // $DWGCODEPAGE: the code page of the entity texts' bytes.
+  std::string code_page = "ANSI_1252";
 };
 DxfSettings DxfSettingsOf(const Session& s);
+
+// The code page the texts of CAD text mode `mode` are in: "ANSI_1252" for Windows-1252 (2) and
+// its ASCII transliteration (3), "dos850" for the program's own bytes (1 and any other).
+std::string DxfCodePage(int mode);
 
 // Layer names: 0 "0", 1..5 the configured names, others their number.
 std::string DxfLayerName(const DxfSettings& settings, int n);

@@ -15,6 +15,9 @@ struct CadLayerSetting {
   int colour = 1;
 };
 
+// The CAD text mode of a configuration that stores none: Windows-1252, what DXF readers decode.
+inline constexpr int kNewCadTextMode = 2;
+
 struct Config {
   // Where the file lives: configuration directory + base name + ".cfg".
   std::string config_dir;         // with trailing "/"; initially the program folder
@@ -105,8 +108,9 @@ struct Config {
   int table_decimal_style = 2;  // Excel / table-file separator: 1 "x.xx", 2 "x,xx"
   std::string release_text;
   // 70..72
-  int cad_decimals = 6;   // "Decimals DXF,TXT"
-  int cad_text_mode = 1;  // 1 OEM, 2 ANSI, 3 transliterated
+  int cad_decimals = 6;  // "Decimals DXF,TXT"
+  // 1 OEM (code page 850), 2 ANSI (Windows-1252), 3 transliterated.
+  int cad_text_mode = kNewCadTextMode;
   std::array<int, 16> line_thickness_16_31 = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
   int plain_text_mode = 0;  // special characters: 0 "²  µ  °", 1 "2  u  deg"
   int dialog_element_scale = 100;

@@ -282,7 +282,8 @@ void VisitEntries(Io& io, Config& c) {
   io.label("CAD Text Mode");
   io.integer(c.cad_text_mode);
   io.rule([&] {
-    if (c.cad_text_mode == 0) c.cad_text_mode = 1;
+    // No mode stored (an empty or missing line): the mode of a new configuration.
+    if (c.cad_text_mode == 0) c.cad_text_mode = kNewCadTextMode;
   });
   io.label("Strichstärke Layer 16..31");
   for (int& t : c.line_thickness_16_31) io.integer(t);

@@ -55,7 +55,7 @@ void HubFrame(Session& s, const char* name) {
 
 void ShaftBlocks(Session& s) {
   Block(s, "WLSTUMP", [&] { DrawShaftBreakSymbol(s, ViewSizes(s).shaft_major); });
-  Block(s, "WELLE", [&] { DrawShaftView(s, 0, 0); });
+  Block(s, "WELLE", [&] { DrawShaftView(s, 0, 0, ShaftSheetScale(s)); });
 }
 
 void Blocks(Session& s, int entry) {
@@ -70,7 +70,7 @@ void Blocks(Session& s, int entry) {
       break;
     case kDrawHubSheet:
       HubFrame(s, "FRAME_1");
-      Block(s, "NABE", [&] { DrawHubView(s, 0, 0); });
+      Block(s, "NABE", [&] { DrawHubView(s, 0, 0, HubSheetScale(s)); });
       Block(s, "TABELLE", [&] { DrawSplineTable(s, 2, 0, kTableY); });
       break;
     case kDrawBothSheets:
@@ -78,7 +78,7 @@ void Blocks(Session& s, int entry) {
       HubFrame(s, "FRAME_2");
       ShaftBlocks(s);
       Block(s, "TABELL1", [&] { DrawSplineTable(s, 1, 0, 0); });
-      Block(s, "NABE", [&] { DrawHubView(s, 0, 0); });
+      Block(s, "NABE", [&] { DrawHubView(s, 0, 0, HubSheetScale(s)); });
       Block(s, "TABELL2", [&] { DrawSplineTable(s, 2, 0, 0); });
       break;
     default:

@@ -60,7 +60,7 @@ std::vector<SplineTableRow> SplineTableRows(const Session& s, int part) {
     rows.push_back({"Circular space width", "", true, false});
     rows.push_back({"  Min effective", Length(s, 4, d.Sv_min), true, false});
     rows.push_back({"  Max actual", Length(s, 4, d.S_max)});
-    rows.push_back({"Measurement over two pins", LengthPair(s, 4, pins_large, pins_small)});
+    rows.push_back({"Measurement between two pins", LengthPair(s, 4, pins_large, pins_small)});
     rows.push_back({"Pin Diameter", Length(s, 4, d.dm2)});
   } else {
     rows.push_back({"Major diameter", LengthPair(s, 3, d.Do_min, d.Do_max)});

@@ -37,6 +37,33 @@ void HatchedWall(Session& s, const SplineViewSizes& v, Real x0, Real y0, Real si
   SetHatchPen(s, pen);
 }
 
+// The smallest lettering of a print: designation texts on a sheet are at least this high once
+// their view is scaled (mm).
+constexpr Real kSheetTextHeight = 2.5L;
+
+// The spline designation of a view at (x, y) with the given height and character width. On a
+// sheet (scale > 0) the text is enlarged to kSheetTextHeight on the paper where it would be
+// smaller, and moved left where it would run past the view's right end; a text longer than the
+// whole view is centred on it.
+void Designation(Session& s, Real x, Real y, Real height, Real width, Real view_left,
+                 Real view_right, Real sheet_scale) {
+  if (sheet_scale > 0 && height * sheet_scale < kSheetTextHeight) {
+    const Real enlarge = kSheetTextHeight / (height * sheet_scale);
+    height *= enlarge;
+    width *= enlarge;
+  }
+  CadTextStyle(s, 2, 0, height, width);
+  const std::string& text = s.ds.class_title;
+  if (sheet_scale > 0) {
+    const Real length = static_cast<Real>(text.size()) * height * s.cad.text.width_factor;
+    if (length > view_right - view_left)
+      x = (view_left + view_right - length) / 2;
+    else if (x + length > view_right)
+      x = view_right - length;
+  }
+  CadText(s, text, x, y);
+}
+
 }  // namespace
 
 SplineViewSizes ViewSizes(const Session& s) {
@@ -86,7 +113,7 @@ void DrawShaftBreakSymbol(Session& s, Real d) {
   for (int j = 1; j <= 23; ++j) CadLineTo(s, -p[j].x, p[j].y);
 }
 
-void DrawShaftView(Session& s, Real x0, Real y0) {
+void DrawShaftView(Session& s, Real x0, Real y0, Real sheet_scale) {
   const SplineViewSizes v = ViewSizes(s);
   const Real mn = v.mn, b1 = v.b1;
   const Real ra = v.shaft_major / 2, rr = v.shaft_minor / 2, rp = v.shaft_pitch / 2;
@@ -109,11 +136,11 @@ void DrawShaftView(Session& s, Real x0, Real y0) {
   CadLine(s, x_end, y0 - rr, x_end, y0 + rr);
   for (Real side : {1.0L, -1.0L}) CadLine(s, x_chamfer, y0 + side * ra, x_end, y0 + side * rr);
 
-  CadTextStyle(s, 2, 0, 0.05L * b1, 0.0333L * b1);
-  CadText(s, s.ds.class_title, x0 + 11 * mn, y0 + 0.02L * v.reference_diameter);
+  Designation(s, x0 + 11 * mn, y0 + 0.02L * v.reference_diameter, 0.05L * b1, 0.0333L * b1, x0,
+              x0 + 11 * mn + b1, sheet_scale);
 }
 
-void DrawHubView(Session& s, Real x0, Real y0) {
+void DrawHubView(Session& s, Real x0, Real y0, Real sheet_scale) {
   const SplineViewSizes v = ViewSizes(s);
   const Real mn = v.mn, b2 = v.b2, refd = v.reference_diameter;
   const Real rp = v.hub_pitch / 2, rb = v.hub_minor / 2, rm = v.hub_major / 2;
@@ -137,11 +164,8 @@ void DrawHubView(Session& s, Real x0, Real y0) {
   // The end faces run between the break lines of the two walls.
   for (Real x : {x0, x0 + b2}) CadLine(s, x, y0 - outer, x, y0 + outer);
 
-  // The designation stays inside the hub: on a hub shorter than its reference diameter the text
-  // takes its size from the face width, as on the shaft.
-  const Real size = std::min(refd, b2);
-  CadTextStyle(s, 2, 0, 0.05L * size, 0.0333L * size);
-  CadText(s, s.ds.class_title, x0 + 0.05L * size, y0 + 0.02L * refd);
+  Designation(s, x0 + 0.05L * refd, y0 + 0.02L * refd, 0.05L * refd, 0.0333L * refd, x0 - 2 * mn,
+              x0 + b2 + 2 * mn, sheet_scale);
 }
 
 }  // namespace kv9

@@ -32,11 +32,14 @@ void BreakSymbolLobe(Real d, BreakSymbolPoint (&points)[47]);
 void DrawShaftBreakSymbol(Session& s, Real d);
 
 // The shaft end along +x with its left end at (x0, y0); it inserts "WLSTUMP", which must be
-// defined in the blocks section.
-void DrawShaftView(Session& s, Real x0, Real y0);
+// defined in the blocks section. `sheet_scale` is the scale a sheet inserts the view with, 0 for
+// a view drawn alone: on a sheet the designation is at least 2.5 mm high on the paper and moved
+// left where it would then run past the view.
+void DrawShaftView(Session& s, Real x0, Real y0, Real sheet_scale = 0);
 
-// The hub over its face width along +x from (x0, y0), both walls sectioned.
-void DrawHubView(Session& s, Real x0, Real y0);
+// The hub over its face width along +x from (x0, y0), both walls sectioned; `sheet_scale` as for
+// the shaft.
+void DrawHubView(Session& s, Real x0, Real y0, Real sheet_scale = 0);
 
 // The hub wall thickness shown: min(0.25 reference diameter, 4 mn).
 Real HubWallThickness(const SplineViewSizes& v);

@@ -261,6 +261,9 @@ void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view) {
     CadClose(s);
     return;
   }
+  // The extents leave the layer at 29, which the five-layer table does not list: the block
+  // headers go on layer 0.
+  CadLayer(s, 0);
   // The meshing view always has its hub arcs on layers 17 and above.
   const bool high_layers = s.toothform.showDiameters() || view == ToothFormView::Meshing;
   CadTables(s, high_layers ? 2 : 0);

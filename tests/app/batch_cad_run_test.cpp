@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "app/batch_runs.h"
@@ -131,11 +133,13 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
     ASSERT_LT(index, dxf_files.size());
     const std::string& label = dxf_labels[index];
     ASSERT_EQ(state, "loaded") << label;
-    int audit, inserts;
-    std::string blocks;
-    out >> audit >> inserts >> blocks;
+    int audit, inserts, undefined_layers;
+    std::string blocks, code_page;
+    out >> audit >> inserts >> blocks >> undefined_layers >> code_page;
     DxfExpectation expected = ExpectedDxf(dxf_drawings[index]);
     EXPECT_EQ(audit, 0) << label;
+    EXPECT_EQ(undefined_layers, 0) << label;
+    EXPECT_EQ(code_page, "ANSI_1252") << label;  // no configuration: Windows-1252 texts
     if (expected.known) {
       EXPECT_EQ(inserts, expected.inserts) << label;
       EXPECT_EQ(blocks, expected.blocks) << label;
@@ -143,6 +147,52 @@ TEST_F(BatchCad, EveryDrawingInEveryFormatOnEveryExampleLoads) {
     ++checked;
   }
   EXPECT_EQ(checked, dxf_files.size());
+}
+
+// The sheets as a workshop reads them, on two examples: umlauts decoded, the hub's pin row
+// named as a dimension between pins, and the view designations at least 2.5 mm high on the
+// paper, inside their views (centred on a view shorter than themselves).
+TEST_F(BatchCad, SheetTextsAreLegible) {
+  for (const std::string name : {"side_fit_30", "stress_all_selections"}) {
+    std::string file = copyExample(name);
+    for (int j : {5, 6, 13}) {
+      std::string label = name + " /CAD1:" + std::to_string(j);
+      ASSERT_EQ(run(file, kCadDxf, j), kExitOk) << label;
+      test::DxfSummary d = test::LoadWithEzdxf(dir.file(name + ".dxf"));
+      ASSERT_TRUE(d.loaded) << d.output;
+      EXPECT_EQ(d.code_page, "ANSI_1252") << label;
+      std::map<std::string, std::set<std::string>> texts;
+      for (const test::DxfText& x : d.texts) texts[x.block].insert(x.text);
+      EXPECT_TRUE(texts["FRAME_1"].count("\xC3\x84nderung")) << label;
+      const std::string shaft = j == 13 ? "TABELL1" : j == 5 ? "TABELLE" : "";
+      const std::string hub = j == 13 ? "TABELL2" : j == 6 ? "TABELLE" : "";
+      for (const std::string& table : {shaft, hub}) {
+        if (table.empty()) continue;
+        EXPECT_TRUE(texts[table].count(" Z\xC3\xA4hnezahl")) << label;
+        const bool is_hub = table == hub;
+        EXPECT_EQ(texts[table].count(" Measurement between two pins"), is_hub ? 1u : 0u) << label;
+        EXPECT_EQ(texts[table].count(" Measurement over two pins"), is_hub ? 0u : 1u) << label;
+      }
+      int views = 0;
+      for (const test::DxfInsert& view : d.inserts) {
+        if (view.name != "WELLE" && view.name != "NABE") continue;
+        auto [left, right] = d.block_x_range[view.name];
+        for (const test::DxfText& x : d.texts) {
+          if (x.block != view.name) continue;
+          ++views;
+          EXPECT_GE(x.height * view.scale, 2.5 - 1e-5) << label << " " << view.name;
+          double length = static_cast<double>(x.text.size()) * x.height * x.width;
+          if (length > right - left) {
+            EXPECT_NEAR(x.x + length / 2, (left + right) / 2, 1e-3) << label << " " << view.name;
+          } else {
+            EXPECT_GE(x.x, left - 1e-5) << label << " " << view.name;
+            EXPECT_LE(x.x + length, right + 1e-3) << label << " " << view.name;
+          }
+        }
+      }
+      EXPECT_EQ(views, j == 13 ? 2 : 1) << label;
+    }
+  }
 }
 
 TEST_F(BatchCad, DrawingThirteenIsTheDoubleSheet) {

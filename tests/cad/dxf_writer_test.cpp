@@ -27,6 +27,8 @@ TEST(DxfWriter, OneLineDrawingIsWrittenExactlyAndLoadsInEzdxf) {
   });
   std::string expected = DxfGroups({{0, "SECTION"},
                                     {2, "HEADER"},
+                                    {9, "$DWGCODEPAGE"},
+                                    {3, "ANSI_1252"},
                                     {9, "$EXTMIN"},
                                     {10, "0.000000"},
                                     {20, "0.000000"},
@@ -303,6 +305,25 @@ TEST(DxfWriter, BlocksInsertsPolylinesTextsAndSolidsLoadInEzdxf) {
   EXPECT_EQ(d.blocks["WELLE"]["POLYLINE"], 1);
   EXPECT_EQ(d.blocks["WELLE"]["SOLID"], 1);
   EXPECT_EQ(d.audit_errors, 0) << d.output;
+}
+
+// Every CAD text mode writes texts that read back as written, in the code page the header
+// names: mode 1 keeps the program's own bytes, 2 writes Windows-1252, 3 plain ASCII.
+TEST(DxfWriter, TextsReadBackInTheCodePageTheHeaderNames) {
+  const std::pair<int, const char*> modes[] = {{1, "dos850"}, {2, "ANSI_1252"}, {3, "ANSI_1252"}};
+  for (auto [mode, code_page] : modes) {
+    CadSession t;
+    t.s.cfg.cad_text_mode = mode;
+    std::string path = t.open(kCadDxf, "texts.dxf");
+    t.drawing(0, [&] { CadText(t.s, "Z\x84hnezahl \x8Enderung 30\xF8 5 \xE6m", 1, 1); });
+    auto d = LoadWithEzdxf(path);
+    ASSERT_EQ(d.texts.size(), 1u) << d.output;
+    EXPECT_EQ(d.code_page, code_page);
+    EXPECT_EQ(d.texts[0].text, mode == 3
+                                   ? "Zaehnezahl Aenderung 30deg 5 um"
+                                   : "Z\xC3\xA4hnezahl \xC3\x84nderung 30\xC2\xB0 5 \xC2\xB5m")
+        << mode;
+  }
 }
 
 }  // namespace

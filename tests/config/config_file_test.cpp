@@ -102,7 +102,8 @@ TEST_F(ConfigFile, EveryEntryMarkedAsAnEndMayEndTheFile) {
       {"Enter Password ?", [](const Config& c) { return !c.enter_password; }},
       {"RIXTRAN Command lines (n, line 2 .. line n)",
        [](const Config& c) { return c.plot_command_lines_more.empty(); }},
-      {"Print Scale Vertical", [](const Config& c) { return c.print_scale_y == 1; }},
+      {"Print Scale Vertical",
+       [](const Config& c) { return c.print_scale_y == 1 && c.cad_text_mode == 2; }},
   };
   for (const auto& [label, kept] : ends) {
     test::TestSession fresh;
@@ -164,7 +165,7 @@ TEST_F(ConfigFile, FileEndingElsewhereIsAReadError) {
   EXPECT_EQ(r.cfg.printout_size, 10);
   EXPECT_TRUE(r.cfg.edit_3d);
   EXPECT_EQ(r.cfg.cad_decimals, 6);
-  EXPECT_EQ(r.cfg.cad_text_mode, 1);
+  EXPECT_EQ(r.cfg.cad_text_mode, 2);  // the mode of a new configuration, as below
   EXPECT_EQ(r.cfg.dialog_element_scale, 100);
   EXPECT_EQ(r.cfg.angle_format, 2);
   EXPECT_EQ(r.cfg.dimension_factor, 1);
@@ -251,7 +252,8 @@ TEST_F(ConfigFile, EveryRuleAfterReading) {
       {"3D - Default x,y,z", 5, "0", [](auto& c) { return c.table_decimal_style == 2; }},
       {"Decimals DXF,TXT", 1, "0", [](auto& c) { return c.cad_decimals == 6; }},
       {"Decimals DXF,TXT", 1, "33", [](auto& c) { return c.cad_decimals == 6; }},
-      {"CAD Text Mode", 1, "0", [](auto& c) { return c.cad_text_mode == 1; }},
+      {"CAD Text Mode", 1, "0", [](auto& c) { return c.cad_text_mode == 2; }},
+      {"CAD Text Mode", 1, "1", [](auto& c) { return c.cad_text_mode == 1; }},
       {"Strichstärke Layer 16..31", 18, "5", [](auto& c) { return c.dialog_element_scale == 100; }},
       {"Strichstärke Layer 16..31", 19, "3", [](auto& c) { return c.angle_format == 2; }},
       {"Strichstärke Layer 16..31", 20, "0", [](auto& c) { return c.dimension_factor == 1; }},
@@ -385,6 +387,7 @@ TEST_F(ConfigLocation, WithoutAnyFileTheScreenGivesTheSizes) {
   EXPECT_EQ(s.cfg.text_window_rect[3], 944);
   EXPECT_EQ(s.cfg.input_window_scale, 125);
   EXPECT_EQ(s.cfg.help_level, 1);
+  EXPECT_EQ(s.cfg.cad_text_mode, 2);  // Windows-1252, what DXF readers decode
 
   // The save then creates the folder and the file; the next start reads it.
   s.cfg.date_code = 4;

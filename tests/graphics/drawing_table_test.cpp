@@ -94,7 +94,7 @@ TEST(SplineTable, HubRowsShowThePinMaximumFirst) {
       {"Circular space width", ""},
       {"  Min effective", Fixed(4, d.Sv_min)},
       {"  Max actual", Fixed(4, d.S_max)},
-      {"Measurement over two pins", Fixed(4, large) + " / " + Fixed(4, small)},
+      {"Measurement between two pins", Fixed(4, large) + " / " + Fixed(4, small)},
       {"Pin Diameter", Fixed(4, d.dm2)}};
   ASSERT_EQ(tail.size(), expected.size());
   for (std::size_t i = 0; i < tail.size(); ++i) {

@@ -185,10 +185,42 @@ TEST(HubView, SectionedWallsBetweenBoreAndBreakLines) {
 
   auto texts = Only(items, "text");
   ASSERT_EQ(texts.size(), 1u);
-  const Real size = std::min(v.reference_diameter, b2);
-  EXPECT_NEAR(texts[0].style.height, 0.05L * size, 1e-12);
-  EXPECT_NEAR(texts[0].v[0], x0 + 0.05L * size, 1e-12);
-  EXPECT_NEAR(texts[0].v[1], y0 + 0.02L * v.reference_diameter, 1e-12);
+  const Real refd = v.reference_diameter;
+  EXPECT_NEAR(texts[0].style.height, 0.05L * refd, 1e-12);
+  EXPECT_NEAR(texts[0].v[0], x0 + 0.05L * refd, 1e-12);
+  EXPECT_NEAR(texts[0].v[1], y0 + 0.02L * refd, 1e-12);
+}
+
+// On a sheet the designation is at least 2.5 mm high on the paper; it moves left so that it
+// ends where its view ends, or is centred on a view shorter than itself.
+TEST(SheetViews, DesignationsAreReadableAndStayInTheirViews) {
+  test::DrawingSession t("side_fit_30");
+  const SplineViewSizes v = ViewSizes(t.s);
+  const Real n = static_cast<Real>(t.s.ds.class_title.size()), mn = v.mn;
+  auto designation = [&](bool hub, Real scale) {
+    t.rec.calls.clear();
+    t.record([&] { hub ? DrawHubView(t.s, 0, 0, scale) : DrawShaftView(t.s, 0, 0, scale); });
+    return Only(DrawnItems(t.rec), "text").at(0);
+  };
+  auto expected_x = [&](const Drawn& text, Real left, Real right) {
+    const Real length = n * text.style.height * text.style.width_factor;
+    return length > right - left ? (left + right - length) / 2 : right - length;
+  };
+  const Real shaft_end = 11 * mn + v.b1, hub_start = -2 * mn, hub_end = v.b2 + 2 * mn;
+  for (Real scale : {0.02L, 2.0L}) {  // the shaft's text longer than its view, then shorter
+    const Real h = 2.5L / scale;
+    Drawn shaft = designation(false, scale), hub = designation(true, scale);
+    EXPECT_NEAR(shaft.style.height, h, 1e-9) << scale;
+    EXPECT_NEAR(shaft.v[0], expected_x(shaft, 0, shaft_end), 1e-9) << scale;
+    EXPECT_NEAR(hub.style.height, std::max(h, 0.05L * v.reference_diameter), 1e-9) << scale;
+    EXPECT_NEAR(hub.v[0], expected_x(hub, hub_start, hub_end), 1e-9) << scale;
+    EXPECT_NEAR(hub.v[1], 0.02L * v.reference_diameter, 1e-12);  // moved along its line only
+  }
+  // Large enough on the paper and inside the view: as drawn alone.
+  Drawn shaft = designation(false, 100);
+  EXPECT_NEAR(shaft.style.height, 0.05L * v.b1, 1e-12);
+  EXPECT_NEAR(shaft.v[0], 11 * mn, 1e-12);
+  EXPECT_NEAR(designation(true, 100).style.height, 0.05L * v.reference_diameter, 1e-12);
 }
 
 TEST(HubView, BreakLinesFollowTheSessionsRandomNumbers) {

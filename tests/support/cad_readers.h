@@ -17,13 +17,29 @@
 
 namespace kv9::test {
 
+struct DxfText {
+  std::string block;  // "*" for model space
+  double x = 0, y = 0, height = 0, width = 0;
+  std::string text;  // UTF-8, decoded in the file's code page
+};
+struct DxfInsert {
+  std::string name;
+  double x = 0, y = 0, scale = 0;
+};
+
 struct DxfSummary {
   bool loaded = false;
   std::string output;                       // the whole report, for failure messages
+  std::string code_page;                    // $DWGCODEPAGE, "-" without one
   std::map<std::string, int> entities;      // model space
   std::map<std::string, int> layer_colour;  // layer name -> colour
   std::map<std::string, std::string> layer_linetype;
-  std::map<std::string, std::map<std::string, int>> blocks;  // name -> type -> count
+  // Layers that entities or block headers use and the LAYER table does not list.
+  std::vector<std::string> undefined_layers;
+  std::map<std::string, std::map<std::string, int>> blocks;        // name -> type -> count
+  std::map<std::string, std::pair<double, double>> block_x_range;  // of each block's lines
+  std::vector<DxfInsert> inserts;                                  // model space
+  std::vector<DxfText> texts;                                      // blocks, then model space
   int audit_errors = -1;
 };
 
@@ -57,6 +73,25 @@ inline DxfSummary LoadWithEzdxf(const std::string& path) {
         d.blocks[name];
       else
         d.blocks[name][type] = n;
+    } else if (word == "codepage") {
+      in >> d.code_page;
+    } else if (word == "undefined_layer") {
+      d.undefined_layers.emplace_back();
+      in >> d.undefined_layers.back();
+    } else if (word == "extent") {
+      std::string name;
+      in >> name;
+      in >> d.block_x_range[name].first >> d.block_x_range[name].second;
+    } else if (word == "insert") {
+      DxfInsert i;
+      in >> i.name >> i.x >> i.y >> i.scale;
+      d.inserts.push_back(i);
+    } else if (word == "text") {
+      DxfText x;
+      in >> x.block >> x.x >> x.y >> x.height >> x.width;
+      in.get();  // the blank before the text, which may begin with blanks of its own
+      std::getline(in, x.text);
+      d.texts.push_back(x);
     } else if (word == "audit") {
       in >> d.audit_errors;
     } else {
