@@ -27,7 +27,8 @@ TEST(FileNames, PartsOfAPath) {
   EXPECT_FALSE(HasDot("dir.d/name"));
   EXPECT_TRUE(HasDot("dir/name.kv9"));
   EXPECT_EQ(DirOf("/a/b/c.txt"), "/a/b/");
-  EXPECT_EQ(DirOf("c:x"), "c:");
+  EXPECT_EQ(DirOf("c:x"), "");  // ":" and "\\" are characters of a name
+  EXPECT_EQ(DirOf("a\\b/c:d"), "a\\b/");
   EXPECT_EQ(DirOf("c.txt"), "");
   EXPECT_EQ(DriveOf("c:\\x"), "c:");
   EXPECT_EQ(DriveOf("/x"), "");
