@@ -55,7 +55,7 @@ int DropZeroDecimals(Real x, int decimals) {
 }
 
 std::string ShortWith(const NumberStyle& st, int t, Real x) {
-  if (std::fabs(x) < 1e-5L) return "0";
+  if (!std::isfinite(x) || std::fabs(x) < 1e-5L) return "0";
   int width, decimals;
   ShortLayout(t, x, width, decimals);
   decimals = DropZeroDecimals(x, decimals);
@@ -98,7 +98,7 @@ std::string FormatDecimals(const NumberStyle& st, int decimals, Real x) {
 }
 
 std::string FormatWidth(const NumberStyle& st, int width, Real x) {
-  if (std::fabs(x) < 1e-6L) return FormatIntRight(0, width);
+  if (!std::isfinite(x) || std::fabs(x) < 1e-6L) return FormatIntRight(0, width);
   int w, decimals;
   ShortLayout(3, x, w, decimals);
   decimals = DropZeroDecimals(x, decimals);
