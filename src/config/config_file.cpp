@@ -233,7 +233,6 @@ void ReportNotAFile(Session& s, const std::string& path) {
 bool ReadFile(Session& s, const std::string& path) {
   struct stat st;
   if (NameHasNul(path) || stat(path.c_str(), &st) != 0) return false;
-  if (S_ISDIR(st.st_mode)) return false;
   if (!S_ISREG(st.st_mode)) {
     ReportNotAFile(s, path);
     return false;
