@@ -39,7 +39,7 @@ void MakeScratchFolder(Session& s) {
   // A folder name with a NUL byte would put the scratch folder somewhere else: it gets none.
   if (NameHasNul(s.cfg.temp_dir)) return;
   std::string pattern = AddBackslash(s.cfg.temp_dir.empty() ? "." : s.cfg.temp_dir) + "kv9-XXXXXX";
-  SignalHold hold;  // made and named for the signal handler together
+  SignalHold hold;                // made and named for the signal handler together
   if (mkdtemp(pattern.data())) {  // mkdtemp makes it 0700
     s.scratch_dir = pattern + "/";
     SignalCleanupScratch(pattern);

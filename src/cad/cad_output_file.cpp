@@ -21,8 +21,7 @@ std::unique_ptr<CadOutputFile> CadOutputFile::Create(const std::string& path, bo
   return file;
 }
 
-std::unique_ptr<CadOutputFile> CadOutputFile::CreateReplacing(const std::string& path,
-                                                              int& error) {
+std::unique_ptr<CadOutputFile> CadOutputFile::CreateReplacing(const std::string& path, int& error) {
   auto replacing = std::make_unique<ReplacingFile>(path);
   error = replacing->error();
   if (error != 0) return nullptr;

@@ -158,7 +158,9 @@ std::string CadBatchFileName(const Session& s, int kind) {
 bool CadTeethDrawable(Session& s) {
   const int n = s.ds.N;
   if (n >= DimensionsForm::kMinTeeth && n <= DimensionsForm::kMaxTeeth) return true;
-  ShowError(s, "Z\x84hnezahl N = " + std::to_string(n) + " au\xE1" "erhalb " +
+  ShowError(s, "Z\x84hnezahl N = " + std::to_string(n) +
+                   " au\xE1"
+                   "erhalb " +
                    std::to_string(DimensionsForm::kMinTeeth) + " ... " +
                    std::to_string(DimensionsForm::kMaxTeeth) + ": keine Zeichnung");
   s.abort_flag = true;

@@ -164,8 +164,8 @@ class ConfigWriter {
   // Whole numbers below 1 in the short form, every other value with 7 decimals.
   void longReal(Real field) {
     bool whole = field < 1 && std::fabs(field - std::nearbyint(field)) < 1e-10L;
-    line(ReadingBackAs(whole ? FormatShort(kFileStyle, field) : FormatFixed(kFileStyle, 0, 7, field),
-                       field));
+    line(ReadingBackAs(
+        whole ? FormatShort(kFileStyle, field) : FormatFixed(kFileStyle, 0, 7, field), field));
   }
   void boolean(bool field) { line(field ? "TRUE" : "FALSE"); }
   void booleanUnlessFalse(bool field) { boolean(field); }

@@ -110,7 +110,8 @@ bool DirWritable(const std::string& dir) {
 bool DirReachable(const std::string& dir) {
   struct stat st;
   std::string d = dir.empty() ? "." : dir;
-  return !NameHasNul(d) && stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(d.c_str(), X_OK) == 0;
+  return !NameHasNul(d) && stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         access(d.c_str(), X_OK) == 0;
 }
 
 bool DeleteByMask(const std::string& dir, const std::string& mask) {

@@ -243,7 +243,9 @@ void ReportFileError(Session& s, const std::string& name, WritePhase phase, int 
   else if (phase == WritePhase::Write)
     ShowError(s, file + ": Fehler bei Zugriff auf Diskette/Platte");
   else
-    ShowError(s, file + ": Fehler beim Schlie\xE1" "en einer Datei");
+    ShowError(s, file +
+                     ": Fehler beim Schlie\xE1"
+                     "en einer Datei");
   s.abort_flag = true;
 }
 

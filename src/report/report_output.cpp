@@ -64,7 +64,6 @@ std::string PrinterDevice(const Session& s) {
   return access(usb.c_str(), W_OK) == 0 ? usb : "/dev/lp" + n;
 }
 
-
 void StartWith(Session& s, const std::string& program, const std::string& file) {
   if (!ProgramExists(program)) {
     ShowError(s, Utf8ToCp850(program) + " not found");
@@ -175,7 +174,7 @@ void ReportOpen(Session& s, int target, std::string_view file_name) {
       } else {
         // Target 9 hands over only its copy: its own file is private to this run (no scratch
         // folder, no file), so that parallel runs never share it.
-        std::string folder = t == kTargetTabFile ? ReportTempFolder(s)
+        std::string folder = t == kTargetTabFile     ? ReportTempFolder(s)
                              : s.scratch_dir.empty() ? std::string()
                                                      : AddBackslash(s.scratch_dir);
         r.file_name =

@@ -31,12 +31,15 @@ struct OutputKind {
   const char* option;
   const char* ext;
 };
-const OutputKind kKinds[] = {{"/I", "txt"}, {"/CAD1:13", "dxf"}, {"/CAD2:13", "igs"}, {"/CAD5:13", "txt"}};
+const OutputKind kKinds[] = {
+    {"/I", "txt"}, {"/CAD1:13", "dxf"}, {"/CAD2:13", "igs"}, {"/CAD5:13", "txt"}};
 
 struct BatchSafety : ::testing::Test {
   test::TempDir home, temp, work;
 
-  std::string env() const { return "TEMP=" + Quoted(temp.path()) + " TMPDIR=" + Quoted(temp.path()); }
+  std::string env() const {
+    return "TEMP=" + Quoted(temp.path()) + " TMPDIR=" + Quoted(temp.path());
+  }
   ProgramRun run(const std::vector<std::string>& args, const std::string& setup = "") {
     return test::RunWkv9(work.path(), home.path(), args, env(), setup);
   }
@@ -186,9 +189,9 @@ TEST_F(BatchSafety, AReadOnlyOutputIsRefusedAndKept) {
 TEST_F(BatchSafety, OutputsAreNamedWithOnlyTheLastExtensionReplaced) {
   const std::string longest(251, 'n');  // with ".kv9" and ".txt" 255 bytes, the most a name takes
   std::set<std::string> files;
-  for (const std::string& base : {std::string("shaft.v1"), std::string("shaft.v2"),
-                                  std::string(".hidden"), std::string("run:12"),
-                                  std::string("back\\slash"), longest}) {
+  for (const std::string& base :
+       {std::string("shaft.v1"), std::string("shaft.v2"), std::string(".hidden"),
+        std::string("run:12"), std::string("back\\slash"), longest}) {
     example(work.path(), "start", base + ".kv9");
     ProgramRun r = run({base + ".kv9", "/I"});
     EXPECT_EQ(r.exit_code, 0) << base << r.err;
@@ -267,14 +270,15 @@ TEST_F(BatchSafety, AnInvalidTemporaryFolderMakesNoStrayFile) {
 
 TEST_F(BatchSafety, OutputStreamsThatCannotBeWrittenFailTheRun) {
   int status = 0;
-  test::RunCommand("(" + test::Wkv9Command(work.path(), home.path(), {"?"}, env()) +
-                       ") >/dev/full 2>/dev/null",
-                   status);
+  test::RunCommand(
+      "(" + test::Wkv9Command(work.path(), home.path(), {"?"}, env()) + ") >/dev/full 2>/dev/null",
+      status);
   EXPECT_EQ(test::ExitCodeOf(status), 1);
   // A run that succeeds but whose message is lost.
   writeConfig([](Config& c) { c.cad_dir = "/no/such/cad/folder"; });
   example(work.path(), "start", "start.kv9");
-  const std::string cmd = "(" + test::Wkv9Command(work.path(), home.path(), {"start.kv9", "/I"}, env()) + ")";
+  const std::string cmd =
+      "(" + test::Wkv9Command(work.path(), home.path(), {"start.kv9", "/I"}, env()) + ")";
   test::RunCommand(cmd + " 2>/dev/null", status);
   EXPECT_EQ(test::ExitCodeOf(status), 0);
   test::RunCommand(cmd + " 2>/dev/full", status);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <limits>
 #include <clocale>
+#include <limits>
 #include <string>
 
 #include "support/test_session.h"

@@ -12,9 +12,9 @@
 #include "graphics/spline_table.h"
 #include "graphics/spline_views.h"
 #include "report/message_list.h"
-#include "toothform/tooth_form_views.h"
 #include "support/cad_session.h"
 #include "support/drawing_record.h"
+#include "toothform/tooth_form_views.h"
 
 namespace kv9 {
 namespace {
@@ -322,7 +322,8 @@ TEST(SplineDrawing, EveryDrawingRefusesATeethCountTheDialogRefuses) {
     EXPECT_TRUE(s.abort_flag);
     EXPECT_TRUE(s.display.commands().empty());
     std::string text = "Z\xC3\xA4hnezahl N = " + std::to_string(teeth) +
-                       " au\xC3\x9F" "erhalb 6 ... 600: keine Zeichnung";
+                       " au\xC3\x9F"
+                       "erhalb 6 ... 600: keine Zeichnung";
     EXPECT_EQ(c.ui.texts("error"), (std::vector<std::string>{text, text}));
   }
 }

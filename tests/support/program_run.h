@@ -45,11 +45,12 @@ struct ProgramRun {
 inline std::string Wkv9Command(const std::string& work, const std::string& home,
                                const std::vector<std::string>& args,
                                const std::string& extra_env = "", const std::string& setup = "") {
-  std::string cmd = "cd " + Quoted(work) + " && " + (setup.empty() ? "" : setup + " && ") +
-                    "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=" +
-                    Quoted(home) + " XDG_CONFIG_HOME=" + Quoted(home + "/.config") +
-                    " TEMP=" + Quoted(home) + " TMPDIR=" + Quoted(home) +
-                    " KV9_TEST_NOW='2026-12-09 10:30' " + extra_env + " " + Quoted(KV9_WKV9_PATH);
+  std::string cmd =
+      "cd " + Quoted(work) + " && " + (setup.empty() ? "" : setup + " && ") +
+      "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=" + Quoted(home) +
+      " XDG_CONFIG_HOME=" + Quoted(home + "/.config") + " TEMP=" + Quoted(home) +
+      " TMPDIR=" + Quoted(home) + " KV9_TEST_NOW='2026-12-09 10:30' " + extra_env + " " +
+      Quoted(KV9_WKV9_PATH);
   for (const auto& a : args) cmd += " " + Quoted(a);
   return cmd;
 }

@@ -22,7 +22,7 @@
 namespace kv9::test {
 
 struct SignalledRun {
-  bool available = true;  // tracing works here (false: the test cannot run on this machine)
+  bool available = true;   // tracing works here (false: the test cannot run on this machine)
   bool signalled = false;  // the write was seen and the signal sent during it
   int status = 0;          // waitpid status of the end of the run
 };
