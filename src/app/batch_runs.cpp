@@ -1,6 +1,7 @@
 // The batch CAD run "wkv9 FILE /CADi:j": read the data file, calculate, write one drawing.
 #include "app/batch_runs.h"
 
+#include "cad/cad_driver.h"
 #include "core/file_util.h"
 #include "core/session.h"
 #include "graphics/spline_drawings.h"
@@ -20,6 +21,8 @@ void DrawBatchDrawing(Session& s, int format, int drawing) {
 int RunBatchCad(Session& s, const std::string& file, int format, int drawing) {
   if (!ReadBatchFile(s, file)) return kExitNotRead;
   if (ShowFatalCalculation(s)) return kExitCalcFatal;
+  // A tooth count no drawing takes ends the run as a fatal calculation would.
+  if (!CadTeethDrawable(s)) return kExitCalcFatal;
   s.current_file = BaseName(file);
   s.abort_flag = false;
   s.batch_cad = true;

@@ -14,10 +14,11 @@ class Session;
 inline constexpr int kLastBatchDrawing = 13;
 
 // Reads `file`, writes drawing `drawing` in CAD format `format` (1 DXF, 2 IGES, 5 CAD text) as
-// the data file's base name with the format's extension in the working folder. A file that
-// cannot be read ends with kExitNotRead, a fatal calculation with kExitCalcFatal (its messages
-// on standard error), an output that could not be written with kExitNotRead; a drawing index
-// outside 1..13 draws nothing and ends with kExitOk.
+// the data file's base name (only its last extension replaced) with the format's extension in
+// the working folder. A file that cannot be read ends with kExitNotRead, a fatal calculation or
+// a tooth count outside 6..600 with kExitCalcFatal (the messages on standard error), an output
+// that could not be written or is read-only with kExitNotRead (the old file stays as it was); a
+// drawing index outside 1..13 draws nothing and ends with kExitOk.
 int RunBatchCad(Session& s, const std::string& file, int format, int drawing);
 
 // Drawing j of the batch CAD run on output kind `format`: 1..7 the spline drawings, 8..12 the

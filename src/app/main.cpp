@@ -8,9 +8,18 @@
 #include "core/console_ui.h"
 #include "core/language.h"
 #include "core/session.h"
+#include "core/signal_cleanup.h"
 #include "gui/desktop.h"
 
 namespace {
+
+// What the usage screen and the batch runs print must arrive: a failed write to standard
+// output or standard error makes a finished run a failure.
+int CheckedExitCode(kv9::ConsoleUi& ui, int code) {
+  if (!ui.outputFailed()) return code;
+  std::cerr << "wkv9: the output could not be written\n";
+  return code == 0 ? 1 : code;
+}
 
 // Removes the scratch folder on every way out of main.
 struct ScratchGuard {
@@ -21,6 +30,7 @@ struct ScratchGuard {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kv9::InstallSignalCleanup();
   kv9::ConsoleUi ui;
   kv9::Session session(ui);
   ScratchGuard guard{session};
@@ -31,7 +41,7 @@ int main(int argc, char** argv) {
     std::cerr << "wkv9: KV9_TEST_NOW must read YYYY-MM-DD HH:MM; the clock runs\n";
 
   kv9::StartOutcome start = kv9::StartUp(session);
-  if (start.exit) return start.exit_code;
+  if (start.exit) return CheckedExitCode(ui, start.exit_code);
 
   if (!kv9::HasDisplay()) {
     std::cerr << "wkv9: no display (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM) for the "

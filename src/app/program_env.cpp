@@ -9,6 +9,7 @@
 
 #include "core/file_util.h"
 #include "core/session.h"
+#include "core/signal_cleanup.h"
 
 namespace kv9 {
 
@@ -35,14 +36,21 @@ bool ApplyTestClock(Session& s, const char* value) {
 
 void MakeScratchFolder(Session& s) {
   s.scratch_dir.clear();
+  // A folder name with a NUL byte would put the scratch folder somewhere else: it gets none.
+  if (NameHasNul(s.cfg.temp_dir)) return;
   std::string pattern = AddBackslash(s.cfg.temp_dir.empty() ? "." : s.cfg.temp_dir) + "kv9-XXXXXX";
-  if (mkdtemp(pattern.data())) s.scratch_dir = pattern + "/";  // mkdtemp makes it 0700
+  SignalHold hold;                // made and named for the signal handler together
+  if (mkdtemp(pattern.data())) {  // mkdtemp makes it 0700
+    s.scratch_dir = pattern + "/";
+    SignalCleanupScratch(pattern);
+  }
 }
 
 void RemoveScratchFolder(Session& s) {
   if (s.scratch_dir.empty()) return;
   std::error_code ec;
   std::filesystem::remove_all(s.scratch_dir, ec);
+  SignalCleanupScratch("");
   s.scratch_dir.clear();
 }
 

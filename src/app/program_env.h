@@ -18,10 +18,11 @@ bool HasDisplay();
 // (the clock then runs).
 bool ApplyTestClock(Session& s, const char* value);
 
-// Makes the run's own folder (mode 0700) inside the configured temporary folder and stores it
-// in s.scratch_dir; leaves it empty when that fails.
+// Makes the run's own folder (mode 0700) inside the configured temporary folder, stores it in
+// s.scratch_dir and names it to the signal cleanup; leaves it empty when that fails (a folder
+// name holding a NUL byte fails too).
 void MakeScratchFolder(Session& s);
-// Removes the scratch folder with everything in it.
+// Removes the scratch folder with everything in it (and forgets it for the signal cleanup).
 void RemoveScratchFolder(Session& s);
 
 }  // namespace kv9

@@ -48,11 +48,21 @@ void AfterWrite(Session& s) {
   }
   for (CadOutputFile* f : {c.file.get(), c.block_file.get()}) {
     if (f && f->failed()) {
-      ReportWriteError(s, ErrorNumber(f->error()));
+      ReportOutputFailure(s, *f, WritePhase::Write);
       DropOutput(s);
       return;
     }
   }
+}
+
+void ReportOutputFailure(Session& s, const CadOutputFile& f, WritePhase phase) {
+  // A batch output names its file: the message is all the user sees of it.
+  if (f.replacing())
+    ReportFileError(s, f.path(), phase, f.error());
+  else if (phase == WritePhase::Write)
+    ReportWriteError(s, ErrorNumber(f.error()));
+  else
+    ReportCloseError(s, ErrorNumber(f.error()));
 }
 
 bool RealPolylines(const Session& s) {

@@ -27,7 +27,8 @@ class Session;
 // --- opening and closing ---
 // kind 0 lets the user choose; 4 asks for the plot command line first. Batch runs (s.batch_cad)
 // write FILE.dxf / FILE.igs / FILE.txt in the working folder, FILE being the data file's name
-// without folder and extension; interactively a save dialog asks.
+// without folder and last extension, each into a new file that replaces the old one only when
+// the drawing is complete (a read-only old file is refused); interactively a save dialog asks.
 void CadOpen(Session& s, int kind);
 // Routes the drawing into `writer` (kept by the caller) as a file kind with real polylines when
 // the writer takes them. For tests and for callers that want the geometry itself.
@@ -36,8 +37,13 @@ void CadClose(Session& s);
 bool CadIsOpen(const Session& s);
 // "dxf", "igs", "txt" for kinds 1, 2, 5.
 std::string CadExtension(int kind);
-// The batch name of an output file: FILE + "." + extension.
+// The batch name of an output file: the current file name (the data file's base name) + "." +
+// extension.
 std::string CadBatchFileName(const Session& s, int kind);
+// Drawings are made only for a tooth count the dimensions dialog accepts (6 to 600): another
+// one, though calculated, is refused with a message and the abort flag. True when it may be
+// drawn.
+bool CadTeethDrawable(Session& s);
 
 // --- sections ---
 void CadLimits(Session& s, Real xmin, Real ymin, Real xmax, Real ymax);

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "cad/cad_writer.h"
+#include "core/file_util.h"
 
 namespace kv9 {
 
+class CadOutputFile;
 class Session;
 
 namespace cad_internal {
@@ -16,7 +18,10 @@ CadWriter* Target(Session& s);
 // Moves the writers' messages into the message list and reports a failed write (which closes
 // the output).
 void AfterWrite(Session& s);
-// Drops writers and files without finishing them (partial files stay).
+// The message of a failed output file (with its name for a batch output); sets the abort flag.
+void ReportOutputFailure(Session& s, const CadOutputFile& f, WritePhase phase);
+// Drops writers and files without finishing them (partial files stay, except a batch output's,
+// which is removed and leaves the old file as it was).
 void DropOutput(Session& s);
 void ResetDrawing(Session& s);
 int ErrorNumber(int error);

@@ -12,6 +12,7 @@
 #include "cad/plot_command_wizard.h"
 #include "cad/plot_settings_form.h"
 #include "cad/screen_writer.h"
+#include "calc/input_forms.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/process.h"
@@ -54,6 +55,22 @@ bool CreateOutput(Session& s, const std::string& name, bool no_follow) {
   s.cad.file = CadOutputFile::Create(name, no_follow, error);
   if (!s.cad.file) {
     ReportCreateError(s, ErrorNumber(error));
+    return false;
+  }
+  return true;
+}
+
+// The output of a batch run: refused when the old file is read-only, else a new file that
+// replaces the old one only when the drawing is complete.
+bool CreateBatchOutput(Session& s, const std::string& name) {
+  if (FileIsReadOnly(name)) {
+    ReportReadOnlyFile(s, name);
+    return false;
+  }
+  int error = 0;
+  s.cad.file = CadOutputFile::CreateReplacing(name, error);
+  if (!s.cad.file) {
+    ReportFileError(s, name, WritePhase::Create, error);
     return false;
   }
   return true;
@@ -135,7 +152,19 @@ std::string CadExtension(int kind) {
 }
 
 std::string CadBatchFileName(const Session& s, int kind) {
-  return NameNoExt(s.current_file) + "." + CadExtension(kind);
+  return FileNamePart(s.current_file) + "." + CadExtension(kind);
+}
+
+bool CadTeethDrawable(Session& s) {
+  const int n = s.ds.N;
+  if (n >= DimensionsForm::kMinTeeth && n <= DimensionsForm::kMaxTeeth) return true;
+  ShowError(s, "Z\x84hnezahl N = " + std::to_string(n) +
+                   " au\xE1"
+                   "erhalb " +
+                   std::to_string(DimensionsForm::kMinTeeth) + " ... " +
+                   std::to_string(DimensionsForm::kMaxTeeth) + ": keine Zeichnung");
+  s.abort_flag = true;
+  return false;
 }
 
 void CadOpen(Session& s, int kind) {
@@ -164,7 +193,7 @@ void CadOpen(Session& s, int kind) {
         s.abort_flag = true;
         return;
       }
-      if (!CreateOutput(s, name, false)) return;
+      if (!(s.batch_cad ? CreateBatchOutput(s, name) : CreateOutput(s, name, false))) return;
       std::ostream& out = c.file->stream();
       if (kind == kCadDxf)
         c.owned_writer = std::make_unique<DxfWriter>(out, DxfSettingsOf(s), FileTextConverter(s));
@@ -289,8 +318,9 @@ void CadBlockEnd(Session& s) {
     }
   }
   c.block_open = false;
-  // A block lost to an earlier failure does not stop the rest of the drawing.
-  if (was_aborted) s.abort_flag = false;
+  // A block lost to an earlier failure does not stop the rest of the drawing; an output that
+  // failed (and is closed) does.
+  if (was_aborted && c.open) s.abort_flag = false;
 }
 
 void CadSectionEnd(Session& s) {
@@ -327,7 +357,7 @@ void CadClose(Session& s) {
   if (!c.open) return;
   bool ok = true;
   if (c.file && !c.file->close()) {
-    ReportCloseError(s, ErrorNumber(c.file->error()));
+    ReportOutputFailure(s, *c.file, c.file->failedPhase());
     ok = false;
   }
   std::string command = c.plot_command;

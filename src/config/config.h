@@ -54,15 +54,15 @@ struct Config {
   std::string plt_dir;       // help pictures, help texts and kv9.err
   int text_report_mode = 2;  // separator style 1..4 of text reports
   int lines_per_page = 66;
-  Real zoom_factor = 1.02;
-  Real pan_factor = 0.01;
+  Real zoom_factor = 1.02L;
+  Real pan_factor = 0.01L;
   std::string maker_program_dir;
   std::string plot_command_line;  // first plot command line
   int background_colour = 15;
   int windows_print_mode = 1;  // 1 mono, 2 colour
   // 32..35
   bool layer_monochrome = false;
-  Real graphics_text_width_factor = 0.8;
+  Real graphics_text_width_factor = 0.8L;
   std::string graphics_font = "Arial";  // at most 60 characters
   std::array<int, 16> layer_colours_16_31 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1, 2};
   // 36..43

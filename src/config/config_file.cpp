@@ -6,7 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ext/stdio_filebuf.h>
+
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -157,11 +160,12 @@ class ConfigWriter {
   void label(const std::string& text, bool = false) { line(Utf8ToCp850(text)); }
   void text(const std::string& field, int = 0, bool = false) { line(field); }
   void integer(int field, bool = false) { line(std::to_string(field)); }
-  void smart(Real field) { line(FormatShort(kFileStyle, field)); }
+  void smart(Real field) { line(ReadingBackAs(FormatShort(kFileStyle, field), field)); }
   // Whole numbers below 1 in the short form, every other value with 7 decimals.
   void longReal(Real field) {
     bool whole = field < 1 && std::fabs(field - std::nearbyint(field)) < 1e-10L;
-    line(whole ? FormatShort(kFileStyle, field) : FormatFixed(kFileStyle, 0, 7, field));
+    line(ReadingBackAs(
+        whole ? FormatShort(kFileStyle, field) : FormatFixed(kFileStyle, 0, 7, field), field));
   }
   void boolean(bool field) { line(field ? "TRUE" : "FALSE"); }
   void booleanUnlessFalse(bool field) { boolean(field); }
@@ -185,6 +189,15 @@ class ConfigWriter {
   // Numbers in the file never depend on the user's number settings: the decimals setting would
   // otherwise round factors away (1.02 with one decimal is "1").
   static constexpr NumberStyle kFileStyle{3, 1};
+  // The file's own number form when it reads back as the value itself, else the shortest text
+  // that does: a save must change no setting (a small factor would otherwise be written as "0"
+  // and read back as its default, 1.2345 as 1.235).
+  static std::string ReadingBackAs(std::string text, Real field) {
+    if (ParseReal(text) == field) return text;
+    char buffer[64];
+    auto res = std::to_chars(buffer, buffer + sizeof buffer, field);
+    return res.ec == std::errc() ? std::string(buffer, res.ptr) : text;
+  }
   void line(const std::string& text) { out_ << text << "\r\n"; }
   std::ostream& out_;
 };
@@ -209,10 +222,30 @@ void ApplyNoFileDefaults(Session& s) {
       static_cast<int>(std::nearbyint((100.0 + 0.009) * screen.pixels_per_inch / 96.0));
 }
 
+void ReportNotAFile(Session& s, const std::string& path) {
+  ShowError(s, "Datei " + Utf8ToCp850(path) +
+                   " ist keine gew\x94hnliche Datei, es gelten die Voreinstellungen");
+}
+
+// Only a regular file is read: a FIFO would hold the start for ever and a device never end.
+// Anything else under the name is reported and counts as no file. The file is opened without
+// waiting and checked again once open, so nothing put in its place meanwhile can block.
 bool ReadFile(Session& s, const std::string& path) {
-  if (!FileReadable(path)) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  struct stat st;
+  if (NameHasNul(path) || stat(path.c_str(), &st) != 0) return false;
+  if (!S_ISREG(st.st_mode)) {
+    ReportNotAFile(s, path);
+    return false;
+  }
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    ReportNotAFile(s, path);
+    return false;
+  }
+  __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);  // closes fd
+  std::istream in(&file);
   ReadConfigStream(s, in);
   return true;
 }

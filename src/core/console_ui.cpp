@@ -6,6 +6,12 @@ namespace kv9 {
 
 ConsoleUi::ConsoleUi() : out_(std::cout), err_(std::cerr) {}
 
+bool ConsoleUi::outputFailed() {
+  out_.flush();
+  err_.flush();
+  return out_.fail() || err_.fail();
+}
+
 void ConsoleUi::unanswered(std::string_view kind, std::string_view text) {
   err_ << kind << ": " << text << " -> Cancel\n";
 }

@@ -46,6 +46,10 @@ class ConsoleUi : public Ui {
     return {};
   }
 
+  // Whether anything printed so far failed to reach standard output or standard error (a full
+  // disk, a closed stream); flushes both first.
+  bool outputFailed();
+
  private:
   void unanswered(std::string_view kind, std::string_view text);
   std::ostream& out_;

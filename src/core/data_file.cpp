@@ -378,7 +378,9 @@ bool WriteCheck(Session& s, const std::string& full_name) {
   std::string target = FollowLinks(full_name);
   struct stat st;
   bool ok;
-  if (stat(target.c_str(), &st) == 0)
+  if (NameHasNul(target))
+    ok = false;
+  else if (stat(target.c_str(), &st) == 0)
     ok = !S_ISDIR(st.st_mode) && access(target.c_str(), W_OK) == 0 && DirWritable(DirOf(target));
   else {
     int fd = target.empty() ? -1 : open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);

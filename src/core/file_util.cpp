@@ -16,6 +16,7 @@
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
 #include "core/session.h"
+#include "core/signal_cleanup.h"
 #include "core/text.h"
 
 namespace kv9 {
@@ -33,7 +34,7 @@ std::string RemoveBackslash(std::string_view dir) {
 }
 
 std::string FileNamePart(std::string_view path) {
-  auto slash = path.find_last_of("/:");
+  auto slash = path.rfind('/');
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
@@ -44,7 +45,9 @@ std::string NameNoExt(std::string_view path) {
 }
 
 std::string BaseName(std::string_view path) {
-  return NameNoExt(path);
+  std::string name = FileNamePart(path);
+  auto dot = name.rfind('.');
+  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
 std::string ExtOf(std::string_view name) {
@@ -58,7 +61,7 @@ bool HasDot(std::string_view path) {
 }
 
 std::string DirOf(std::string_view path) {
-  auto slash = path.find_last_of("\\/:");
+  auto slash = path.rfind('/');
   return slash == std::string_view::npos ? "" : std::string(path.substr(0, slash + 1));
 }
 
@@ -75,18 +78,23 @@ std::string CurrentDirectory() {
   }
 }
 
+bool NameHasNul(std::string_view name) {
+  return name.find('\0') != std::string_view::npos;
+}
+
 bool FileReadable(const std::string& name) {
   struct stat st;
-  if (stat(name.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+  if (NameHasNul(name) || stat(name.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
   return access(name.c_str(), R_OK) == 0;
 }
 
 bool FileExists(const std::string& name) {
   struct stat st;
-  return stat(name.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  return !NameHasNul(name) && stat(name.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool DirWritable(const std::string& dir) {
+  if (NameHasNul(dir)) return false;
   std::string probe = AddBackslash(dir.empty() ? "." : dir) + "x.$$$";
   int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
   if (fd < 0 && errno == EEXIST) {
@@ -102,7 +110,8 @@ bool DirWritable(const std::string& dir) {
 bool DirReachable(const std::string& dir) {
   struct stat st;
   std::string d = dir.empty() ? "." : dir;
-  return stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(d.c_str(), X_OK) == 0;
+  return !NameHasNul(d) && stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         access(d.c_str(), X_OK) == 0;
 }
 
 bool DeleteByMask(const std::string& dir, const std::string& mask) {
@@ -129,6 +138,10 @@ void DeleteIfExists(const std::string& name) {
 
 bool CopyFile(Session& s, const std::string& source, const std::string& target) {
   // Copying a file onto itself would truncate it before reading: there is nothing to do.
+  if (NameHasNul(source) || NameHasNul(target)) {
+    s.abort_flag = true;
+    return false;
+  }
   struct stat a, b;
   if (stat(source.c_str(), &a) == 0 && stat(target.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
       a.st_ino == b.st_ino)
@@ -235,7 +248,14 @@ std::string FileDateText(long long unix_time) {
   return std::to_string(tm.tm_year + 1900) + "/" + Two(tm.tm_mon + 1) + "/" + Two(tm.tm_mday);
 }
 
+bool FileIsReadOnly(const std::string& name) {
+  struct stat st;
+  if (NameHasNul(name) || stat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  return (st.st_mode & 0222) == 0 || access(name.c_str(), W_OK) != 0;
+}
+
 bool ReadWholeFile(const std::string& name, std::string& content) {
+  if (NameHasNul(name)) return false;
   std::ifstream in(name, std::ios::binary);
   if (!in) return false;
   std::ostringstream buffer;
@@ -273,38 +293,88 @@ std::string FollowLinks(std::string path) {
   return path;
 }
 
-int WriteFileReplacing(const std::string& path, std::string_view content, WritePhase* phase) {
-  auto failed = [phase](WritePhase at, int error) {
-    if (phase) *phase = at;
-    return error;
-  };
-  std::string target = FollowLinks(path);
-  std::string temp = FolderOf(target) + "." + FileNamePart(target) + ".XXXXXX";
-  int fd = mkstemp(temp.data());
-  if (fd < 0) return failed(WritePhase::Create, errno);
-  struct stat old;
-  mode_t mode = stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
-  int error = 0;
-  WritePhase at = WritePhase::Write;
-  if (fchmod(fd, mode) != 0) error = errno;
-  const char* p = content.data();
-  std::size_t left = content.size();
-  while (error == 0 && left > 0) {
-    ssize_t n = write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      break;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
+ReplacingFile::ReplacingFile(const std::string& path) : target_(FollowLinks(path)) {
+  if (target_.empty() || NameHasNul(path)) {
+    fail(WritePhase::Create, EINVAL);
+    return;
   }
-  if (error == 0) at = WritePhase::Close;
-  if (error == 0 && fsync(fd) != 0) error = errno;
-  if (close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && rename(temp.c_str(), target.c_str()) != 0) error = errno;
-  if (error != 0) unlink(temp.c_str());
-  return error ? failed(at, error) : 0;
+  struct stat old;
+  bool exists = stat(target_.c_str(), &old) == 0;
+  if (exists && !S_ISREG(old.st_mode)) {
+    fail(WritePhase::Create, S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+    return;
+  }
+  std::string temp = FolderOf(target_) + ".kv9-XXXXXX";
+  {
+    SignalHold hold;  // the new file and its removal on a signal come into being together
+    fd_ = mkostemp(temp.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+      fail(WritePhase::Create, errno);
+      return;
+    }
+    temp_ = temp;
+    cleanup_slot_ = SignalCleanupAddFile(temp_);
+  }
+  phase_ = WritePhase::Write;
+  if (fchmod(fd_, exists ? (old.st_mode & 07777) : NewFileMode()) != 0)
+    fail(WritePhase::Write, errno);
+}
+
+ReplacingFile::~ReplacingFile() {
+  discard();
+}
+
+bool ReplacingFile::fail(WritePhase at, int error) {
+  if (error_ == 0) {
+    error_ = error;
+    phase_ = at;
+  }
+  discard();
+  return false;
+}
+
+bool ReplacingFile::write(std::string_view bytes) {
+  if (error_ != 0) return false;
+  while (!bytes.empty()) {
+    ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return fail(WritePhase::Write, n < 0 ? errno : EIO);
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+bool ReplacingFile::commit() {
+  if (error_ != 0 || fd_ < 0) return false;
+  phase_ = WritePhase::Close;
+  if (fsync(fd_) != 0) return fail(WritePhase::Close, errno);
+  int fd = fd_;
+  fd_ = -1;
+  if (close(fd) != 0) return fail(WritePhase::Close, errno);
+  SignalHold hold;
+  if (rename(temp_.c_str(), target_.c_str()) != 0) return fail(WritePhase::Close, errno);
+  SignalCleanupForget(cleanup_slot_);
+  cleanup_slot_ = -1;
+  temp_.clear();
+  return true;
+}
+
+void ReplacingFile::discard() {
+  if (fd_ >= 0) close(fd_);
+  fd_ = -1;
+  if (temp_.empty()) return;
+  SignalHold hold;
+  unlink(temp_.c_str());
+  SignalCleanupForget(cleanup_slot_);
+  cleanup_slot_ = -1;
+  temp_.clear();
+}
+
+int WriteFileReplacing(const std::string& path, std::string_view content, WritePhase* phase) {
+  ReplacingFile file(path);
+  if (file.write(content) && file.commit()) return 0;
+  if (phase) *phase = file.phase();
+  return file.error();
 }
 
 }  // namespace kv9

@@ -193,7 +193,7 @@ std::string DisplayText(const Session& s, std::string_view content) {
 bool ConvertTextFile(Session& s, const std::string& source, const std::string& target) {
   std::string content;
   int fd = -1;
-  if (FileReadable(source) && ReadWholeFile(source, content))
+  if (FileReadable(source) && ReadWholeFile(source, content) && !NameHasNul(target))
     fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0644);
   if (fd < 0) {
     s.abort_flag = true;
@@ -231,6 +231,26 @@ void ReportCloseError(Session& s, int error_number) {
 
 void ReportCreateError(Session& s, int error_number) {
   ShowError(s, error_number == 101 ? "Diskette/Platte voll" : "file write error");
+  s.abort_flag = true;
+}
+
+void ReportFileError(Session& s, const std::string& name, WritePhase phase, int error) {
+  std::string file = "Datei " + Utf8ToCp850(name);
+  if (error == ENOSPC)
+    ShowError(s, file + ": Diskette/Platte voll");
+  else if (phase == WritePhase::Create)
+    ShowError(s, file + " kann nicht erstellt werden");
+  else if (phase == WritePhase::Write)
+    ShowError(s, file + ": Fehler bei Zugriff auf Diskette/Platte");
+  else
+    ShowError(s, file +
+                     ": Fehler beim Schlie\xE1"
+                     "en einer Datei");
+  s.abort_flag = true;
+}
+
+void ReportReadOnlyFile(Session& s, const std::string& name) {
+  ShowError(s, "Datei " + Utf8ToCp850(name) + " ist schreibgesch\x81tzt");
   s.abort_flag = true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_util.h"
 #include "core/real.h"
 
 namespace kv9 {
@@ -55,5 +56,11 @@ bool ConvertTextFile(Session& s, const std::string& source, const std::string& t
 void ReportWriteError(Session& s, int error_number);
 void ReportCloseError(Session& s, int error_number);
 void ReportCreateError(Session& s, int error_number);
+// The same messages naming the file (a platform name): "Datei NAME kann nicht erstellt werden"
+// when it could not be created, else "Datei NAME: " and what went wrong while writing or
+// closing. `error` is an errno.
+void ReportFileError(Session& s, const std::string& name, WritePhase phase, int error);
+// An output that must not be replaced: "Datei NAME ist schreibgeschützt".
+void ReportReadOnlyFile(Session& s, const std::string& name);
 
 }  // namespace kv9

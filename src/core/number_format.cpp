@@ -55,7 +55,7 @@ int DropZeroDecimals(Real x, int decimals) {
 }
 
 std::string ShortWith(const NumberStyle& st, int t, Real x) {
-  if (std::fabs(x) < 1e-5L) return "0";
+  if (!std::isfinite(x) || std::fabs(x) < 1e-5L) return "0";
   int width, decimals;
   ShortLayout(t, x, width, decimals);
   decimals = DropZeroDecimals(x, decimals);
@@ -66,7 +66,9 @@ std::string ShortWith(const NumberStyle& st, int t, Real x) {
 
 std::string FormatFixed(const NumberStyle& st, int width, int decimals, Real x) {
   int d = ShiftedDecimals(st, decimals);
-  if (std::fabs(x) < 1e-8L) x = 0;
+  // No input may print "inf" or "nan": a value beyond the number range (an extreme input in
+  // another unit) is written as 0, as the data and CAD files write it.
+  if (!std::isfinite(x) || std::fabs(x) < 1e-8L) x = 0;
   std::vector<char> buf(5000);
   auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, d);
   std::string text(buf.data(), res.ptr);
@@ -96,7 +98,7 @@ std::string FormatDecimals(const NumberStyle& st, int decimals, Real x) {
 }
 
 std::string FormatWidth(const NumberStyle& st, int width, Real x) {
-  if (std::fabs(x) < 1e-6L) return FormatIntRight(0, width);
+  if (!std::isfinite(x) || std::fabs(x) < 1e-6L) return FormatIntRight(0, width);
   int w, decimals;
   ShortLayout(3, x, w, decimals);
   decimals = DropZeroDecimals(x, decimals);

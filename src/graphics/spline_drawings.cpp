@@ -200,7 +200,7 @@ void EmitSplineDrawing(Session& s, int entry) {
 }
 
 void DrawSplineDrawing(Session& s, int kind, int entry) {
-  if (entry < kDrawShaftView || entry > kDrawBothSheets) return;
+  if (entry < kDrawShaftView || entry > kDrawBothSheets || !CadTeethDrawable(s)) return;
   CadOpen(s, kind);
   if (s.abort_flag || !CadIsOpen(s)) return;
   EmitSplineDrawing(s, entry);

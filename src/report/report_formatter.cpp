@@ -9,6 +9,7 @@
 #include "core/number_format.h"
 #include "core/session.h"
 #include "core/text.h"
+#include "report/report_output.h"
 
 namespace kv9 {
 
@@ -184,7 +185,9 @@ void TabHeader(Session& s, int with_columns) {
   if (r.page == 0) {
     ++r.page;
     ReportEmit(s, VersionTitle() + "\t" + TodayText(s) + "\t" + NowTimeText(s));
-    ReportEmit(s, Utf8ToCp850(RemoveBlanks(r.file_name)));
+    // The file the user gets: target 9's own file is only a step on the way to its copy.
+    std::string shown = r.target == kTargetTabCopy ? ReportTabCopyName(s) : r.file_name;
+    ReportEmit(s, Utf8ToCp850(RemoveBlanks(shown)));
     ReportEmit(s, s.ds.info1);
     ReportEmit(s, s.ds.info2);
     ReportEmit(s, s.ds.info3);

@@ -21,7 +21,8 @@ inline constexpr int kStyleLineWidth = 70;
 
 // Target 0: the configured default target, chosen from "Ausgabe auf .." when "Text Device
 // Window ?" is on (Cancel sets the abort flag). Target 90 only fills the choice texts into the
-// screen lines. `file_name` defaults to the data file name, ".txt" is added when it has no ".".
+// screen lines. `file_name` (default: the data file name) names the copy of target 9, with
+// ".txt" in place of a data-file extension.
 void ReportOpen(Session& s, int target, std::string_view file_name = "");
 // Creates the output file of the opened report. A failure shows its message and sets the abort
 // flag.

@@ -64,13 +64,6 @@ std::string PrinterDevice(const Session& s) {
   return access(usb.c_str(), W_OK) == 0 ? usb : "/dev/lp" + n;
 }
 
-// The name of the tab-separated copy of target 9: the data file name with extension ".txt".
-std::string DataNamedCopy(const Session& s) {
-  const std::string& name = s.report.report_name;
-  std::string dir = DirOf(name).empty() ? AddBackslash(s.data_dir) : DirOf(name);
-  return dir + NameNoExt(name) + ".txt";
-}
-
 void StartWith(Session& s, const std::string& program, const std::string& file) {
   if (!ProgramExists(program)) {
     ShowError(s, Utf8ToCp850(program) + " not found");
@@ -87,6 +80,17 @@ std::string ReportTempFolder(const Session& s) {
 
 std::string ReportScratchFolder(const Session& s) {
   return s.scratch_dir.empty() ? ReportTempFolder(s) : AddBackslash(s.scratch_dir);
+}
+
+std::string ReportTabCopyName(const Session& s) {
+  // Normally the data file's name without its extension; a name given with the data-file
+  // extension (the command line's) loses it.
+  std::string name = s.report.report_name;
+  const std::string ext = std::string(".") + kDataFileExtension;
+  const std::string part = FileNamePart(name);
+  if (part.size() > ext.size() && LowerAscii(part.substr(part.size() - ext.size())) == ext)
+    name.resize(name.size() - ext.size());
+  return (DirOf(name).empty() ? AddBackslash(s.data_dir) : "") + name + ".txt";
 }
 
 bool ProgramExists(const std::string& command_line) {
@@ -145,7 +149,6 @@ void ReportOpen(Session& s, int target, std::string_view file_name) {
   r.target = t;
   std::string name(file_name.empty() ? std::string_view(s.current_file) : file_name);
   if (name.empty()) name = kProductNameLower;
-  if (!HasDot(name)) name += ".txt";
   r.report_name = name;
 
   switch (t) {
@@ -169,7 +172,13 @@ void ReportOpen(Session& s, int target, std::string_view file_name) {
       if (s.cfg.text_device_window) {
         r.file_name = ChooseReportFile(s, "txt");
       } else {
-        r.file_name = ReportTempFolder(s) + "$$$" + std::to_string(r.tab_counter + 1) + ".txt";
+        // Target 9 hands over only its copy: its own file is private to this run (no scratch
+        // folder, no file), so that parallel runs never share it.
+        std::string folder = t == kTargetTabFile     ? ReportTempFolder(s)
+                             : s.scratch_dir.empty() ? std::string()
+                                                     : AddBackslash(s.scratch_dir);
+        r.file_name =
+            folder.empty() ? "" : folder + "$$$" + std::to_string(r.tab_counter + 1) + ".txt";
         r.created_in_temp = true;
       }
       break;
@@ -201,9 +210,15 @@ bool ReportCreate(Session& s) {
     flags |= O_APPEND | (r.printer_device.empty() ? 0 : O_CREAT);
   else
     flags |= O_CREAT | O_TRUNC | (r.created_in_temp ? O_NOFOLLOW : 0);
-  int fd = r.file_name.empty() ? -1 : open(r.file_name.c_str(), flags, 0644);
+  // A name with a NUL byte would create the file named by the part before it.
+  bool nameless = r.file_name.empty() || NameHasNul(r.file_name);
+  int fd = nameless ? -1 : open(r.file_name.c_str(), flags, 0644);
+  if (nameless) errno = EINVAL;
   if (fd < 0) {
-    ReportCreateError(s, errno == ENOSPC ? 101 : 0);
+    if (r.target == kTargetTabCopy && !s.cfg.text_device_window)
+      ReportFileError(s, ReportTabCopyName(s), WritePhase::Create, errno);
+    else
+      ReportCreateError(s, errno == ENOSPC ? 101 : 0);
     return false;
   }
   r.out = fdopen(fd, "wb");
@@ -245,6 +260,8 @@ void ReportClose(Session& s) {
   r.out = nullptr;
   if (!closed && !r.write_failed) ReportCloseError(s, errno == ENOSPC ? 101 : 0);
   if (!closed || r.write_failed) {
+    // The batch report's own file is private: the message names the file the user misses.
+    if (t == kTargetTabCopy) ReportFileError(s, ReportTabCopyName(s), WritePhase::Create, 0);
     s.abort_flag = true;
     return;
   }
@@ -280,14 +297,17 @@ void ReportClose(Session& s) {
       break;
     case kTargetTabCopy: {
       ++r.tab_counter;
-      std::string copy = DataNamedCopy(s);
-      // The copy goes where the user keeps the data file: an ordinary file, links followed.
+      std::string copy = ReportTabCopyName(s);
+      // The copy goes where the user keeps the data file: an ordinary file, links followed,
+      // replaced only when complete; a read-only one is refused.
       std::string content;
-      if (!ReadWholeFile(r.file_name, content) ||
-          WriteFileReplacing(copy, DisplayText(s, content)) != 0) {
-        ShowError(s, "Datei " + Utf8ToCp850(copy) + " kann nicht erstellt werden");
-        s.abort_flag = true;
-      }
+      WritePhase phase = WritePhase::Create;
+      int error = EIO;
+      if (FileIsReadOnly(copy))
+        ReportReadOnlyFile(s, copy);
+      else if (!ReadWholeFile(r.file_name, content) ||
+               (error = WriteFileReplacing(copy, DisplayText(s, content), &phase)) != 0)
+        ReportFileError(s, copy, phase, error);
       break;
     }
     case kTargetHtml:

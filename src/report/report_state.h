@@ -31,7 +31,7 @@ struct ReportState {
 
   int target = kTargetScreen;
   std::string file_name = "$out.tmp";  // the output file of the current report
-  std::string report_name;             // the name handed to the open (data file + ".txt")
+  std::string report_name;             // the name handed to the open (the data file name)
   bool created_in_temp = false;        // the output is a file of the temporary folder
   int line = 0;                        // lines on the current page
   int page = 0;

@@ -222,6 +222,7 @@ void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view) {
     MessageShowList(s);
     return;
   }
+  if (view != ToothFormView::Config && !CadTeethDrawable(s)) return;
   const ToothFormGeometry g = MakeToothFormGeometry(s);
   if (!g.ok) {
     MessageShowList(s);

@@ -20,6 +20,7 @@ class BatchText : public ::testing::Test {
   void SetUp() override {
     ASSERT_FALSE(dir.path().empty());
     s.cfg.temp_dir = dir.path() + "/";
+    s.scratch_dir = dir.path() + "/";
     s.cfg.unit_flag = 0;
     s.args = {"probe.kv9", "/I", "/NOGUI"};
   }
@@ -64,7 +65,7 @@ TEST_F(BatchText, UnreadableOrTruncatedFileEndsWithOne) {
 
 TEST_F(BatchText, ReportThatCannotBeWrittenIsNoSuccess) {
   WriteExample("probe.kv9");
-  s.cfg.temp_dir = dir.path() + "/gibt-es-nicht/";
+  s.scratch_dir = dir.path() + "/gibt-es-nicht/";
   EXPECT_EQ(RunBatchText(s, dir.file("probe.kv9")), kExitNotRead);
 }
 

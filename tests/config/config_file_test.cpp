@@ -9,6 +9,7 @@
 #include <streambuf>
 
 #include "config/config_test_support.h"
+#include "core/number_format.h"
 #include "support/test_session.h"
 
 namespace kv9 {
@@ -67,6 +68,24 @@ TEST_F(ConfigFile, NumbersInTheFileIgnoreTheNumberSettings) {
   EXPECT_EQ(r.cfg.cad_text_width_factor, 0.85L);
   EXPECT_EQ(r.cfg.decimals, 1);
   EXPECT_EQ(r.cfg.decimal_separator, 2);
+}
+
+TEST_F(ConfigFile, EveryValueTheReaderTakesIsWrittenToReadBackAsItself) {
+  // The file's own forms would lose these: "0" read back as a default, digits rounded away.
+  Config& c = writer.s.cfg;
+  c.graphics_aspect_correction = ParseReal("0.000005");
+  c.cad_text_width_factor = ParseReal("-3e-7");
+  c.cad_text_angle = ParseReal("1.2345");
+  c.zoom_factor = ParseReal("1e-11");
+  c.pan_factor = ParseReal("4e-8");
+  c.print_scale_x = ParseReal("0.123456789");
+  c.view_3d = {ParseReal("0.5235987755982988731"), ParseReal("-1e-300"), ParseReal("1e300")};
+  c.dimension_factor = ParseReal("1e-9");
+  std::string text = written();
+  ReadConfigText(r, text);
+  test::ExpectSameSettings(r.cfg, c);
+  EXPECT_EQ(WrittenConfig(r), text);
+  EXPECT_NE(text.find("\r\nGrafikKorrekturFaktor horizontal\r\n5e-06\r\n"), std::string::npos);
 }
 
 TEST_F(ConfigFile, FileEndingAfterEntry8KeepsTheLaterDefaults) {

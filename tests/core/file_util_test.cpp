@@ -21,13 +21,20 @@ TEST(FileNames, PartsOfAPath) {
   EXPECT_EQ(RemoveBackslash("/a/"), "/a");
   EXPECT_EQ(RemoveBackslash("/a"), "/a");
   EXPECT_EQ(BaseName("/x/y/test.kv9"), "test");
+  // Derived names lose only the last extension; ":" and "\\" belong to the name.
+  EXPECT_EQ(BaseName("x/shaft.v1.kv9"), "shaft.v1");
+  EXPECT_EQ(BaseName(".hidden.kv9"), ".hidden");
+  EXPECT_EQ(BaseName("x/.hidden"), ".hidden");
+  EXPECT_EQ(BaseName("c:run:12.kv9"), "c:run:12");
+  EXPECT_EQ(FileNamePart("a\\b/c\\d.kv9"), "c\\d.kv9");
   EXPECT_EQ(NameNoExt("/x/y/test.kv9"), "test");
   EXPECT_EQ(ExtOf("a/b.c/test.kv9"), "kv9");  // the folder's dot does not count
   EXPECT_EQ(ExtOf("noext"), "");
   EXPECT_FALSE(HasDot("dir.d/name"));
   EXPECT_TRUE(HasDot("dir/name.kv9"));
   EXPECT_EQ(DirOf("/a/b/c.txt"), "/a/b/");
-  EXPECT_EQ(DirOf("c:x"), "c:");
+  EXPECT_EQ(DirOf("c:x"), "");  // ":" and "\\" are characters of a name
+  EXPECT_EQ(DirOf("a\\b/c:d"), "a\\b/");
   EXPECT_EQ(DirOf("c.txt"), "");
   EXPECT_EQ(DriveOf("c:\\x"), "c:");
   EXPECT_EQ(DriveOf("/x"), "");
@@ -122,6 +129,31 @@ TEST_F(Copies, DatesFollowTheDateCode) {
     EXPECT_EQ(FileDateText(1709640000), date) << zone;
   }
   tzset();
+}
+
+TEST(ReplacingFile, OnlyACompleteFileTakesThePlaceOfARegularOne) {
+  test::TempDir dir;
+  WriteBytes(dir.file("old"), "old");
+  {
+    ReplacingFile given_up(dir.file("old"));
+    EXPECT_TRUE(given_up.write("half"));
+  }
+  EXPECT_EQ(ReadBytes(dir.file("old")), "old");
+  EXPECT_EQ(CountFiles(dir.path(), ".kv9-*"), 0);  // the new file went with it
+  EXPECT_EQ(WriteFileReplacing(dir.file("old"), "new"), 0);
+  EXPECT_EQ(ReadBytes(dir.file("old")), "new");
+
+  // A FIFO or a device is never renamed over, not even through a link.
+  ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0600), 0);
+  ASSERT_EQ(symlink(dir.file("fifo").c_str(), dir.file("link").c_str()), 0);
+  WritePhase phase = WritePhase::Close;
+  EXPECT_NE(WriteFileReplacing(dir.file("link"), "x", &phase), 0);
+  EXPECT_EQ(phase, WritePhase::Create);
+  struct stat st;
+  ASSERT_EQ(stat(dir.file("fifo").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_NE(WriteFileReplacing(std::string("\0name", 5), "x"), 0);  // no file "" or "name"
+  EXPECT_EQ(CountFiles(dir.path(), "*"), 3);
 }
 
 TEST(TestClock, FixedOnlyByAWellFormedText) {

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <clocale>
+#include <limits>
 #include <string>
 
 #include "support/test_session.h"
@@ -53,6 +54,16 @@ TEST(FormatFixed, DecimalsSettingShiftsEveryFormat) {
   EXPECT_EQ(FormatFixed(normal, 1, 3, -1e-9L), "0.000");
   EXPECT_EQ(FormatFixed(normal, 1, 0, -0.2L), "0");        // no "-0"
   EXPECT_EQ(FormatFixed(normal, 1, 0, 123456), "123456");  // longer numbers are not cut
+}
+
+TEST(FormatFixed, NumbersBeyondTheRangeAreWrittenAsZero) {
+  NumberStyle st;
+  const Real inf = std::numeric_limits<Real>::infinity();
+  EXPECT_EQ(FormatFixed(st, 4, 3, inf), "   0.000");
+  EXPECT_EQ(FormatFixed(st, 1, 0, -inf), "0");
+  EXPECT_EQ(FormatShort(st, std::numeric_limits<Real>::quiet_NaN()), "0");
+  EXPECT_EQ(FormatWidth(st, 6, inf), "     0");
+  EXPECT_EQ(FormatDecimals(st, 2, -inf), "0.00");
 }
 
 TEST(FormatFixed, DecimalCommaIsReadBack) {

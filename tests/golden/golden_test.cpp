@@ -119,6 +119,8 @@ std::map<std::string, std::string> RunReport(const GoldenCase& c, const std::str
   fs::current_path(work);
   ScriptedUi ui;
   Session s(ui);
+  test::TempDir scratch;  // the run's private folder, apart from the outputs
+  s.scratch_dir = scratch.dir();
   const char* now = std::getenv("KV9_TEST_NOW");
   s.clock.fixFromText(now ? now : "2026-12-09 10:30");
   s.cfg.temp_dir = "./";

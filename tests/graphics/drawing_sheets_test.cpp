@@ -14,6 +14,7 @@
 #include "report/message_list.h"
 #include "support/cad_session.h"
 #include "support/drawing_record.h"
+#include "toothform/tooth_form_views.h"
 
 namespace kv9 {
 namespace {
@@ -305,6 +306,25 @@ TEST(SplineDrawing, EveryEntryDrawsOnTheScreen) {
     EXPECT_EQ(MessageCount(s), 0) << entry << " " << MessageText(s, 1);
     EXPECT_GT(s.display.commands().size(), 20u) << entry;
     EXPECT_EQ(CountFiles(s.scratch_dir, "$*.dx$"), 0) << entry;
+  }
+}
+
+TEST(SplineDrawing, EveryDrawingRefusesATeethCountTheDialogRefuses) {
+  test::CadSession c;
+  Session& s = c.s;
+  ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("start")));
+  for (int teeth : {5, 601}) {
+    s.ds.N = teeth;
+    c.ui.events.clear();
+    s.abort_flag = false;
+    DrawSplineDrawing(s, kCadScreen, kDrawBothTables);
+    ToothFormMenu(s, kCadScreen, 1);
+    EXPECT_TRUE(s.abort_flag);
+    EXPECT_TRUE(s.display.commands().empty());
+    std::string text = "Z\xC3\xA4hnezahl N = " + std::to_string(teeth) +
+                       " au\xC3\x9F"
+                       "erhalb 6 ... 600: keine Zeichnung";
+    EXPECT_EQ(c.ui.texts("error"), (std::vector<std::string>{text, text}));
   }
 }
 

@@ -20,6 +20,7 @@ class Formatter : public ::testing::Test {
     s.cfg.unit_flag = 0;
     s.current_file = "probe";
     s.data_dir = dir.path() + "/";
+    s.scratch_dir = dir.path() + "/";
   }
   // Opens target `target`, runs `body` and closes; returns the written file.
   std::string Report(int target, const std::function<void()>& body) {
