@@ -17,8 +17,7 @@ namespace kv9 {
 
 namespace {
 
-QCheckBox* MakeCheckBox(const char* cp850, const char* object_name, QWidget* parent,
-                        bool* target) {
+QCheckBox* MakeCheckBox(const char* cp850, const char* object_name, QWidget* parent, bool* target) {
   auto* box = new QCheckBox(FromCp850(cp850), parent);
   box->setObjectName(object_name);
   QObject::connect(box, &QCheckBox::toggled, parent, [target](bool on) { *target = on; });
@@ -32,8 +31,7 @@ void ShowChecked(QCheckBox* box, bool on) {
 
 }  // namespace
 
-TForm_kv7config::TForm_kv7config(QWidget* parent, CadSettingsForm& form,
-                                 const HelpCallbacks& help)
+TForm_kv7config::TForm_kv7config(QWidget* parent, CadSettingsForm& form, const HelpCallbacks& help)
     : FormDialog(parent, form) {
   setWindowTitle(FromDisplay(form.caption));
   auto* layout = new QVBoxLayout(this);

@@ -46,11 +46,10 @@ TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form
   grid->addWidget(alpha_, 0, 1);
   degree_unit_ = new QLabel(this);
   grid->addWidget(degree_unit_, 0, 2);
-  connect(alpha_, &QComboBox::currentIndexChanged, this,
-          [this](int pos) {
-            form_.onAlphaChanged(pos);
-            refill();
-          });
+  connect(alpha_, &QComboBox::currentIndexChanged, this, [this](int pos) {
+    form_.onAlphaChanged(pos);
+    refill();
+  });
 
   row_label(1, "Normalteilung P", 0);
   pitch_ = new QComboBox(this);
@@ -58,11 +57,10 @@ TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form
   FillChoice(pitch_, form.pitch);
   grid->addWidget(pitch_, 1, 1);
   grid->addWidget(new QLabel("1/in", this), 1, 2);
-  connect(pitch_, &QComboBox::currentIndexChanged, this,
-          [this](int pos) {
-            form_.onPitchChanged(pos);
-            refill();
-          });
+  connect(pitch_, &QComboBox::currentIndexChanged, this, [this](int pos) {
+    form_.onPitchChanged(pos);
+    refill();
+  });
 
   row_label(2, "Fit type", 0);
   fit_ = new QComboBox(this);
@@ -77,11 +75,10 @@ TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form
   teeth_->setRange(DimensionsForm::kMinTeeth, DimensionsForm::kMaxTeeth);
   teeth_->setStyleSheet("color: red");
   grid->addWidget(teeth_, 3, 1);
-  connect(teeth_, &QSpinBox::valueChanged, this,
-          [this](int n) {
-            form_.onTeethChanged(n);
-            refill();
-          });
+  connect(teeth_, &QSpinBox::valueChanged, this, [this](int n) {
+    form_.onTeethChanged(n);
+    refill();
+  });
   auto* d_row = new QHBoxLayout;
   d_row->addWidget(new QLabel("d =", this));
   d_ = new QLabel(this);
@@ -126,16 +123,15 @@ TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form
                     row, 3);
     ++row;
   }
-  grid->addWidget(MakeButton("<", "Edit_b1_propose_all", this,
-                             event([this] { form_.proposeAllWidths(); })),
-                  4, 4);
+  grid->addWidget(
+      MakeButton("<", "Edit_b1_propose_all", this, event([this] { form_.proposeAllWidths(); })), 4,
+      4);
 
   ButtonRow buttons(this);
   buttons.addHelpText(help, "&Hilfe");
   buttons.addHelpPicture(help);
-  unit_button_ = buttons.addButton(QString(), "Button_unit", event([this] {
-                                     form_.onUnitToggle();
-                                   }));
+  unit_button_ =
+      buttons.addButton(QString(), "Button_unit", event([this] { form_.onUnitToggle(); }));
   layout->addLayout(buttons.layout());
   refill();
 }

@@ -11,10 +11,10 @@ namespace kv9 {
 namespace {
 
 constexpr QRgb kPalette[16] = {
-    qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
-    qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),     qRgb(0, 255, 255),
-    qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
 };
 
 constexpr int kReferencePixels = 100;
@@ -34,7 +34,11 @@ QtDisplayPainter::QtDisplayPainter(QPainter& painter, const QString& font_family
   font_.setPixelSize(kReferencePixels);
   QFontMetricsF m(font_, painter.device());
   if (m.capHeight() > 0) cap_ratio_ = m.capHeight() / kReferencePixels;
-  if (m.averageCharWidth() > 0) width_ratio_ = m.averageCharWidth() / kReferencePixels;
+  // the advance of ordinary text, which the drawings' character widths are meant for (the
+  // font's own average width counts mostly lower-case letters)
+  const QString sample = "0123456789 ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
+  const qreal advance = m.horizontalAdvance(sample) / sample.size();
+  if (advance > 0) width_ratio_ = advance / kReferencePixels;
   painter_.setBrush(Qt::NoBrush);
   applyPen();
 }
@@ -91,8 +95,7 @@ void QtDisplayPainter::drawEllipse(PixelPoint centre, int rx, int ry) {
   painter_.drawEllipse(QPoint(centre.x, centre.y), rx, ry);
 }
 
-void QtDisplayPainter::drawArc(PixelPoint centre, int rx, int ry, Real start_deg,
-                               Real span_deg) {
+void QtDisplayPainter::drawArc(PixelPoint centre, int rx, int ry, Real start_deg, Real span_deg) {
   // the screen's y runs down, so counter-clockwise in the world is counter-clockwise as seen
   painter_.drawArc(QRect(centre.x - rx, centre.y - ry, 2 * rx, 2 * ry), Sixteenths(start_deg),
                    Sixteenths(span_deg));

@@ -87,12 +87,12 @@ int Tin_codedialog::chosen() const {
   return list_->currentRow() + 1;
 }
 
-Tin_radiodialog::Tin_radiodialog(QWidget* parent, const QString& prompt,
-                                 const QStringList& choices, int preselected,
-                                 const HelpCallbacks& help)
+Tin_radiodialog::Tin_radiodialog(QWidget* parent, const QString& prompt, const QStringList& choices,
+                                 int preselected, const HelpCallbacks& help)
     : PlacedDialog(parent) {
   QVBoxLayout* layout = StandardLayout(this, "Auswahl", prompt, 0, kPromptHeight);
-  group_ = RadioGroup(this, layout, QString(), choices, PreselectedRow(preselected, choices.size()));
+  group_ =
+      RadioGroup(this, layout, QString(), choices, PreselectedRow(preselected, choices.size()));
   AddButtons(this, layout, help);
 }
 
@@ -200,8 +200,8 @@ std::optional<int> RunChoiceDialog(QWidget* parent, std::string_view prompt,
   return RunModal(dialog, [&] { return dialog.chosen(); });
 }
 
-std::optional<bool> RunYesNoDialog(QWidget* parent, std::string_view prompt,
-                                   bool yes_preselected, const HelpCallbacks& help) {
+std::optional<bool> RunYesNoDialog(QWidget* parent, std::string_view prompt, bool yes_preselected,
+                                   const HelpCallbacks& help) {
   Tin_janeindialog dialog(parent, FromDisplay(prompt), yes_preselected, help);
   return RunModal(dialog, [&] { return dialog.yes(); });
 }
@@ -218,8 +218,7 @@ std::optional<std::string> RunSelectDirDialog(QWidget* parent, std::string_view 
   return RunModal(dialog, [&] { return ToDisplay(dialog.directory()); });
 }
 
-void RunShowScreen(QWidget* parent, std::string_view title,
-                   const std::vector<std::string>& lines) {
+void RunShowScreen(QWidget* parent, std::string_view title, const std::vector<std::string>& lines) {
   TShowScreen dialog(parent, FromDisplay(title), FromDisplay(lines));
   dialog.exec();
 }
@@ -228,8 +227,7 @@ void ShowMessageBox(QWidget* parent, MessageBoxKind kind, std::string_view capti
                     std::string_view text) {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   if (kind == MessageBoxKind::Error) icon = QMessageBox::Critical;
-  if (kind == MessageBoxKind::Note || kind == MessageBoxKind::Help)
-    icon = QMessageBox::Information;
+  if (kind == MessageBoxKind::Note || kind == MessageBoxKind::Help) icon = QMessageBox::Information;
   QMessageBox box(icon, FromDisplay(caption), FromDisplay(text), QMessageBox::Ok, parent);
   if (kind == MessageBoxKind::Error) box.setWindowModality(Qt::ApplicationModal);
   box.exec();

@@ -95,19 +95,17 @@ class TShowScreen : public PlacedDialog {
 std::optional<int> RunChoiceDialog(QWidget* parent, std::string_view prompt,
                                    const std::vector<std::string>& choices, int preselected,
                                    bool as_list, const HelpCallbacks& help);
-std::optional<bool> RunYesNoDialog(QWidget* parent, std::string_view prompt,
-                                   bool yes_preselected, const HelpCallbacks& help);
+std::optional<bool> RunYesNoDialog(QWidget* parent, std::string_view prompt, bool yes_preselected,
+                                   const HelpCallbacks& help);
 std::optional<std::string> RunTextDialog(QWidget* parent, std::string_view prompt,
                                          std::string_view text, int max_length,
                                          const HelpCallbacks& help);
 std::optional<std::string> RunSelectDirDialog(QWidget* parent, std::string_view dir);
-void RunShowScreen(QWidget* parent, std::string_view title,
-                   const std::vector<std::string>& lines);
+void RunShowScreen(QWidget* parent, std::string_view title, const std::vector<std::string>& lines);
 
 // Message boxes. Errors are modal for the whole program.
 void ShowMessageBox(QWidget* parent, MessageBoxKind kind, std::string_view caption,
                     std::string_view text);
-YesNoCancel AskYesNoCancelBox(QWidget* parent, std::string_view caption,
-                              std::string_view question);
+YesNoCancel AskYesNoCancelBox(QWidget* parent, std::string_view caption, std::string_view question);
 
 }  // namespace kv9

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygon>
 #include <algorithm>
 
 #include "gui/display_painter_qt.h"
@@ -39,8 +40,9 @@ DisplayKey KeyOf(const QKeyEvent& event) {
   }
 }
 
-QRect RubberRect(const PixelRect& r) {
-  return QRect(QPoint(r.x1, r.y1), QPoint(r.x2, r.y2)).normalized();
+// The band runs through the pressed point and the pointer.
+QPolygon RubberBand(const PixelRect& r) {
+  return QPolygon({QPoint(r.x1, r.y1), QPoint(r.x2, r.y1), QPoint(r.x2, r.y2), QPoint(r.x1, r.y2)});
 }
 
 }  // namespace
@@ -66,26 +68,29 @@ void TFtavigra::DrawTavironLogo() {
 }
 
 void TFtavigra::PaintLogo(QPainter& painter, const QRect& area) {
-  // three rising teeth over a base line, and the program's name beside them
+  // three rising teeth on a base line, the program's name below them
   painter.save();
   const int unit = std::max(4, std::min(area.width(), area.height()) / 12);
-  const QPoint origin = area.center() - QPoint(3 * unit, -unit);
+  const QPoint origin = area.center() + QPoint(-7 * unit / 2, 0);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(PaletteColour(1), std::max(2, unit / 6)));
-  painter.drawLine(origin, origin + QPoint(7 * unit, 0));
+  painter.setPen(
+      QPen(PaletteColour(1), std::max(2, unit / 6), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPolygon teeth;
   for (int i = 0; i < 3; ++i) {
-    const QPoint foot = origin + QPoint(i * 2 * unit, 0);
+    const QPoint foot = origin + QPoint(unit / 2 + i * 2 * unit, 0);
     const int h = (i + 2) * unit / 2;
-    painter.drawLine(foot, foot + QPoint(unit / 2, -h));
-    painter.drawLine(foot + QPoint(unit / 2, -h), foot + QPoint(unit, -h));
-    painter.drawLine(foot + QPoint(unit, -h), foot + QPoint(3 * unit / 2, 0));
+    teeth << foot << foot + QPoint(unit / 2, -h) << foot + QPoint(unit, -h)
+          << foot + QPoint(3 * unit / 2, 0);
   }
+  painter.drawLine(origin, origin + QPoint(7 * unit, 0));
+  painter.drawPolyline(teeth);
   QFont font("Arial");
   font.setPixelSize(unit * 2);
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(PaletteColour(4));
-  painter.drawText(origin + QPoint(2 * unit, 3 * unit), "KV9");
+  painter.drawText(QRect(origin.x(), origin.y() + unit / 2, 7 * unit, 3 * unit), Qt::AlignCenter,
+                   "KV9");
   painter.restore();
 }
 
@@ -103,7 +108,7 @@ void TFtavigra::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, rubber_background_);
     painter.setPen(QPen(PaletteColour(background_ == 0 ? 15 : 0), 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(RubberRect(list_.rubberBand()));
+    painter.drawPolygon(RubberBand(list_.rubberBand()));
     return;
   }
   paintList(painter);
@@ -126,8 +131,8 @@ void TFtavigra::keyPressEvent(QKeyEvent* event) {
 void TFtavigra::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
-  const MouseButton button = event->button() == Qt::LeftButton ? MouseButton::Left
-                                                                : MouseButton::Right;
+  const MouseButton button =
+      event->button() == Qt::LeftButton ? MouseButton::Left : MouseButton::Right;
   if (list_.mouseDown(button, p.x(), p.y())) update();
   if (list_.rubberBandActive()) {
     rubber_background_ = QPixmap(size());

@@ -35,8 +35,8 @@ TForm_messen::TForm_messen(QWidget* parent, MeasurementForm& form, const HelpCal
     grid->addWidget(k_[i], 1, i + 1);
     grid->addWidget(dm_[i], 2, i + 1);
   }
-  grid->addWidget(
-      MakeButton("<", "Button_k", this, event(&MeasurementForm::proposeSpanCounts)), 1, 4);
+  grid->addWidget(MakeButton("<", "Button_k", this, event(&MeasurementForm::proposeSpanCounts)), 1,
+                  4);
   unit_button_ = MakeButton(QString(), "Button_unit", this, event(&MeasurementForm::onUnitToggle));
   grid->addWidget(unit_button_, 2, 3);
   grid->addWidget(MakeButton("<", "Button_dm", this, event(&MeasurementForm::proposeBall)), 2, 4);

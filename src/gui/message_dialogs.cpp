@@ -24,7 +24,7 @@ QPlainTextEdit* DescriptionEdit(QWidget* parent, const char* name, const std::st
 }  // namespace
 
 MessageDescriptionDialog::MessageDescriptionDialog(QWidget* parent, MessageDescriptionForm& form,
-                             const HelpCallbacks& help)
+                                                   const HelpCallbacks& help)
     : PlacedDialog(parent), form_(form) {
   setWindowTitle(FromDisplay(form.caption));
   auto* layout = new QVBoxLayout(this);

@@ -16,7 +16,8 @@ class MessageDescriptionForm;
 
 class MessageDescriptionDialog : public PlacedDialog {
  public:
-  MessageDescriptionDialog(QWidget* parent, MessageDescriptionForm& form, const HelpCallbacks& help);
+  MessageDescriptionDialog(QWidget* parent, MessageDescriptionForm& form,
+                           const HelpCallbacks& help);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -44,8 +44,8 @@ TForm_kv9tol::TForm_kv9tol(QWidget* parent, QualityForm& form, const HelpCallbac
   layout->addLayout(runouts);
 
   auto* classes = new QHBoxLayout;
-  tolerance_class_ = MakeRadioChoice(this, "Spline Tolerance Class", form.tolerance_class,
-                                     "RadioGroup_class");
+  tolerance_class_ =
+      MakeRadioChoice(this, "Spline Tolerance Class", form.tolerance_class, "RadioGroup_class");
   connect(tolerance_class_.group, &QButtonGroup::idClicked, this,
           [this](int pos) { form_.tolerance_class.pos = pos; });
   fit_class_ = MakeRadioChoice(this, "Fit Class", form.fit_class, "RadioGroup_fitclass");

@@ -50,6 +50,7 @@ TextWindow::TextWindow(QWidget* parent, const std::string& display_file,
   layout->addWidget(text_);
 
   auto* menus = new QMenuBar(this);
+  menus->setObjectName("MainMenu");
   QMenu* file = menus->addMenu(FromCp850("&Datei"));
   AddAction(file, "Export &Notepad", this, actions.export_notepad);
   file->addSeparator();
@@ -79,9 +80,8 @@ void TextWindow::done(int result) {
   QDialog::done(result);
 }
 
-void RunTextWindow(QWidget* parent, const std::string& display_file,
-                   std::string_view product_name, TextWindowSettings& settings,
-                   const TextWindowActions& actions) {
+void RunTextWindow(QWidget* parent, const std::string& display_file, std::string_view product_name,
+                   TextWindowSettings& settings, const TextWindowActions& actions) {
   TextWindow window(parent, display_file, product_name, settings, actions);
   if (!window.loaded())
     ShowMessageBox(parent, MessageBoxKind::Plain, "", display_file + " not found !");

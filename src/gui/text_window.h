@@ -42,8 +42,7 @@ class TextWindow : public QDialog {
 };
 
 // Opens the window modally; a missing file shows its name + " not found !" and an empty window.
-void RunTextWindow(QWidget* parent, const std::string& display_file,
-                   std::string_view product_name, TextWindowSettings& settings,
-                   const TextWindowActions& actions);
+void RunTextWindow(QWidget* parent, const std::string& display_file, std::string_view product_name,
+                   TextWindowSettings& settings, const TextWindowActions& actions);
 
 }  // namespace kv9

@@ -30,8 +30,9 @@ TForm_kveingabetext::TForm_kveingabetext(QWidget* parent, TextsDialogFields& fie
   setWindowTitle(FromDisplay(fields.caption));
   auto* layout = new QVBoxLayout(this);
   const char* group_names[2] = {"GroupBox_welle", "GroupBox_nabe"};
-  const char* group_titles[2] = {" Innenteil (IT) ", " Au\xE1"
-                                                     "enteil (AT) "};
+  const char* group_titles[2] = {" Innenteil (IT) ",
+                                 " Au\xE1"
+                                 "enteil (AT) "};
   auto* groups = new QHBoxLayout;
   for (int part = 0; part < 2; ++part) {
     auto* box = new QGroupBox(FromCp850(group_titles[part]), this);
@@ -47,8 +48,7 @@ TForm_kveingabetext::TForm_kveingabetext(QWidget* parent, TextsDialogFields& fie
         {"Zeichnungsname", "Edit_name" + suffix, &typed_.drawing_name[part], F::kNameLength},
         {"Zeichnungsnummer", "Edit_number" + suffix, &typed_.drawing_number[part],
          F::kNumberLength},
-        {"2.Zeichnungsname", "Edit_name2" + suffix, &typed_.drawing_name2[part],
-         F::kName2Length},
+        {"2.Zeichnungsname", "Edit_name2" + suffix, &typed_.drawing_name2[part], F::kName2Length},
     };
     int row = 0;
     for (const auto& r : rows) {

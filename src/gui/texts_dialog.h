@@ -12,8 +12,7 @@
 namespace kv9 {
 
 struct TextsDialogFields {
-  static constexpr int kNameLength = 25, kNumberLength = 18, kName2Length = 30,
-                       kInfoLength = 65;
+  static constexpr int kNameLength = 25, kNumberLength = 18, kName2Length = 30, kInfoLength = 65;
   std::string caption;  // the program title
   // [0] the shaft ("Innenteil"), [1] the hub ("Außenteil")
   std::array<std::string, 2> drawing_name, drawing_number, drawing_name2;

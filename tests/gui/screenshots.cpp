@@ -1,0 +1,171 @@
+// "--screenshots DIR": every dialog, the text window and the graphics widget with drawing 7 and
+// the meshing view, filled from an example data set, saved as PNG files for a person to look at.
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "cad/cad_driver.h"
+#include "calc/input_forms.h"
+#include "core/data_file.h"
+#include "graphics/spline_drawings.h"
+#include "gui/animation_step_dialog.h"
+#include "gui/cad_settings_dialog.h"
+#include "gui/dimensions_dialog.h"
+#include "gui/generic_dialogs.h"
+#include "gui/graphics_widget.h"
+#include "gui/material_dialog.h"
+#include "gui/measurement_dialog.h"
+#include "gui/message_dialogs.h"
+#include "gui/quality_dialog.h"
+#include "gui/text_convert.h"
+#include "gui/text_window.h"
+#include "gui/texts_dialog.h"
+#include "report/message_description_form.h"
+#include "support/examples.h"
+#include "support/test_session.h"
+#include "toothform/cad_settings_form.h"
+#include "toothform/tooth_form_views.h"
+
+namespace kv9::test {
+
+namespace {
+
+bool Save(QWidget& widget, const QString& dir, const char* name) {
+  widget.show();
+  QApplication::processEvents();
+  const QString path = dir + "/" + name + ".png";
+  const bool ok = widget.grab().save(path);
+  std::cout << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
+  widget.close();
+  return ok;
+}
+
+}  // namespace
+
+int SaveScreenshots(const char* folder) {
+  const QString dir = QString::fromLocal8Bit(folder);
+  QDir().mkpath(dir);
+  TempDir scratch;
+  TestSession t;
+  Session& s = t.s;
+  std::filesystem::create_directory(scratch.file("scratch"));
+  s.scratch_dir = scratch.file("scratch") + "/";
+  s.cfg.temp_dir = scratch.path() + "/";
+  s.cfg.unit_flag = 0;
+  if (!LoadDataFile(s, ExamplePath("side_fit_30"))) return 1;
+  HelpCallbacks help;
+  bool ok = true;
+
+  std::vector<std::string> seven, eight;
+  for (int i = 1; i <= 8; ++i) (i <= 7 ? seven : eight).push_back("Zeichnung " + std::to_string(i));
+  eight.insert(eight.begin(), seven.begin(), seven.end());
+  {
+    Tin_radiodialog d(nullptr, "Bitte wählen ..", FromDisplay(seven), 2, help);
+    ok &= Save(d, dir, "choice_radio");
+  }
+  {
+    Tin_codedialog d(nullptr,
+                     "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und "
+                     "Abhilfe.",
+                     FromDisplay(eight), 8, help);
+    ok &= Save(d, dir, "choice_list");
+  }
+  {
+    Tin_janeindialog d(nullptr, "Datei überschreiben ?", false, help);
+    ok &= Save(d, dir, "yes_no");
+  }
+  {
+    Tin_textdialog d(nullptr, "Ordner für temporäre Dateien", "/tmp/kv9", 60, help);
+    ok &= Save(d, dir, "text_input");
+  }
+  {
+    TForm_selectDir d(nullptr, QString::fromStdString(scratch.path()));
+    ok &= Save(d, dir, "select_directory");
+  }
+  {
+    QStringList lines;
+    for (int i = 1; i <= 22; ++i)
+      lines << QString("%1 Zähnezahl N  38   Ø 120 µm ± 0.5 °  mm²").arg(i, 2);
+    TShowScreen d(nullptr, "KV9", lines);
+    ok &= Save(d, dir, "show_screen");
+  }
+  {
+    QMessageBox box(QMessageBox::Critical, "Fehler : ", "Gültiger Wertebereich: 6 .. 600 !",
+                    QMessageBox::Ok);
+    ok &= Save(box, dir, "message_error");
+  }
+  {
+    TForm_anistep d(nullptr);
+    ok &= Save(d, dir, "animation_step");
+  }
+  {
+    DimensionsForm form(s);
+    TForm_kv9abmessungen d(nullptr, form, help);
+    ok &= Save(d, dir, "dimensions");
+  }
+  {
+    QualityForm form(s);
+    TForm_kv9tol d(nullptr, form, help);
+    ok &= Save(d, dir, "quality");
+  }
+  {
+    MeasurementForm form(s);
+    TForm_messen d(nullptr, form, help);
+    ok &= Save(d, dir, "measurement");
+  }
+  {
+    StressForm form(s);
+    TForm_kv9mat d(nullptr, form, help);
+    ok &= Save(d, dir, "material");
+  }
+  {
+    CadSettingsForm form(s, 2);
+    TForm_kv7config d(nullptr, form, help);
+    ok &= Save(d, dir, "cad_settings");
+  }
+  {
+    TextsDialogFields fields;
+    fields.caption = ProgramTitle();
+    fields.drawing_name = {"Zahnwelle", "Zahnnabe"};
+    fields.drawing_number = {"000000", "000001"};
+    fields.info1 = "Maße in mm, Oberflächen Ra 1,6 µm";
+    TForm_kveingabetext d(nullptr, fields);
+    ok &= Save(d, dir, "texts");
+  }
+  {
+    MessageDescriptionForm form;
+    form.message = "Fehler : DmMess";
+    form.cause = "Der Kugeldurchmesser ist für diese Verzahnung zu groß.";
+    form.remedy = "Kleineren Kugel- oder Rollendurchmesser wählen.";
+    MessageDescriptionDialog d(nullptr, form, help);
+    ok &= Save(d, dir, "message_description");
+  }
+  {
+    std::ofstream(scratch.file("outwin.txt"))
+        << "KV9 V2.61   Zähnezahl N = 38   Teilkreis-Ø D = 120.65 mm\n"
+           "Flankenspiel  cv min  0.025 mm   Spannung  Sc  85.3 N/mm²\n";
+    TextWindowSettings settings;
+    TextWindow w(nullptr, scratch.file("outwin.txt"), "KV9", settings, {});
+    ok &= Save(w, dir, "text_window");
+  }
+  {
+    s.abort_flag = false;  // the dialogs above were closed as cancelled
+    TFtavigra graphics(s.display);
+    graphics.resize(1000, 750);
+    s.display.setClientSize(1000, 750);
+    DrawSplineDrawing(s, kCadScreen, kDrawBothTables);
+    ok &= Save(graphics, dir, "graphics_drawing7");
+    s.display.Clear();
+    ToothFormDrawing(s, kCadScreen, 1, ToothFormView::Meshing);
+    ok &= Save(graphics, dir, "graphics_meshing");
+    s.display.Clear();
+    graphics.DrawTavironLogo();
+    ok &= Save(graphics, dir, "graphics_logo");
+  }
+  return ok ? 0 : 1;
+}
+
+}  // namespace kv9::test
