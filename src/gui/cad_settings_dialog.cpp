@@ -33,23 +33,13 @@ void ShowChecked(QCheckBox* box, bool on) {
 
 TForm_kv7config::TForm_kv7config(QWidget* parent, CadSettingsForm& form, const HelpCallbacks& help)
     : FormDialog(parent, form) {
-  setWindowTitle(FromDisplay(form.caption));
-  auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  layout->addLayout(grid);
-  auto event = [this](void (CadSettingsForm::*model_event)()) {
-    return [this, model_event] {
-      (form_.*model_event)();
-      refill();
-    };
-  };
+  layout_->addLayout(grid);
 
   QLabel* points_label = MakeLabel("Anzahl der Punkte f\x81r die Evolvente", this);
   SetTooltip(help, form.tooltips, CadSettingsForm::kTooltipPoints, points_label);
-  points_ = new QSpinBox(this);
-  points_->setObjectName("edit_anzevolvpoints");
-  points_->setRange(CadSettingsForm::kMinPoints, CadSettingsForm::kMaxPoints);
-  connect(points_, &QSpinBox::valueChanged, this, [this](int n) { form_.points = n; });
+  points_ = MakeSpin(this, "edit_anzevolvpoints", CadSettingsForm::kMinPoints,
+                     CadSettingsForm::kMaxPoints, &form.points);
   grid->addWidget(points_label, 0, 0);
   grid->addWidget(points_, 0, 1);
 
@@ -63,11 +53,12 @@ TForm_kv7config::TForm_kv7config(QWidget* parent, CadSettingsForm& form, const H
   grid->addWidget(xe_label, 2, 0);
   grid->addWidget(xe_, 2, 1);
   auto* xe_buttons = new QHBoxLayout;
-  xe_buttons->addWidget(MakeButton("<", "Button_xe", this, event(&CadSettingsForm::proposeXe)));
   xe_buttons->addWidget(
-      MakeButton("< max", "Button_xemax", this, event(&CadSettingsForm::proposeXeMax)));
+      MakeButton("<", "Button_xe", this, then_refill(&CadSettingsForm::proposeXe)));
   xe_buttons->addWidget(
-      MakeButton("< min", "Button_xemin", this, event(&CadSettingsForm::proposeXeMin)));
+      MakeButton("< max", "Button_xemax", this, then_refill(&CadSettingsForm::proposeXeMax)));
+  xe_buttons->addWidget(
+      MakeButton("< min", "Button_xemin", this, then_refill(&CadSettingsForm::proposeXeMin)));
   grid->addLayout(xe_buttons, 2, 2);
 
   diameters_ = MakeCheckBox("Durchmesser einzeichnen ?", "CheckBox_durchmesser_anzeigen", this,
@@ -82,7 +73,7 @@ TForm_kv7config::TForm_kv7config(QWidget* parent, CadSettingsForm& form, const H
     form_.help();
     if (help.help_text) help.help_text();
   });
-  layout->addLayout(buttons.layout());
+  layout_->addLayout(buttons.layout());
   refill();
 }
 

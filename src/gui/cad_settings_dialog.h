@@ -16,7 +16,7 @@ class TForm_kv7config : public FormDialog<CadSettingsForm> {
   TForm_kv7config(QWidget* parent, CadSettingsForm& form, const HelpCallbacks& help);
 
  private:
-  void refill();
+  void refill() override;
   QSpinBox* points_;
   QCheckBox *polyline_, *diameters_, *trochoid_;
   QLineEdit* xe_;

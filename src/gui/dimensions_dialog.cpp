@@ -16,22 +16,12 @@ namespace kv9 {
 TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form,
                                            const HelpCallbacks& help)
     : FormDialog(parent, form) {
-  setWindowTitle(FromDisplay(form.caption));
-  auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  layout->addLayout(grid);
-  // every button event goes to the model, then the dialog shows the model again
-  auto event = [this](auto model_event) {
-    return [this, model_event] {
-      model_event();
-      refill();
-    };
-  };
+  layout_->addLayout(grid);
   auto row_label = [&](int row, const char* cp850, int tooltip) {
     QLabel* label = MakeLabel(cp850, this);
     grid->addWidget(label, row, 0);
     SetTooltip(help, form.tooltips, tooltip, label);
-    return label;
   };
   auto length_unit = [&](int row) {
     auto* unit = new QLabel(this);
@@ -40,32 +30,22 @@ TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form
   };
 
   row_label(0, "Eingriffswinkel alpha", DimensionsForm::kTooltipAngle);
-  alpha_ = new QComboBox(this);
-  alpha_->setObjectName("ComboBox_alpha");
-  FillChoice(alpha_, form.alpha);
+  alpha_ = MakeCombo(this, "ComboBox_alpha", form.alpha);
   grid->addWidget(alpha_, 0, 1);
   degree_unit_ = new QLabel(this);
   grid->addWidget(degree_unit_, 0, 2);
-  connect(alpha_, &QComboBox::currentIndexChanged, this, [this](int pos) {
-    form_.onAlphaChanged(pos);
-    refill();
-  });
+  connect(alpha_, &QComboBox::currentIndexChanged, this,
+          then_refill(&DimensionsForm::onAlphaChanged));
 
   row_label(1, "Normalteilung P", 0);
-  pitch_ = new QComboBox(this);
-  pitch_->setObjectName("ComboBox_pitch");
-  FillChoice(pitch_, form.pitch);
+  pitch_ = MakeCombo(this, "ComboBox_pitch", form.pitch);
   grid->addWidget(pitch_, 1, 1);
   grid->addWidget(new QLabel("1/in", this), 1, 2);
-  connect(pitch_, &QComboBox::currentIndexChanged, this, [this](int pos) {
-    form_.onPitchChanged(pos);
-    refill();
-  });
+  connect(pitch_, &QComboBox::currentIndexChanged, this,
+          then_refill(&DimensionsForm::onPitchChanged));
 
   row_label(2, "Fit type", 0);
-  fit_ = new QComboBox(this);
-  fit_->setObjectName("ComboBox_fit");
-  FillChoice(fit_, form.fit);
+  fit_ = MakeCombo(this, "ComboBox_fit", form.fit);
   grid->addWidget(fit_, 2, 1, 1, 4);
   connect(fit_, &QComboBox::currentIndexChanged, this, [this](int pos) { form_.fit.pos = pos; });
 
@@ -75,10 +55,7 @@ TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form
   teeth_->setRange(DimensionsForm::kMinTeeth, DimensionsForm::kMaxTeeth);
   teeth_->setStyleSheet("color: red");
   grid->addWidget(teeth_, 3, 1);
-  connect(teeth_, &QSpinBox::valueChanged, this, [this](int n) {
-    form_.onTeethChanged(n);
-    refill();
-  });
+  connect(teeth_, &QSpinBox::valueChanged, this, then_refill(&DimensionsForm::onTeethChanged));
   auto* d_row = new QHBoxLayout;
   d_row->addWidget(new QLabel("d =", this));
   d_ = new QLabel(this);
@@ -117,22 +94,21 @@ TForm_kv9abmessungen::TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form
     *r.edit = MakeEdit(this, r.name, &r.field->text);
     grid->addWidget(*r.edit, row, 1);
     length_unit(row);
-    auto propose = r.propose;
-    grid->addWidget(MakeButton("<", (std::string(r.name) + "_propose").c_str(), this,
-                               event([this, propose] { (form_.*propose)(); })),
-                    row, 3);
+    grid->addWidget(
+        MakeButton("<", (std::string(r.name) + "_propose").c_str(), this, then_refill(r.propose)),
+        row, 3);
     ++row;
   }
   grid->addWidget(
-      MakeButton("<", "Edit_b1_propose_all", this, event([this] { form_.proposeAllWidths(); })), 4,
-      4);
+      MakeButton("<", "Edit_b1_propose_all", this, then_refill(&DimensionsForm::proposeAllWidths)),
+      4, 4);
 
   ButtonRow buttons(this);
   buttons.addHelpText(help, "&Hilfe");
   buttons.addHelpPicture(help);
   unit_button_ =
-      buttons.addButton(QString(), "Button_unit", event([this] { form_.onUnitToggle(); }));
-  layout->addLayout(buttons.layout());
+      buttons.addButton(QString(), "Button_unit", then_refill(&DimensionsForm::onUnitToggle));
+  layout_->addLayout(buttons.layout());
   refill();
 }
 

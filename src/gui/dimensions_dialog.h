@@ -18,7 +18,7 @@ class TForm_kv9abmessungen : public FormDialog<DimensionsForm> {
   TForm_kv9abmessungen(QWidget* parent, DimensionsForm& form, const HelpCallbacks& help);
 
  private:
-  void refill();
+  void refill() override;
   QComboBox *alpha_, *pitch_, *fit_;
   QSpinBox* teeth_;
   QLabel *d_, *degree_unit_;

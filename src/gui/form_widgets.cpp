@@ -64,6 +64,21 @@ QLineEdit* MakeEdit(QWidget* parent, const char* object_name, std::string* targe
   return edit;
 }
 
+QSpinBox* MakeSpin(QWidget* parent, const char* object_name, int min, int max, int* target) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(object_name);
+  spin->setRange(min, max);
+  QObject::connect(spin, &QSpinBox::valueChanged, parent, [target](int n) { *target = n; });
+  return spin;
+}
+
+QComboBox* MakeCombo(QWidget* parent, const char* object_name, const FormChoice& choice) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(object_name);
+  FillChoice(combo, choice);
+  return combo;
+}
+
 QLabel* MakeLabel(const char* cp850, QWidget* parent) {
   return new QLabel(FromCp850(cp850), parent);
 }

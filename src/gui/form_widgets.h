@@ -58,6 +58,10 @@ QPushButton* MakeButton(const QString& caption, const char* object_name, QWidget
 
 // An edit field whose typing goes straight into `target` (a form model's text, UTF-8).
 QLineEdit* MakeEdit(QWidget* parent, const char* object_name, std::string* target);
+// A spin field whose changes go straight into `target`.
+QSpinBox* MakeSpin(QWidget* parent, const char* object_name, int min, int max, int* target);
+// A selection list filled from `choice`.
+QComboBox* MakeCombo(QWidget* parent, const char* object_name, const FormChoice& choice);
 // A label from a code page 850 text.
 QLabel* MakeLabel(const char* cp850, QWidget* parent);
 

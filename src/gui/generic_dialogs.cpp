@@ -77,7 +77,8 @@ Tin_codedialog::Tin_codedialog(QWidget* parent, const QString& prompt, const QSt
   if (!choices.isEmpty()) list_->setCurrentRow(PreselectedRow(preselected, choices.size()));
   // a list as wide as its longest choice and about ten rows high
   list_->setMinimumWidth(std::min(list_->sizeHintForColumn(0) + 40, 700));
-  list_->setMinimumHeight(list_->sizeHintForRow(0) * std::min<int>(10, choices.size() + 1));
+  if (!choices.isEmpty())
+    list_->setMinimumHeight(list_->sizeHintForRow(0) * std::min<int>(10, choices.size() + 1));
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   layout->addWidget(list_);
   AddButtons(this, layout, help);

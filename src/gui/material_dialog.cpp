@@ -15,10 +15,8 @@ namespace kv9 {
 
 TForm_kv9mat::TForm_kv9mat(QWidget* parent, StressForm& form, const HelpCallbacks& help)
     : FormDialog(parent, form) {
-  setWindowTitle(FromDisplay(form.caption));
-  auto* layout = new QVBoxLayout(this);
   auto* columns = new QHBoxLayout;
-  layout->addLayout(columns);
+  layout_->addLayout(columns);
 
   auto* selections = new QGridLayout;
   const struct {
@@ -38,9 +36,7 @@ TForm_kv9mat::TForm_kv9mat(QWidget* parent, StressForm& form, const HelpCallback
   int row = 0;
   for (const auto& c : choices) {
     selections->addWidget(MakeLabel(c.label, this), row, 0);
-    auto* combo = new QComboBox(this);
-    combo->setObjectName(QString("ComboBox_%1").arg(row));
-    FillChoice(combo, *c.choice);
+    QComboBox* combo = MakeCombo(this, ("ComboBox_" + std::to_string(row)).c_str(), *c.choice);
     FormChoice* choice = c.choice;
     connect(combo, &QComboBox::currentIndexChanged, this, [this, choice](int pos) {
       form_.choose(*choice, pos);
@@ -81,11 +77,9 @@ TForm_kv9mat::TForm_kv9mat(QWidget* parent, StressForm& form, const HelpCallback
 
   ButtonRow buttons(this);
   buttons.addHelpText(help);
-  unit_button_ = buttons.addButton(QString(), "Button_unit", [this] {
-    form_.onUnitToggle();
-    refill();
-  });
-  layout->addLayout(buttons.layout());
+  unit_button_ =
+      buttons.addButton(QString(), "Button_unit", then_refill(&StressForm::onUnitToggle));
+  layout_->addLayout(buttons.layout());
   refill();
 }
 

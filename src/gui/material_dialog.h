@@ -21,7 +21,7 @@ class TForm_kv9mat : public FormDialog<StressForm> {
   TForm_kv9mat(QWidget* parent, StressForm& form, const HelpCallbacks& help);
 
  private:
-  void refill();
+  void refill() override;
   std::vector<std::pair<QLineEdit*, NumberField*>> values_;
   QLabel *torque_unit_, *sas_unit_, *sac_unit_;
   QPushButton* unit_button_;

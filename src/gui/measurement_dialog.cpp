@@ -13,16 +13,8 @@ namespace kv9 {
 
 TForm_messen::TForm_messen(QWidget* parent, MeasurementForm& form, const HelpCallbacks& help)
     : FormDialog(parent, form) {
-  setWindowTitle(FromDisplay(form.caption));
-  auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  layout->addLayout(grid);
-  auto event = [this](void (MeasurementForm::*model_event)()) {
-    return [this, model_event] {
-      (form_.*model_event)();
-      refill();
-    };
-  };
+  layout_->addLayout(grid);
   grid->addWidget(new QLabel("External", this), 0, 1);
   grid->addWidget(new QLabel("Internal Spline", this), 0, 2);
   grid->addWidget(MakeLabel("Messzaehnezahl k", this), 1, 0);
@@ -35,16 +27,18 @@ TForm_messen::TForm_messen(QWidget* parent, MeasurementForm& form, const HelpCal
     grid->addWidget(k_[i], 1, i + 1);
     grid->addWidget(dm_[i], 2, i + 1);
   }
-  grid->addWidget(MakeButton("<", "Button_k", this, event(&MeasurementForm::proposeSpanCounts)), 1,
-                  4);
-  unit_button_ = MakeButton(QString(), "Button_unit", this, event(&MeasurementForm::onUnitToggle));
+  grid->addWidget(
+      MakeButton("<", "Button_k", this, then_refill(&MeasurementForm::proposeSpanCounts)), 1, 4);
+  unit_button_ =
+      MakeButton(QString(), "Button_unit", this, then_refill(&MeasurementForm::onUnitToggle));
   grid->addWidget(unit_button_, 2, 3);
-  grid->addWidget(MakeButton("<", "Button_dm", this, event(&MeasurementForm::proposeBall)), 2, 4);
+  grid->addWidget(MakeButton("<", "Button_dm", this, then_refill(&MeasurementForm::proposeBall)), 2,
+                  4);
 
   ButtonRow buttons(this);
   buttons.addHelpText(help, "&Hilfe");
   buttons.addHelpPicture(help);
-  layout->addLayout(buttons.layout());
+  layout_->addLayout(buttons.layout());
   refill();
 }
 

@@ -15,7 +15,7 @@ class TForm_messen : public FormDialog<MeasurementForm> {
   TForm_messen(QWidget* parent, MeasurementForm& form, const HelpCallbacks& help);
 
  private:
-  void refill();
+  void refill() override;
   QLineEdit* k_[2];
   QLineEdit* dm_[2];
   QPushButton* unit_button_;

@@ -16,14 +16,10 @@ namespace kv9 {
 
 TForm_kv9tol::TForm_kv9tol(QWidget* parent, QualityForm& form, const HelpCallbacks& help)
     : FormDialog(parent, form) {
-  setWindowTitle(FromDisplay(form.caption));
-  auto* layout = new QVBoxLayout(this);
   standard_ = MakeRadioChoice(this, "Quality Standard", form.standard, "RadioGroup_standard");
-  connect(standard_.group, &QButtonGroup::idClicked, this, [this](int pos) {
-    form_.onStandardChanged(pos);
-    refill();
-  });
-  layout->addWidget(standard_.box);
+  connect(standard_.group, &QButtonGroup::idClicked, this,
+          then_refill(&QualityForm::onStandardChanged));
+  layout_->addWidget(standard_.box);
 
   auto* runouts = new QGridLayout;
   const struct {
@@ -41,7 +37,7 @@ TForm_kv9tol::TForm_kv9tol(QWidget* parent, QualityForm& form, const HelpCallbac
     runouts->addWidget(*rows[row].edit, row, 1);
     runouts->addWidget(new QLabel("in", this), row, 2);
   }
-  layout->addLayout(runouts);
+  layout_->addLayout(runouts);
 
   auto* classes = new QHBoxLayout;
   tolerance_class_ =
@@ -53,30 +49,26 @@ TForm_kv9tol::TForm_kv9tol(QWidget* parent, QualityForm& form, const HelpCallbac
           [this](int pos) { form_.fit_class.pos = pos; });
   classes->addWidget(tolerance_class_.box);
   classes->addWidget(fit_class_.box);
-  layout->addLayout(classes);
+  layout_->addLayout(classes);
   auto* d = new QLabel(FromDisplay(form.d_label), this);
   d->setObjectName("Label_d");
-  layout->addWidget(d);
+  layout_->addWidget(d);
 
   auto* points_row = new QHBoxLayout;
   QLabel* points_label = MakeLabel("Anzahl der Punkte f\x81r die Evolvente", this);
   SetTooltip(help, form.tooltips, QualityForm::kTooltipPoints, points_label);
-  points_ = new QSpinBox(this);
-  points_->setObjectName("SpinEdit_points");
-  points_->setRange(QualityForm::kMinPoints, QualityForm::kMaxPoints);
-  connect(points_, &QSpinBox::valueChanged, this, [this](int n) { form_.points = n; });
+  points_ = MakeSpin(this, "SpinEdit_points", QualityForm::kMinPoints, QualityForm::kMaxPoints,
+                     &form.points);
   points_row->addWidget(points_label);
   points_row->addWidget(points_);
-  points_row->addWidget(MakeButton("<", "Button_points", this, [this] {
-    form_.proposePoints();
-    refill();
-  }));
+  points_row->addWidget(
+      MakeButton("<", "Button_points", this, then_refill(&QualityForm::proposePoints)));
   points_row->addStretch();
-  layout->addLayout(points_row);
+  layout_->addLayout(points_row);
 
   ButtonRow buttons(this);
   buttons.addHelpText(help);
-  layout->addLayout(buttons.layout());
+  layout_->addLayout(buttons.layout());
   refill();
 }
 

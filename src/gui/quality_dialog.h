@@ -16,7 +16,7 @@ class TForm_kv9tol : public FormDialog<QualityForm> {
   TForm_kv9tol(QWidget* parent, QualityForm& form, const HelpCallbacks& help);
 
  private:
-  void refill();
+  void refill() override;
   RadioChoice standard_, tolerance_class_, fit_class_;
   QLineEdit *coe_, *coi_;
   QSpinBox* points_;

@@ -27,10 +27,15 @@ TEST(DialogPlacement, DialogsTakeTheMainWindowsScaledFont) {
   QFont font = main.font();
   font.setPointSize(10);
   main.setFont(font);
-  SetDialogPlacement(&main, {100, 150});
+  main.setGeometry(100, 100, 800, 600);
+  SetDialogPlacement(&main, {150, 150});
   QWidget inner(&main);
   PlacedDialog dialog(&inner);
   EXPECT_EQ(dialog.font().pointSizeF(), 15);
+  dialog.resize(200, 100);
+  dialog.show();  // placed over the main window, not over `inner`
+  EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(350, 345));
+  EXPECT_EQ(dialog.size(), QSize(300, 150));
 }
 
 TEST(AnimationStep, PlusIsTheNextStepAndEscapeRunsToTheEnd) {

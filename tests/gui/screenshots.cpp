@@ -43,6 +43,12 @@ bool Save(QWidget& widget, const QString& dir, const char* name) {
   return ok;
 }
 
+template <class Dialog, class Form>
+bool SaveForm(Form form, const QString& dir, const char* name) {
+  Dialog dialog(nullptr, form, {});
+  return Save(dialog, dir, name);
+}
+
 }  // namespace
 
 int SaveScreenshots(const char* folder) {
@@ -101,31 +107,11 @@ int SaveScreenshots(const char* folder) {
     TForm_anistep d(nullptr);
     ok &= Save(d, dir, "animation_step");
   }
-  {
-    DimensionsForm form(s);
-    TForm_kv9abmessungen d(nullptr, form, help);
-    ok &= Save(d, dir, "dimensions");
-  }
-  {
-    QualityForm form(s);
-    TForm_kv9tol d(nullptr, form, help);
-    ok &= Save(d, dir, "quality");
-  }
-  {
-    MeasurementForm form(s);
-    TForm_messen d(nullptr, form, help);
-    ok &= Save(d, dir, "measurement");
-  }
-  {
-    StressForm form(s);
-    TForm_kv9mat d(nullptr, form, help);
-    ok &= Save(d, dir, "material");
-  }
-  {
-    CadSettingsForm form(s, 2);
-    TForm_kv7config d(nullptr, form, help);
-    ok &= Save(d, dir, "cad_settings");
-  }
+  ok &= SaveForm<TForm_kv9abmessungen>(DimensionsForm(s), dir, "dimensions");
+  ok &= SaveForm<TForm_kv9tol>(QualityForm(s), dir, "quality");
+  ok &= SaveForm<TForm_messen>(MeasurementForm(s), dir, "measurement");
+  ok &= SaveForm<TForm_kv9mat>(StressForm(s), dir, "material");
+  ok &= SaveForm<TForm_kv7config>(CadSettingsForm(s, 2), dir, "cad_settings");
   {
     TextsDialogFields fields;
     fields.caption = ProgramTitle();
