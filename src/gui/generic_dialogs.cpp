@@ -24,7 +24,7 @@ namespace {
 constexpr int kPromptHeight = 39;
 constexpr int kShortPromptHeight = 33;
 
-// Prompt above the body, the button row with both help buttons below.
+// The caption and the word-wrapped prompt at the top; the body and AddButtons follow.
 QVBoxLayout* StandardLayout(QDialog* dialog, const QString& caption, const QString& prompt,
                             int prompt_width, int prompt_height) {
   dialog->setWindowTitle(caption);
