@@ -80,6 +80,10 @@ bool Problem(std::string& problem, std::string text) {
   return false;
 }
 
+bool Invalid(const std::string& path, std::string& problem, std::string_view why) {
+  return Problem(problem, Named(path) + " ist keine g\x81ltige dBASE-Tabelle: " + std::string(why));
+}
+
 bool Unreadable(const std::string& path, std::string& problem) {
   return Problem(problem, Named(path) + " nicht gefunden oder kein Zugriffsrecht !");
 }
@@ -92,7 +96,7 @@ bool LoadLocked(const std::string& path, DbfContent& out, std::string& problem) 
   auto layout = ReadDbfLayout(bytes, why);
   if (!layout) return Problem(problem, Named(path) + " ist keine g\x81ltige dBASE-Tabelle: " + why);
   DBFHandle h = OpenHandle(path, "rb");
-  if (!h) return Unreadable(path, problem);
+  if (!h) return Invalid(path, problem, "Kopf nicht lesbar");
   bool same = DBFGetRecordCount(h) == static_cast<int>(layout->record_count) &&
               DBFGetFieldCount(h) == static_cast<int>(layout->fields.size());
   std::vector<std::string> records;
@@ -105,7 +109,7 @@ bool LoadLocked(const std::string& path, DbfContent& out, std::string& problem) 
     records.emplace_back(tuple, layout->record_length);  // shapelib reuses its buffer
   }
   DBFClose(h);
-  if (!same) return Unreadable(path, problem);
+  if (!same) return Invalid(path, problem, "Kopf nicht lesbar");
   out.layout = std::move(*layout);
   out.records = std::move(records);
   return true;

@@ -146,28 +146,25 @@ bool DbfTable::writable(TableEnv& env) {
   return true;
 }
 
-int DbfTable::bufferField(TableEnv& env, std::string_view name) {
+bool DbfTable::setBuffer(TableEnv& env, std::string_view name, const Encoder& encode) {
   int i = open_ ? fieldIndex(name) : -1;
-  if (i < 0) refused(env, "Feld " + std::string(name) + " nicht gefunden");
-  return i;
+  if (i < 0) return refused(env, "Feld " + std::string(name) + " nicht gefunden");
+  std::string bytes, problem;
+  if (!encode(fields()[i], bytes, problem)) return refused(env, problem);
+  PutField(buffer_, fields()[i], bytes);
+  return true;
 }
 
 bool DbfTable::setText(TableEnv& env, std::string_view name, std::string_view text) {
-  int i = bufferField(env, name);
-  std::string bytes, problem;
-  if (i < 0) return false;
-  if (!EncodeText(fields()[i], text, bytes, problem)) return refused(env, problem);
-  PutField(buffer_, fields()[i], bytes);
-  return true;
+  return setBuffer(env, name, [&](const DbfField& f, std::string& bytes, std::string& problem) {
+    return EncodeText(f, text, bytes, problem);
+  });
 }
 
 bool DbfTable::setReal(TableEnv& env, std::string_view name, Real value) {
-  int i = bufferField(env, name);
-  std::string bytes, problem;
-  if (i < 0) return false;
-  if (!EncodeNumber(fields()[i], value, bytes, problem)) return refused(env, problem);
-  PutField(buffer_, fields()[i], bytes);
-  return true;
+  return setBuffer(env, name, [&](const DbfField& f, std::string& bytes, std::string& problem) {
+    return EncodeNumber(f, value, bytes, problem);
+  });
 }
 
 bool DbfTable::setInteger(TableEnv& env, std::string_view name, long long value) {
@@ -175,12 +172,14 @@ bool DbfTable::setInteger(TableEnv& env, std::string_view name, long long value)
 }
 
 bool DbfTable::setLogical(TableEnv& env, std::string_view name, bool value) {
-  int i = bufferField(env, name);
-  if (i < 0) return false;
-  if (fields()[i].type != 'L' && fields()[i].type != 'C')
-    return refused(env, "Feld " + fields()[i].name + " ist kein logisches Feld");
-  PutField(buffer_, fields()[i], EncodeLogical(fields()[i], value));
-  return true;
+  return setBuffer(env, name, [&](const DbfField& f, std::string& bytes, std::string& problem) {
+    if (f.type != 'L' && f.type != 'C') {
+      problem = "Feld " + f.name + " ist kein logisches Feld";
+      return false;
+    }
+    bytes = EncodeLogical(f, value);
+    return true;
+  });
 }
 
 bool DbfTable::write(TableEnv& env, const std::vector<std::pair<int, std::string>>& writes) {

@@ -4,6 +4,7 @@
 // the file as it was.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -72,7 +73,8 @@ class DbfTable {
  private:
   bool refused(TableEnv& env, const std::string& problem);
   bool writable(TableEnv& env);
-  int bufferField(TableEnv& env, std::string_view name);
+  using Encoder = std::function<bool(const DbfField&, std::string& bytes, std::string& problem)>;
+  bool setBuffer(TableEnv& env, std::string_view name, const Encoder& encode);
   bool write(TableEnv& env, const std::vector<std::pair<int, std::string>>& writes);
   std::string copyToScratch(TableEnv& env, const std::string& source);
 

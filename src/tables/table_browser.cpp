@@ -23,13 +23,10 @@ void TableBrowser::start() {
     TableNote(env_, "Kein Schreibrecht f\x81r dbf-Ordner !  Bearbeitung im Tempor\x84r-Ordner.");
 }
 
-std::string TableBrowser::captionCp850() const {
-  if (mode_ == BrowseMode::Select) return table_.title() + "   " + table_.subtitle();
-  return table_.title() + "  " + table_.subtitle() + "  (" + Utf8ToCp850(table_.path()) + ")";
-}
-
 std::string TableBrowser::caption() const {
-  return Cp850ToUtf8(captionCp850());
+  std::string title = Cp850ToUtf8(table_.title()), subtitle = Cp850ToUtf8(table_.subtitle());
+  if (mode_ == BrowseMode::Select) return title + "   " + subtitle;
+  return title + "  " + subtitle + "  (" + table_.path() + ")";
 }
 
 BrowserControls TableBrowser::controls() const {
@@ -163,7 +160,7 @@ void TableBrowser::appendFromDelimited() {
 }
 
 void TableBrowser::print() {
-  PrintTable(env_, table_, captionCp850());
+  PrintTable(env_, table_, DisplayToCp850(caption()));
 }
 
 std::string TableBrowser::structureCaption() const {

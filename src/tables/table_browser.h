@@ -78,7 +78,6 @@ class TableBrowser {
   void cancel();
 
  private:
-  std::string captionCp850() const;
   void refresh();
   bool found(int from);
 

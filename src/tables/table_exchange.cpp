@@ -120,10 +120,9 @@ bool BuildRecord(const DbfTable& table, const std::vector<std::pair<int, std::st
   return true;
 }
 
-std::string Cell(std::string_view text, int width) {
+std::string Cell(std::string_view text, int width, bool right) {
   std::string c(text.substr(0, width));
-  c.resize(width, ' ');
-  return c;
+  return right ? std::string(width - c.size(), ' ') + c : c + std::string(width - c.size(), ' ');
 }
 
 }  // namespace
@@ -235,16 +234,17 @@ bool PrintTable(TableEnv& env, const DbfTable& table, std::string_view caption) 
   std::vector<int> widths;
   for (const auto& f : table.fields())
     widths.push_back(std::min(kWidestColumn, std::max<int>(f.width, f.name.size())));
-  auto line = [&](auto text_of) {
+  auto line = [&](auto text_of, bool numbers_right) {
     std::string l;
     for (std::size_t i = 0; i < widths.size(); ++i)
-      l += (i ? " " : "") + Cell(text_of(i), widths[i]);
+      l +=
+          (i ? " " : "") + Cell(text_of(i), widths[i], numbers_right && Numeric(table.fields()[i]));
     while (!l.empty() && l.back() == ' ') l.pop_back();
     return l + "\r\n";
   };
   std::string head = std::string(caption) + "\r\n\r\n" +
-                     line([&](std::size_t i) { return table.fields()[i].name; }) +
-                     line([&](std::size_t i) { return std::string(widths[i], '-'); });
+                     line([&](std::size_t i) { return table.fields()[i].name; }, false) +
+                     line([&](std::size_t i) { return std::string(widths[i], '-'); }, false);
   int per_page = std::max(1, (env.lines_per_page < 5 ? 66 : env.lines_per_page) - kHeadLines);
   std::string out = head;
   int on_page = 0;
@@ -254,7 +254,7 @@ bool PrintTable(TableEnv& env, const DbfTable& table, std::string_view caption) 
       out += "\f\r\n" + head;
       on_page = 0;
     }
-    out += line([&](std::size_t i) { return table.fieldText(r, static_cast<int>(i)); });
+    out += line([&](std::size_t i) { return table.fieldText(r, static_cast<int>(i)); }, true);
     ++on_page;
   }
   out += "\f\r\n";
