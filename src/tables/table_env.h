@@ -18,7 +18,7 @@ struct TableEnv {
   std::string dbf_dir;      // the configured DBF folder
   std::string scratch_dir;  // the run's private temporary folder ("/"-ended; empty: none)
   DateTime today;           // the date a changed table's header gets
-  int lines_per_page = 66;  // of the printer ("Zeilen pro Seite f\x81r Drucker")
+  int lines_per_page = 66;  // of the printer ("Zeilen pro Seite für Drucker")
 };
 
 // An error box (while errors are allowed) and the abort flag. `text` is code page 850.
