@@ -3,4 +3,5 @@
 #   data_file     the data-file reader (core/data_file)
 #   config_file   the configuration reader (config/config_file)
 #   error_file    the error-description lookup (report/error_file)
-set(KV9_FUZZ_TARGETS data_file config_file error_file)
+#   dbf_table     the dBASE table reader (tables/dbf_table)
+set(KV9_FUZZ_TARGETS data_file config_file error_file dbf_table)
