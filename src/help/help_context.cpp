@@ -10,6 +10,18 @@ std::string PlainDisplayConversion(std::string_view text) {
   return Cp850ToUtf8(text);
 }
 
+std::vector<std::string> HelpFileLines(std::string_view content) {
+  std::vector<std::string> lines;
+  while (!content.empty()) {
+    auto end = content.find('\n');
+    std::string_view line = content.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
+  }
+  return lines;
+}
+
 std::string FileNotFoundText(const std::string& path) {
   return "Datei " + Utf8ToCp850(path) + " nicht gefunden !";
 }

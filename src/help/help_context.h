@@ -34,6 +34,8 @@ struct HelpContext {
   DisplayConversion shown = PlainDisplayConversion;
 };
 
+// The lines of a help file (CR LF or LF ends).
+std::vector<std::string> HelpFileLines(std::string_view content);
 // "Datei <path> nicht gefunden !" (code page 850).
 std::string FileNotFoundText(const std::string& path);
 

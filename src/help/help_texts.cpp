@@ -10,18 +10,6 @@ namespace kv9 {
 
 namespace {
 
-std::vector<std::string> Lines(std::string_view content) {
-  std::vector<std::string> lines;
-  while (!content.empty()) {
-    auto end = content.find('\n');
-    std::string_view line = content.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line);
-    content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
-  }
-  return lines;
-}
-
 // A number line starts with four decimal digits.
 bool NumberOf(const std::string& line, int& number) {
   if (line.size() < 4) return false;
@@ -47,7 +35,7 @@ std::string HelpFilePath(const std::string& plt_dir, int n) {
 }
 
 HelpEntry FindHelpEntry(std::string_view content, int n) {
-  const std::vector<std::string> lines = Lines(content);
+  const std::vector<std::string> lines = HelpFileLines(content);
   std::size_t i = 0;
   auto next_line = [&] { return i < lines.size() ? lines[i++] : std::string(); };
   while (i < lines.size()) {

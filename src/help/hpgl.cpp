@@ -73,6 +73,16 @@ EncodedDigit DigitOf(int c, bool seven_bit) {
   return {};
 }
 
+// A number field; plotters know coordinates up to 2^30, larger values would only overflow.
+Real PlotterValue(const std::string& field) {
+  constexpr Real kLimit = 1073741823;
+  return std::clamp(ParseReal(field), -kLimit, kLimit);
+}
+
+Real FieldValue(const std::vector<std::string>& fields, std::size_t i) {
+  return i < fields.size() ? PlotterValue(fields[i]) : Real(0);
+}
+
 // The sign travels in the lowest bit.
 long long SignedValue(unsigned long long n) {
   return n % 2 == 0 ? static_cast<long long>(n / 2) : -static_cast<long long>((n - 1) / 2);
@@ -145,7 +155,7 @@ bool HpglInterpreter::run(std::string_view file) {
   selectPen(1);
 
   std::vector<std::string> f;
-  auto field = [&](std::size_t i) { return i < f.size() ? ParseReal(f[i]) : Real(0); };
+  auto field = [&](std::size_t i) { return FieldValue(f, i); };
   for (;;) {
     int c1 = next();
     if (c1 < 0) return true;
@@ -163,15 +173,15 @@ bool HpglInterpreter::run(std::string_view file) {
       complete = points();
     } else if (command == "LB") {
       complete = label();
-    } else if (command == "AA") {
-      complete = arc();
     } else if (command == "PE") {
       complete = encodedPolyline();
     } else if (command == "SP" || command == "CI" || command == "SI" || command == "DI" ||
-               command == "CS") {
+               command == "CS" || command == "AA") {
       complete = readFields(f);
       if (!complete) return false;
-      if (command == "SP") {
+      if (command == "AA") {
+        arc(field(0) * kPlotterUnit, field(1) * kPlotterUnit, field(2));
+      } else if (command == "SP") {
         selectPen(Trim(f[0]).empty() ? 1 : static_cast<int>(ParseInt(f[0])));
       } else if (command == "CI") {
         display_.circle(x_, y_, std::fabs(field(0) * kPlotterUnit));
@@ -199,7 +209,7 @@ bool HpglInterpreter::points() {
     if (!readField(Field::Coordinate, fx, terminator)) return false;
     if (terminator == ';') return true;  // no pair, or an odd value left over
     if (!readField(Field::Coordinate, fy, terminator)) return false;
-    moveOrDraw(ParseReal(fx) * kPlotterUnit, ParseReal(fy) * kPlotterUnit, pen_down_);
+    moveOrDraw(PlotterValue(fx) * kPlotterUnit, PlotterValue(fy) * kPlotterUnit, pen_down_);
     if (terminator == ';') return true;
   }
 }
@@ -217,11 +227,7 @@ bool HpglInterpreter::label() {
   return true;
 }
 
-bool HpglInterpreter::arc() {
-  std::vector<std::string> f;
-  if (!readFields(f)) return false;
-  auto field = [&](std::size_t i) { return i < f.size() ? ParseReal(f[i]) : Real(0); };
-  Real xc = field(0) * kPlotterUnit, yc = field(1) * kPlotterUnit, sweep = field(2);
+void HpglInterpreter::arc(Real xc, Real yc, Real sweep) {
   Real r = std::hypot(x_ - xc, y_ - yc);
   Real start = Degrees(std::atan2(y_ - yc, x_ - xc));
   Real end = start + sweep;
@@ -236,7 +242,6 @@ bool HpglInterpreter::arc() {
   }
   x_ = xc + r * std::cos(Radians(end));
   y_ = yc + r * std::sin(Radians(end));
-  return true;
 }
 
 bool HpglInterpreter::decodeNumber(bool seven_bit, long long& value, bool& ended) {

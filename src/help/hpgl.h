@@ -43,7 +43,8 @@ class HpglInterpreter {
   int next();  // the next byte, -1 at the end
   bool points();
   bool label();
-  bool arc();
+  // "AA": around (xc, yc) from the current point through `sweep` degrees.
+  void arc(Real xc, Real yc, Real sweep);
   bool encodedPolyline();
   bool decodeNumber(bool seven_bit, long long& value, bool& ended);
   void selectPen(int pen);

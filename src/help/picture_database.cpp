@@ -38,13 +38,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 PictureDatabase ParsePictureDatabase(std::string_view content) {
   PictureDatabase db;
-  while (!content.empty()) {
-    auto end = content.find('\n');
-    std::string_view line = content.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    db.lines.emplace_back(line);
-    content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
-  }
+  db.lines = HelpFileLines(content);
   for (std::size_t i = 0; i < db.lines.size() && db.entries.size() < kMaxPictureEntries; ++i) {
     const std::string& line = db.lines[i];
     if (Trim(line).empty()) continue;

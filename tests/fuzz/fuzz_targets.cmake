@@ -3,4 +3,5 @@
 #   data_file     the data-file reader (core/data_file)
 #   config_file   the configuration reader (config/config_file)
 #   error_file    the error-description lookup (report/error_file)
-set(KV9_FUZZ_TARGETS data_file config_file error_file)
+#   help_files    help texts, the picture database and HP-GL pictures (help/)
+set(KV9_FUZZ_TARGETS data_file config_file error_file help_files)
