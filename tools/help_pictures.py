@@ -102,6 +102,8 @@ class Plot:
         self.line(a, b, pen)
         self.arrow(a, b, pen)
         self.arrow(b, a, pen)
+        if not label:
+            return
         mid = ((a[0] + b[0]) / 2, (a[1] + b[1]) / 2)
         self.text((mid[0] - 1.3 * len(label) + offset_text[0], mid[1] + offset_text[1]), label)
 
@@ -293,7 +295,7 @@ def measurement_picture():
             label, title = "MdR über Rollen", "Welle"
         for x in (a, b):
             p.line((x, xs[0][1] - 1), (x, y_dim - 1.5), DIMENSION)
-        p.dimension((a, y_dim), (b, y_dim), "", (0, 0))
+        p.dimension((a, y_dim), (b, y_dim), "")
         p.text(((a + b) / 2 - 1.3 * len(label), y_dim - 6), label, 3.0)
         p.text((centre[0] - 5, centre[1] + 44), title, 3.5)
         # The pin diameter, with a leader from the right pin.
