@@ -1,0 +1,38 @@
+#include "app/commands/cad_commands.h"
+
+#include "core/session.h"
+#include "graphics/spline_drawings.h"
+#include "toothform/tooth_form_views.h"
+
+namespace kv9 {
+
+namespace {
+constexpr int kUserChoosesKind = 0;
+constexpr int kShowChoiceList = 0;
+}  // namespace
+
+void CmdCadProductionDrawing(Session& s) {
+  SplineDrawingMenu(s, kUserChoosesKind, kShowChoiceList);
+}
+
+void CmdCadToothForm(Session& s) {
+  ToothFormMenu(s, kUserChoosesKind, kShowChoiceList);
+}
+
+void CmdCadDrawing1(Session& s) {
+  SplineDrawingMenu(s, kUserChoosesKind, kDrawShaftSheet);
+}
+
+void CmdCadDrawing2(Session& s) {
+  SplineDrawingMenu(s, kUserChoosesKind, kDrawHubSheet);
+}
+
+void CmdCadToothProfileShaft(Session& s) {
+  ToothProfileToCad(s, 1);
+}
+
+void CmdCadToothProfileHub(Session& s) {
+  ToothProfileToCad(s, 2);
+}
+
+}  // namespace kv9

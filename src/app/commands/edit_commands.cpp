@@ -1,0 +1,46 @@
+#include "app/commands/edit_commands.h"
+
+#include "app/commands/command_steps.h"
+#include "app/commands/texts_form.h"
+#include "calc/input_forms.h"
+#include "calc/spline_calculation.h"
+#include "core/session.h"
+
+namespace kv9 {
+
+void CmdQuick(Session& s) {
+  bool texts_accepted = InputSequence(s);
+  SplineCalculation(s);
+  // The calculation clears the abort flag, so a Cancel in the text dialog is told by the
+  // sequence itself.
+  if (!texts_accepted || s.abort_flag) return;
+  RefreshView(s);
+  s.modified = true;
+}
+
+void CmdText(Session& s) {
+  if (ShowTextsForm(s)) s.modified = true;
+}
+
+void CmdDimensions(Session& s) {
+  ShowDimensionsForm(s);
+  Changed(s);
+}
+
+void CmdQuality(Session& s) {
+  ShowQualityForm(s);
+  Changed(s);
+}
+
+void CmdMeasurement(Session& s) {
+  ShowMeasurementForm(s);
+  Changed(s);
+}
+
+void CmdStrength(Session& s) {
+  if (ShowStressForm(s)) s.modified = true;
+  SplineCalculation(s);
+  RefreshView(s);
+}
+
+}  // namespace kv9

@@ -1,0 +1,47 @@
+#include "app/commands/help_commands.h"
+
+#include <string>
+
+#include "app/commands/command_steps.h"
+#include "core/generic_dialogs.h"
+#include "core/language.h"
+#include "core/session.h"
+#include "report/message_dialogs.h"
+
+namespace kv9 {
+
+void CmdHelpPictures(Session& s) {
+  NotYetAvailable(s, "Der Bildbetrachter der Hilfebilder");
+}
+
+void CmdHelpErrorMessages(Session& s) {
+  MessageShowList(s);
+}
+
+template <int Code>
+void CmdLanguage(Session& s) {
+  SetLanguage(s, Code);
+}
+template void CmdLanguage<kLanguageGerman>(Session&);
+template void CmdLanguage<kLanguageEnglish>(Session&);
+template void CmdLanguage<3>(Session&);  // French, hidden in the menu
+template void CmdLanguage<kLanguageRomanian>(Session&);
+template void CmdLanguage<kLanguageKorean>(Session&);
+
+void CmdHomepage(Session& s) {
+  s.ui->openUrl(kHomepageUrl);
+}
+
+std::string SupportMailUrl() {
+  return std::string("mailto:") + kSupportMail + "?subject=" + kProductName + "%20V" + kVersion;
+}
+
+void CmdEmail(Session& s) {
+  s.ui->openUrl(SupportMailUrl());
+}
+
+void CmdAbout(Session& s) {
+  ShowTitled(s, kProductName, ProgramTitle() + " V" + kVersion);
+}
+
+}  // namespace kv9

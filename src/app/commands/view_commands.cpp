@@ -1,0 +1,35 @@
+#include "app/commands/view_commands.h"
+
+#include "core/session.h"
+#include "graphics/spline_drawings.h"
+#include "report/report_messages.h"
+#include "report/results_report.h"
+#include "toothform/tooth_form_views.h"
+
+namespace kv9 {
+
+namespace {
+constexpr int kScreen = 3;
+}
+
+void CmdStandardPrintout(Session& s) {
+  ResultsReport(s, kReportStandard);
+}
+
+void CmdExcerptPrintout(Session& s) {
+  ResultsReport(s, kReportExcerpt);
+}
+
+void ShowDrawingOnScreen(Session& s, int drawing) {
+  SplineDrawingMenu(s, kScreen, drawing);
+}
+
+void ShowToothFormOnScreen(Session& s, int view) {
+  ToothFormMenu(s, kScreen, view);
+}
+
+void CmdViewErrorMessages(Session& s) {
+  MessageReport(s);
+}
+
+}  // namespace kv9

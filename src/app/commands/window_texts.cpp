@@ -1,0 +1,27 @@
+#include "app/commands/window_texts.h"
+
+#include "core/file_util.h"
+#include "core/language.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "report/message_list.h"
+
+namespace kv9 {
+
+std::string WindowTitle(const Session& s) {
+  std::string title = Cp850ToDisplay(s, ProgramTitle());
+  if (s.current_file.empty()) return title;
+  title += "  -  " + s.current_file;
+  if (!HasDot(s.current_file)) title += std::string(".") + kDataFileExtension;
+  return title;
+}
+
+std::string ErrorMessagesCaption(const Session& s) {
+  return MenuDisplay(s, MenuWord::ErrorMessages) + " (" + std::to_string(MessageCount(s)) + ")";
+}
+
+bool ErrorMessagesEnabled(const Session& s) {
+  return MessageCount(s) != 0;
+}
+
+}  // namespace kv9
