@@ -95,7 +95,9 @@ class SpawnAttributes {
   }
   SpawnAttributes(const SpawnAttributes&) = delete;
   SpawnAttributes& operator=(const SpawnAttributes&) = delete;
-  const posix_spawnattr_t* get() const { return ok_ ? &attr_ : nullptr; }
+  const posix_spawnattr_t* get() const {
+    return ok_ ? &attr_ : nullptr;
+  }
 
  private:
   posix_spawnattr_t attr_;

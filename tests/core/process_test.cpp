@@ -36,12 +36,13 @@ TEST(StartProgram, RunsTheSplitCommandLineInASessionOfItsOwn) {
   // The script records its arguments and whether it leads its own session; it is written
   // under another name and renamed, so the test never reads half a file.
   const std::string script = dir.file("record args");
-  WriteProgram(script,
-               "#!/bin/sh\n"
-               "printf '%s|' \"$@\" > \"$0.part\"\n"
-               "[ \"$(cut -d' ' -f6 /proc/$$/stat)\" = \"$$\" ] && echo own-session >> \"$0.part\"\n"
-               "mv \"$0.part\" \"$0.out\"\n",
-               0755);
+  WriteProgram(
+      script,
+      "#!/bin/sh\n"
+      "printf '%s|' \"$@\" > \"$0.part\"\n"
+      "[ \"$(cut -d' ' -f6 /proc/$$/stat)\" = \"$$\" ] && echo own-session >> \"$0.part\"\n"
+      "mv \"$0.part\" \"$0.out\"\n",
+      0755);
   StartResult started = StartDetached(SplitCommandLine("\"" + script + "\" \"a b\"  c"));
   EXPECT_TRUE(started.ok()) << StartResultText(started);
   EXPECT_EQ(AwaitFile(script + ".out"), "a b|c|own-session\n");

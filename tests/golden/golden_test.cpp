@@ -6,8 +6,8 @@
 //                                           run lines run one after the other in that folder
 //   report <target> <mm|inch> [<kind>]      the results report written in-process
 // Every file the runs leave in the work folder is an output, and so are "exit_code" (one line
-// per run), "stdout.txt" and "stderr.txt" of the wkv9 runs (when not empty). Each file of expected/ must
-// equal its output byte for byte; on a mismatch the output is written beside it as
+// per run), "stdout.txt" and "stderr.txt" of the wkv9 runs (when not empty). Each file of expected/
+// must equal its output byte for byte; on a mismatch the output is written beside it as
 // <name>.actual. KV9_GOLDEN_UPDATE=1 writes the outputs as the new expected files (look at
 // them before committing). A case without expected/ is skipped with that hint.
 #include <gtest/gtest.h>
