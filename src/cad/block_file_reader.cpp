@@ -1,7 +1,6 @@
 #include "cad/block_file_reader.h"
 
 #include <cmath>
-#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -16,26 +15,7 @@ namespace kv9 {
 
 namespace {
 
-struct Entity {
-  std::string type;
-  std::vector<std::pair<int, std::string>> groups;
-
-  const std::string* find(int code) const {
-    for (const auto& g : groups)
-      if (g.first == code) return &g.second;
-    return nullptr;
-  }
-  std::string text(int code) const {
-    const std::string* v = find(code);
-    return v ? *v : std::string();
-  }
-  Real real(int code, Real fallback = 0) const {
-    const std::string* v = find(code);
-    if (!v) return fallback;
-    Real x = ParseReal(*v);
-    return std::isfinite(x) ? x : 0;
-  }
-};
+using Entity = BlockEntity;
 
 struct Vertex {
   Real x = 0, y = 0, bulge = 0;
@@ -179,36 +159,17 @@ class BlockReader {
   std::vector<Vertex> vertices_;
 };
 
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
-
 }  // namespace
 
-void DrawBlockEntities(Session& s, CadWriter& sink, std::istream& in) {
+void DrawBlockEntities(Session& s, CadWriter& sink, const std::vector<BlockEntity>& entities) {
   BlockReader reader(s, sink);
-  Entity current;
-  bool have = false;
-  std::string code_line, value;
-  while (ReadLine(in, code_line) && ReadLine(in, value)) {
-    long long code = 0;
-    if (!TryParseInt(code_line, code)) continue;  // a pair that is no group: skipped
-    if (code != 0) {
-      if (have) current.groups.emplace_back(static_cast<int>(code), value);
-      continue;
-    }
-    if (have && !reader.handle(current)) return;
-    current = Entity{Trim(value), {}};
-    have = true;
-    if (current.type == "EOF") {
-      reader.finish();
-      return;
-    }
-  }
-  // Cut short: the entity being read may be incomplete and is not drawn.
+  for (const BlockEntity& e : entities)
+    if (!reader.handle(e)) return;
   reader.finish();
+}
+
+void DrawBlockEntities(Session& s, CadWriter& sink, std::istream& in) {
+  DrawBlockEntities(s, sink, ParseBlockEntities(in));
 }
 
 void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x, Real y,
@@ -229,12 +190,13 @@ void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x,
   Point origin = saved.apply(x, y);
   c.transform = {origin.x, origin.y, saved.rotation + angle_deg, saved.x_scale * x_scale,
                  saved.y_scale * y_scale};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  // Held while it is drawn: a nested insert may replace the cached entry.
+  const BlockFileCache::Block block = c.block_cache.get(path);
+  if (!block) {
     MessageAdd(s, "Invalid temp directory");
     s.abort_flag = true;
   } else {
-    DrawBlockEntities(s, sink, in);
+    DrawBlockEntities(s, sink, *block);
   }
   c.transform = saved;
   --c.nesting;

@@ -1,11 +1,13 @@
 // Reading the screen's block files back: the DXF fragment of one block ("$NAME.dx$") is drawn
 // through the composed insert transform into a writer (the screen, or the plot file for the
-// user's logos). Nested INSERTs read their own files, at most four levels deep.
+// user's logos). Nested INSERTs read their own files, at most four levels deep. A file is
+// parsed again only when it changed (block_file_cache.h).
 #pragma once
 
 #include <istream>
 #include <string>
 
+#include "cad/block_file_cache.h"
 #include "cad/cad_writer.h"
 #include "core/real.h"
 
@@ -28,5 +30,7 @@ void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x,
 // followed by a VERTEX adds "Error in DXF File" and ends the block; unknown entities are
 // skipped, numbers that cannot be read count as 0, a file cut short is read as far as it goes.
 void DrawBlockEntities(Session& s, CadWriter& sink, std::istream& in);
+// The same for the entities of a parsed file.
+void DrawBlockEntities(Session& s, CadWriter& sink, const std::vector<BlockEntity>& entities);
 
 }  // namespace kv9

@@ -279,7 +279,10 @@ void CadBlockBegin(Session& s, const std::string& name) {
   c.block_open = true;
   if (c.kind == kCadScreen) {
     int error = 0;
-    c.block_file = CadOutputFile::Create(CadBlockFilePath(s, name), true, error);
+    const std::string path = CadBlockFilePath(s, name);
+    // Its parsed copy goes now: a rewrite can keep every part of the file's identity.
+    c.block_cache.forget(path);
+    c.block_file = CadOutputFile::Create(path, true, error);
     if (!c.block_file) {
       s.abort_flag = true;
       c.skipping_block = true;

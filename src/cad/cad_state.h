@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cad/block_file_cache.h"
 #include "cad/cad_writer.h"
 #include "core/real.h"
 #include "graphics/plane_geometry.h"
@@ -52,6 +53,7 @@ struct CadState {
   // --- settings that outlive one drawing ---
   bool polyline_output = false;  // "Polyline ?": real DXF polylines on the DXF and plot kinds
   int plot_line = 1;             // the plot command line chosen last (1-based)
+  BlockFileCache block_cache;    // the block files read back, kept while they are unchanged
 
   // --- one drawing, reset by CadOpen ---
   int kind = kCadChoose;

@@ -10,11 +10,8 @@ namespace kv9 {
 DxfSettings DxfSettingsOf(const Session& s) {
   DxfSettings d;
   d.decimals = s.cfg.cad_decimals >= 1 && s.cfg.cad_decimals <= 32 ? s.cfg.cad_decimals : 6;
-  for (int i = 0; i < 5; ++i) {
-    d.layer_names[i] = s.cfg.layers[i].name;
-    d.layer_colours[i] = s.cfg.layers[i].colour;
-  }
-  d.colours_16_31 = s.cfg.layer_colours_16_31;
+  for (int i = 0; i < 5; ++i) d.layer_names[i] = s.cfg.layers[i].name;
+  d.colours = LayerColoursOf(s.cfg);
   d.monochrome = s.cfg.layer_monochrome;
   d.font = s.cfg.cad_text_font;
   d.short_style = PointStyle(s);
@@ -121,10 +118,10 @@ void DxfWriter::tables(int layer_set) {
     layer_entry("0", 1, "CONTINUOUS");
     const char* types[5] = {"DASHDOT", "DASHED", "CONTINUOUS", "CONTINUOUS", "CONTINUOUS"};
     for (int i = 0; i < 5; ++i)
-      layer_entry(settings_.layer_names[i], settings_.layer_colours[i], types[i]);
+      layer_entry(settings_.layer_names[i], settings_.colours.of(i + 1), types[i]);
     if (layer_set == 2)
       for (int n = 16; n <= 31; ++n)
-        layer_entry(std::to_string(n), settings_.colours_16_31[n - 16], "CONTINUOUS");
+        layer_entry(std::to_string(n), settings_.colours.of(n), "CONTINUOUS");
   }
   group(0, "ENDTAB");
 

@@ -11,6 +11,7 @@
 
 #include "cad/cad_number.h"
 #include "cad/cad_writer.h"
+#include "cad/layer_colours.h"
 #include "core/number_format.h"
 
 namespace kv9 {
@@ -20,8 +21,7 @@ class Session;
 struct DxfSettings {
   int decimals = 6;  // "Decimals DXF,TXT"
   std::array<std::string, 5> layer_names = {"1", "2", "3", "4", "5"};
-  std::array<int, 5> layer_colours = {2, 2, 2, 3, 1};
-  std::array<int, 16> colours_16_31 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1, 2};
+  LayerColours colours;
   bool monochrome = false;        // "Layer Monochrom": every layer colour 1
   std::string font = "TXT8";      // "Textstil CAD", written in upper case
   NumberStyle short_style{3, 1};  // short reals (text factors and angles), always "."

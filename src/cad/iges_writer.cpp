@@ -49,18 +49,9 @@ IgesSettings IgesSettingsOf(const Session& s, const std::string& file_base) {
   g.decimals = s.cfg.decimals < 0 ? 0 : (s.cfg.decimals > 10 ? 10 : s.cfg.decimals);
   g.file_base = file_base;
   g.date = s.clock.now();
-  for (int i = 0; i < 5; ++i) g.layer_colours[i] = s.cfg.layers[i].colour;
-  g.colours_16_31 = s.cfg.layer_colours_16_31;
+  g.colours = LayerColoursOf(s.cfg);
   g.short_style = PointStyle(s);
   return g;
-}
-
-int LayerDxfColour(const std::array<int, 5>& layer_colours,
-                   const std::array<int, 16>& colours_16_31, int n) {
-  if (n == 0) return 7;
-  if (n >= 1 && n <= 5) return layer_colours[n - 1];
-  if (n >= 16 && n <= 31) return colours_16_31[n - 16];
-  return (n % 16) + 1;
 }
 
 int IgesColour(int dxf_colour) {
@@ -157,7 +148,7 @@ void IgesWriter::limits(Real xmin, Real ymin, Real xmax, Real ymax) {
 }
 
 void IgesWriter::layer(int n) {
-  colour_ = IgesColour(LayerDxfColour(settings_.layer_colours, settings_.colours_16_31, n));
+  colour_ = IgesColour(settings_.colours.of(n));
   font_ = IgesLineFont(n);
 }
 

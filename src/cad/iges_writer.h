@@ -13,6 +13,7 @@
 
 #include "cad/cad_number.h"
 #include "cad/cad_writer.h"
+#include "cad/layer_colours.h"
 #include "core/clock.h"
 #include "core/number_format.h"
 
@@ -24,15 +25,12 @@ struct IgesSettings {
   int decimals = 3;               // "Dezimalstellen", 0..10
   std::string file_base = "kv9";  // output file name without folder and extension
   DateTime date;
-  std::array<int, 5> layer_colours = {2, 2, 2, 3, 1};
-  std::array<int, 16> colours_16_31 = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1, 2};
+  LayerColours colours;
   NumberStyle short_style{3, 1};  // the maximum coordinate in the Global section
 };
 IgesSettings IgesSettingsOf(const Session& s, const std::string& file_base);
 
-// The DXF colour of a layer and its IGES colour number and line font pattern.
-int LayerDxfColour(const std::array<int, 5>& layer_colours,
-                   const std::array<int, 16>& colours_16_31, int n);
+// The IGES colour number of a DXF colour, and a layer's line font pattern.
 int IgesColour(int dxf_colour);
 int IgesLineFont(int layer);
 

@@ -20,11 +20,12 @@ namespace {
 constexpr std::array<const char*, 5> kFormatQuestionItems = {
     "HP-GL Laserjet (HPL)", "Postscript  (PS)", "HP-GL (PLT)", "HP-GL/2  (PL2)", "Aristo  (ART)"};
 
-// Writes the batch file (run bit set): the command line as its only line.
+// Writes the batch file (run bit set): the command line after the "#!" line that lets the
+// program start run it (a start never falls back to a shell by itself).
 bool WriteBatchFile(const std::string& name, const std::string& command) {
   int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);
   if (fd < 0) return false;
-  std::string content = command + "\n";
+  std::string content = "#!/bin/sh\n" + command + "\n";
   bool ok = ::write(fd, content.data(), content.size()) == static_cast<ssize_t>(content.size());
   ok = (::fchmod(fd, 0755) == 0) && ok;
   return (::close(fd) == 0) && ok;

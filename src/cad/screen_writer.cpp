@@ -1,7 +1,7 @@
 #include "cad/screen_writer.h"
 
 #include "cad/block_file_reader.h"
-#include "cad/iges_writer.h"
+#include "cad/layer_colours.h"
 #include "core/session.h"
 
 namespace kv9 {
@@ -13,12 +13,10 @@ Real ScreenWriter::num(Real x) {
 }
 
 int ScreenWriter::LayerColour(const Session& s, int n) {
-  std::array<int, 5> colours;
-  for (int i = 0; i < 5; ++i) colours[i] = s.cfg.layers[i].colour;
   int background = s.cfg.background_colour;
   int contrast = background == 0 ? 15 : 0;
   if (!s.cfg.colour_graphics) return contrast;
-  int c = DisplayList::GetColorTurbo(LayerDxfColour(colours, s.cfg.layer_colours_16_31, n));
+  int c = DisplayList::GetColorTurbo(LayerColoursOf(s.cfg).of(n));
   // White lines on a white window (CAD colour 7) are drawn in the contrasting colour.
   return c == background ? contrast : c;
 }

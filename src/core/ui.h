@@ -72,7 +72,7 @@ class Ui {
 #undef KV9_UI_DECLARE_FORM
 
   // --- services ---
-  // Starts a program without waiting (fork and exec of the split command line, never a shell).
+  // Starts a program without waiting (posix_spawnp of the split command line, never a shell).
   virtual StartResult startProgram(const std::string& command_line, bool visible);
   // Shows a text file in the text window (UTF-8 file).
   virtual void showTextFile(const std::string& path, std::string_view title) = 0;

@@ -2,7 +2,6 @@
 #include "report/report_output.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -91,25 +90,6 @@ std::string ReportTabCopyName(const Session& s) {
   if (part.size() > ext.size() && LowerAscii(part.substr(part.size() - ext.size())) == ext)
     name.resize(name.size() - ext.size());
   return (DirOf(name).empty() ? AddBackslash(s.data_dir) : "") + name + ".txt";
-}
-
-bool ProgramExists(const std::string& command_line) {
-  auto words = SplitCommandLine(command_line);
-  if (words.empty() || words[0].empty()) return false;
-  const std::string& program = words[0];
-  if (program.find('/') != std::string::npos) return access(program.c_str(), X_OK) == 0;
-  const char* path = std::getenv("PATH");
-  std::string_view dirs = path ? path : "/usr/bin:/bin";
-  while (!dirs.empty()) {
-    auto colon = dirs.find(':');
-    std::string dir(dirs.substr(0, colon));
-    dirs = colon == std::string_view::npos ? std::string_view() : dirs.substr(colon + 1);
-    std::string full = AddBackslash(dir.empty() ? "." : dir) + program;
-    struct stat st;
-    if (stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(full.c_str(), X_OK) == 0)
-      return true;
-  }
-  return false;
 }
 
 const std::array<std::string, 7>& ReportTargetNames() {

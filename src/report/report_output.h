@@ -16,7 +16,5 @@ std::string ReportScratchFolder(const Session& s);
 // The copy target 9 hands over: the name handed to ReportOpen (the data file name, a data-file
 // extension dropped) + ".txt", in the data folder unless the name has a folder of its own.
 std::string ReportTabCopyName(const Session& s);
-// Whether the first word of a command line names a program that can be started.
-bool ProgramExists(const std::string& command_line);
 
 }  // namespace kv9

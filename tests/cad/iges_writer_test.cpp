@@ -82,7 +82,7 @@ IgesSettings Plain() {
 TEST(IgesWriter, PointersCountersLayersAndDecimals) {
   std::ostringstream out;
   IgesSettings g = Plain();
-  g.layer_colours[1] = 5;  // layer 2: DXF blue -> IGES 4
+  g.colours.named[1] = 5;  // layer 2: DXF blue -> IGES 4
   g.decimals = 1;
   IgesWriter w(out, g);
   w.limits(0, 0, 100, 50);

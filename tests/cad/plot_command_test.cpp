@@ -189,7 +189,7 @@ TEST(PlotCommandWizard, SixtyCharactersAreUsedAndSixtyOneGoIntoABatchFile) {
   EXPECT_EQ(u.ui.texts("error"),
             (std::vector<std::string>{"Datei no/such/dir/b.BAT kann nicht angelegt werden"}));
   std::string content = ReadBytes(u.dir.file("plotbat.BAT"));
-  EXPECT_EQ(content, "p/wrixtran /" + std::string(35, 'x') + "/rixtran /CPL2\n");
+  EXPECT_EQ(content, "#!/bin/sh\np/wrixtran /" + std::string(35, 'x') + "/rixtran /CPL2\n");
   struct stat st;
   ASSERT_EQ(stat(u.dir.file("plotbat.BAT").c_str(), &st), 0);
   EXPECT_TRUE(st.st_mode & S_IXUSR);

@@ -1,6 +1,9 @@
 // The screen kind: drawing into the display list, block files written and read back.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "cad/cad_driver.h"
@@ -109,6 +112,31 @@ TEST(ScreenOutput, InsertReadsTheBlockFileThroughTheTransform) {
   CadClose(t.s);
   EXPECT_FALSE(std::filesystem::exists(t.block("WELLE")));
   EXPECT_EQ(t.ui.events.back().kind, "refresh");
+}
+
+// Sets the modification time to `nsec` nanoseconds past a fixed second.
+void SetModificationTime(const std::string& path, long nsec) {
+  const timespec times[2] = {{1700000000, 0}, {1700000000, nsec}};
+  ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
+
+TEST(ScreenOutput, UnchangedBlockFileIsParsedOnceAndAnEditShowsAtTheNextInsert) {
+  Screen t;
+  t.entities();
+  const std::string file = t.block("PIN");
+  WriteBytes(file, DxfGroups({{0, "CIRCLE"}, {10, "1"}, {20, "0"}, {40, "1"}, {0, "EOF"}}));
+  SetModificationTime(file, 100);
+  CadInsert(t.s, "PIN", 0, 0, 0, 1, 1);
+  CadInsert(t.s, "PIN", 10, 0, 0, 1, 1);
+  EXPECT_EQ(t.commands("3;"), (std::vector<std::string>{"3;1;0;1", "3;11;0;1"}));
+  EXPECT_EQ(t.s.cad.block_cache.parsed(), 1);
+
+  // Rewritten in place with the same size: only the nanoseconds of its time tell.
+  WriteBytes(file, DxfGroups({{0, "CIRCLE"}, {10, "2"}, {20, "0"}, {40, "1"}, {0, "EOF"}}));
+  SetModificationTime(file, 200);
+  CadInsert(t.s, "PIN", 0, 0, 0, 1, 1);
+  EXPECT_EQ(t.commands("3;").back(), "3;2;0;1");
+  EXPECT_EQ(t.s.cad.block_cache.parsed(), 2);
 }
 
 TEST(ScreenOutput, NestedBlocksComposeTheirTransforms) {

@@ -11,6 +11,7 @@
 #include "calc/involute_inverse.h"
 #include "calc/meshing_geometry.h"
 #include "calc/spline_calculation.h"
+#include "calc/spline_geometry.h"
 #include "core/guarded_math.h"
 #include "core/session.h"
 #include "support/calc_reference.h"
@@ -135,6 +136,36 @@ TEST_F(ToolkitTest, SplinePairIsAnInternalPairWithoutCentreDistance) {
   EXPECT_GT(ds.dFf[1], ds.df[1]);
   EXPECT_LT(ds.dFf[1], ds.Db[1]);
   EXPECT_GE(ds.dFf[0], ds.Db[0]);
+}
+
+// Values of the calculation, checked by hand against dFf = max(db, df + 2 rhoaP0 (1 - sin alpha))
+// (for the hub with its negative diameters, the smaller signed value); in all three the end of
+// the tool tip rounding lies outside the base circle.
+TEST(RootFormDiameter, ValuesOfThreeConnections) {
+  struct Case {
+    test::RefInputs inputs;
+    Real shaft, hub;
+  };
+  const Case cases[] = {
+      {{.alpha_index = 1, .pitch_index = 7, .N = 20, .fit = kFitSideFlat},
+       47.961157965L,
+       -53.505100000L},
+      {{.alpha_index = 2, .pitch_index = 5, .N = 31, .fit = kFitMajor},
+       126.763721436L,
+       -135.198355255L},
+      {{.alpha_index = 3, .pitch_index = 10, .N = 12, .fit = kFitSideFillet},
+       14.154541116L,
+       -16.833458884L},
+  };
+  for (const Case& c : cases) {
+    test::TestSession t;
+    t.s.cfg.unit_flag = 0;
+    test::ApplyInputs(t.s.ds, c.inputs);
+    SplineCalculation(t.s);
+    ASSERT_FALSE(t.s.fatal_flag) << c.inputs.N;
+    EXPECT_NEAR(t.s.ds.dFf[0], c.shaft, 1e-8L) << c.inputs.N;
+    EXPECT_NEAR(t.s.ds.dFf[1], c.hub, 1e-8L) << c.inputs.N;
+  }
 }
 
 TEST_F(ToolkitTest, TipShorteningWithinOneMicronIsDropped) {

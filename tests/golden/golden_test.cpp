@@ -2,11 +2,12 @@
 //
 // Each folder tests/golden/<case>/ holds case.txt and expected/. case.txt lines:
 //   input <path from the source root> [<name in the work folder>]
-//   run <arguments after the data file>     the built wkv9 runs in an empty work folder
+//   run <arguments after the data file>     the built wkv9 runs in an empty work folder; several
+//                                           run lines run one after the other in that folder
 //   report <target> <mm|inch> [<kind>]      the results report written in-process
-// Every file the run leaves in the work folder is an output, and so are "exit_code",
-// "stdout.txt" and "stderr.txt" of a wkv9 run (when not empty). Each file of expected/ must
-// equal its output byte for byte; on a mismatch the output is written beside it as
+// Every file the runs leave in the work folder is an output, and so are "exit_code" (one line
+// per run), "stdout.txt" and "stderr.txt" of the wkv9 runs (when not empty). Each file of expected/
+// must equal its output byte for byte; on a mismatch the output is written beside it as
 // <name>.actual. KV9_GOLDEN_UPDATE=1 writes the outputs as the new expected files (look at
 // them before committing). A case without expected/ is skipped with that hint.
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ const fs::path kCases = fs::path(KV9_SOURCE_DIR) / "tests" / "golden";
 struct GoldenCase {
   std::string name;
   std::string input, input_name;
-  std::vector<std::string> run;  // arguments after the data file
+  std::vector<std::vector<std::string>> runs;  // each run's arguments after the data file
   bool in_process = false;
   int target = kTargetDosFile, kind = 0;
   bool inch = false;
@@ -67,7 +68,7 @@ std::vector<GoldenCase> FindCases() {
         c.input = w[1];
         c.input_name = w.size() >= 3 ? w[2] : fs::path(w[1]).filename().string();
       } else if (w[0] == "run") {
-        c.run.assign(w.begin() + 1, w.end());
+        c.runs.emplace_back(w.begin() + 1, w.end());
       } else if (w[0] == "report" && w.size() >= 3) {
         c.in_process = true;
         c.target = std::stoi(w[1]);
@@ -99,17 +100,23 @@ std::map<std::string, std::string> FolderFiles(const std::string& work, const Go
 }
 
 // Runs wkv9 in `work` with TEMP and TMPDIR "." (so the names the reports print do not depend
-// on where the tests run); outputs include the exit code and the two output streams.
+// on where the tests run); outputs include the exit codes and the two output streams.
 std::map<std::string, std::string> RunProgram(const GoldenCase& c, const std::string& work) {
-  std::vector<std::string> args;
-  if (!c.input_name.empty()) args.push_back(c.input_name);
-  args.insert(args.end(), c.run.begin(), c.run.end());
-  test::TempDir home;
-  test::ProgramRun run = test::RunWkv9(work, home.path(), args, "TEMP=. TMPDIR=.");
+  std::string exit_codes, out, err;
+  for (const auto& run_args : c.runs) {
+    test::TempDir home;
+    std::vector<std::string> args;
+    if (!c.input_name.empty()) args.push_back(c.input_name);
+    args.insert(args.end(), run_args.begin(), run_args.end());
+    test::ProgramRun run = test::RunWkv9(work, home.path(), args, "TEMP=. TMPDIR=.");
+    exit_codes += std::to_string(run.exit_code) + "\n";
+    out += run.out;
+    err += run.err;
+  }
   auto files = FolderFiles(work, c);
-  files["exit_code"] = std::to_string(run.exit_code) + "\n";
-  if (!run.out.empty()) files["stdout.txt"] = run.out;
-  if (!run.err.empty()) files["stderr.txt"] = run.err;
+  files["exit_code"] = exit_codes;
+  if (!out.empty()) files["stdout.txt"] = out;
+  if (!err.empty()) files["stderr.txt"] = err;
   return files;
 }
 
