@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <filesystem>
+#include <iostream>
 #include <vector>
 
 #include "core/file_util.h"

@@ -4,13 +4,13 @@
 #include "app/batch_runs.h"
 #include "app/program_env.h"
 #include "app/usage_screen.h"
+#include "calc/spline_calculation.h"
 #include "config/config_file.h"
+#include "core/data_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
-#include "core/text.h"
-#include "core/data_file.h"
 #include "core/session.h"
-#include "calc/spline_calculation.h"
+#include "core/text.h"
 
 namespace kv9 {
 

@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPrintDialog>
@@ -101,9 +101,9 @@ std::optional<std::string> QtUi::chooseOpenFile(std::string_view dir, std::strin
 
 std::optional<std::string> QtUi::chooseSaveFile(std::string_view dir, std::string_view filter) {
   // The core asks its own overwrite question.
-  const QString name = QFileDialog::getSaveFileName(parent_, QString(), FromDisplay(dir),
-                                                    QtFileFilter(filter), nullptr,
-                                                    QFileDialog::DontConfirmOverwrite);
+  const QString name =
+      QFileDialog::getSaveFileName(parent_, QString(), FromDisplay(dir), QtFileFilter(filter),
+                                   nullptr, QFileDialog::DontConfirmOverwrite);
   if (name.isEmpty()) return std::nullopt;
   return ToDisplay(name);
 }

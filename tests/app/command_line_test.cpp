@@ -224,8 +224,7 @@ TEST(ProgramEnvironment, InstalledLayoutTakesShareKv9AsProgramFolder) {
   std::filesystem::create_directories(d.file("bin"));
   std::filesystem::create_directories(d.file("share/kv9"));
   std::ofstream(d.file("share/kv9/kv9.err"));
-  const std::string share =
-      std::filesystem::weakly_canonical(d.file("share/kv9")).string() + "/";
+  const std::string share = std::filesystem::weakly_canonical(d.file("share/kv9")).string() + "/";
   EXPECT_EQ(ProgramFolder(d.file("bin/")), share);
   // A build folder holds the delivered files beside the program: it stays the program folder.
   std::ofstream(d.file("bin/KV9.ERR"));
