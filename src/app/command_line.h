@@ -24,6 +24,12 @@ struct CommandLine {
   bool nogui = false;   // "/NOGUI" in any position and any case
 };
 
+// The interactive start (with or without a data file): the runs that need the desktop program.
+inline bool StartsDesktop(const CommandLine& cl) {
+  return cl.mode == RunMode::Interactive || cl.mode == RunMode::FileMode ||
+         cl.mode == RunMode::NameOnly;
+}
+
 // `args` are the arguments after the program name.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 

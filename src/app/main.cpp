@@ -1,15 +1,14 @@
 // wkv9: the command line decides between the usage screen, the batch runs and the desktop.
-// The dispatch runs before any window exists, with the console Ui.
-#include <cstdlib>
+// The batch runs and the usage screen run here with the console Ui; this program links no Qt.
+// The interactive start hands the process over to the desktop program when a display exists.
 #include <iostream>
 
+#include "app/command_line.h"
 #include "app/program_env.h"
 #include "app/startup.h"
 #include "core/console_ui.h"
-#include "core/language.h"
 #include "core/session.h"
 #include "core/signal_cleanup.h"
-#include "gui/desktop.h"
 
 namespace {
 
@@ -21,38 +20,26 @@ int CheckedExitCode(kv9::ConsoleUi& ui, int code) {
   return code == 0 ? 1 : code;
 }
 
-// Removes the scratch folder on every way out of main.
-struct ScratchGuard {
-  kv9::Session& s;
-  ~ScratchGuard() { kv9::RemoveScratchFolder(s); }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (kv9::StartsDesktop(kv9::ParseCommandLine(args)) && kv9::HasDisplay()) {
+    // Nothing is made yet (no scratch folder, no file read): the desktop starts from scratch.
+    kv9::HandOverToDesktop(kv9::ExecutableFolder(), argv);
+    return 3;
+  }
+
   kv9::InstallSignalCleanup();
   kv9::ConsoleUi ui;
   kv9::Session session(ui);
-  ScratchGuard guard{session};
-  for (int i = 1; i < argc; ++i) session.args.emplace_back(argv[i]);
-  session.program_dir = kv9::ExecutableFolder();
-  session.cfg.config_dir = session.program_dir;
-  if (const char* now = std::getenv("KV9_TEST_NOW"); now && !kv9::ApplyTestClock(session, now))
-    std::cerr << "wkv9: KV9_TEST_NOW must read YYYY-MM-DD HH:MM; the clock runs\n";
+  kv9::ScratchGuard guard{session};
+  kv9::PrepareSession(session, argc, argv);
 
   kv9::StartOutcome start = kv9::StartUp(session);
   if (start.exit) return CheckedExitCode(ui, start.exit_code);
 
-  if (!kv9::HasDisplay()) {
-    std::cerr << "wkv9: no display (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM) for the "
-                 "interactive program; the batch runs need none (wkv9 ? lists them)\n";
-    return 3;
-  }
-  if (session.cfg.language > 0) kv9::SetLanguage(session, session.cfg.language);
-#ifdef KV9_WITH_GUI
-  return kv9::RunDesktop(session, argc, argv);
-#else
-  std::cerr << "wkv9: this build has no desktop program\n";
+  std::cerr << "wkv9: no display (DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM) for the "
+               "interactive program; the batch runs need none (wkv9 ? lists them)\n";
   return 3;
-#endif
 }

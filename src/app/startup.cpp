@@ -4,10 +4,13 @@
 #include "app/batch_runs.h"
 #include "app/program_env.h"
 #include "app/usage_screen.h"
+#include "calc/spline_calculation.h"
 #include "config/config_file.h"
+#include "core/data_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/session.h"
+#include "core/text.h"
 
 namespace kv9 {
 
@@ -54,6 +57,58 @@ StartOutcome StartUp(Session& s) {
     default:
       return out;
   }
+}
+
+std::optional<std::string> AskUserName(Session& s) {
+  s.help_topic = 1120;
+  const std::string answer = InputText(s, "Passwort (User) eingeben ...", "", 8);
+  if (s.abort_flag) return std::nullopt;
+  const std::string base = AddBackslash(s.cfg.default_data_dir);
+  if (!DirReachable(base)) {
+    ShowError(s, "Invalid Directory " + base);
+    return std::nullopt;
+  }
+  // The answer names one folder right below the default data folder.
+  const bool malformed = answer.empty() || answer == ".." || answer == "." ||
+                         answer.find('/') != std::string::npos ||
+                         (answer.size() > 1 && answer[1] == ':');
+  if (malformed || !DirReachable(base + Cp850ToUtf8(answer))) {
+    ShowError(s, "Ung\x81ltiges Passwort " + answer + " !");
+    return std::nullopt;
+  }
+  return answer;
+}
+
+bool PrepareInteractiveStart(Session& s, const CommandLine& cl) {
+  if (cl.mode == RunMode::FileMode) {
+    s.show_errors = false;
+    const bool read = LoadDataFile(s, cl.file);
+    s.cmdline_file = true;
+    s.show_errors = true;
+    if (!read) {
+      s.abort_flag = false;
+      if (!WriteCheck(s, cl.file)) return false;
+    }
+  }
+  if (s.cmdline_file) {
+    s.data_dir.clear();  // the command-line name is used as it is
+  } else {
+    std::string user;
+    if (s.cfg.enter_password) {
+      std::optional<std::string> answer = AskUserName(s);
+      if (!answer) return false;
+      user = Cp850ToUtf8(*answer) + "/";
+    }
+    s.ui->setWaitCursor(true);
+    s.data_dir = AddBackslash(s.cfg.default_data_dir) + user;
+    ReadTemplate(s);
+    s.ui->setWaitCursor(false);
+  }
+  s.abort_flag = false;
+  SplineCalculation(s);
+  s.abort_flag = false;
+  s.modified = false;
+  return true;
 }
 
 }  // namespace kv9

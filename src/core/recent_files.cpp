@@ -1,6 +1,7 @@
 #include "core/recent_files.h"
 
 #include <cerrno>
+#include <filesystem>
 
 #include "core/data_file.h"
 #include "core/file_util.h"
@@ -84,6 +85,9 @@ bool WriteRecentFiles(Session& s) {
   LineWriter w(StyleOf(s));
   w.text(std::string(kProductNameLower) + "\t Session " + s.data_dir);
   for (const auto& entry : s.recent_files) w.text(entry);
+  // The configuration folder is made when missing, as saving the configuration does.
+  std::error_code ec;
+  if (!s.cfg.config_dir.empty()) std::filesystem::create_directories(s.cfg.config_dir, ec);
   int error = WriteFileReplacing(RecentFilesName(s), w.content());
   if (error == 0) return true;
   // Once, and on: a read-only program folder must not keep the program from ending.

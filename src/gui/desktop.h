@@ -1,11 +1,10 @@
-// The interactive program (Qt). Only the batch runs work without it.
+// The interactive program: wkv9 hands over to it for the interactive start when a display
+// exists. It makes the Qt application, the Qt Ui and the main window.
 #pragma once
 
 namespace kv9 {
 
-class Session;
-
-// Runs the desktop program; returns the process exit code.
-int RunDesktop(Session& s, int argc, char** argv);
+// Runs the desktop program with the command line of wkv9; returns the process exit code.
+int RunDesktop(int argc, char** argv);
 
 }  // namespace kv9

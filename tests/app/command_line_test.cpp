@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "app/program_env.h"
 #include "app/startup.h"
 #include "app/usage_screen.h"
 #include "config/config_file.h"
+#include "support/examples.h"
+#include "support/test_files.h"
 #include "support/test_session.h"
 
 namespace kv9 {
@@ -206,6 +211,51 @@ TEST(ProgramEnvironment, ClockDisplayAndFolder) {
   EXPECT_EQ(folder.back(), '/');
   struct stat st;
   EXPECT_EQ(stat((folder + "kv9_tests").c_str(), &st), 0);
+}
+
+}  // namespace
+}  // namespace kv9
+
+namespace kv9 {
+namespace {
+
+TEST(ProgramEnvironment, InstalledLayoutTakesShareKv9AsProgramFolder) {
+  test::TempDir d;
+  std::filesystem::create_directories(d.file("bin"));
+  std::filesystem::create_directories(d.file("share/kv9"));
+  std::ofstream(d.file("share/kv9/kv9.err"));
+  const std::string share = std::filesystem::weakly_canonical(d.file("share/kv9")).string() + "/";
+  EXPECT_EQ(ProgramFolder(d.file("bin/")), share);
+  // A build folder holds the delivered files beside the program: it stays the program folder.
+  std::ofstream(d.file("bin/KV9.ERR"));
+  EXPECT_EQ(ProgramFolder(d.file("bin/")), d.file("bin/"));
+}
+
+TEST(InteractiveStart, FileModeReadsSilentlyAndAUserNameMustNameAFolder) {
+  test::TempDir d;
+  test::TestSession t;
+  std::filesystem::copy_file(test::ExamplePath("side_fit_30"), d.file("a.kv9"));
+  CommandLine file_mode = ParseCommandLine({d.file("a.kv9")});
+  t.s.current_file = file_mode.file;
+  t.s.modified = true;
+  ASSERT_TRUE(PrepareInteractiveStart(t.s, file_mode));
+  EXPECT_TRUE(t.s.cmdline_file);
+  EXPECT_EQ(t.s.ds.N, 24);
+  EXPECT_FALSE(t.s.modified);
+  EXPECT_TRUE(t.s.data_dir.empty());
+
+  test::TestSession u;
+  u.s.cfg.enter_password = true;
+  u.s.cfg.default_data_dir = d.path() + "/";
+  std::filesystem::create_directories(d.file("anna"));
+  u.ui.answer("anna");
+  ASSERT_TRUE(PrepareInteractiveStart(u.s, ParseCommandLine({})));
+  EXPECT_EQ(u.s.data_dir, d.path() + "/anna/");
+  u.ui.answer("..");
+  EXPECT_FALSE(PrepareInteractiveStart(u.s, ParseCommandLine({})));
+  EXPECT_EQ(u.ui.texts("error"), std::vector<std::string>{"Ungültiges Passwort .. !"});
+  u.ui.cancel();
+  EXPECT_FALSE(PrepareInteractiveStart(u.s, ParseCommandLine({})));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/examples.h"
 #include "support/program_run.h"
 #include "support/test_session.h"
 
@@ -96,6 +97,16 @@ TEST_F(Wkv9, ReadsTheConfigurationEvenForTheUsageScreen) {
   r = run({"?"});
   EXPECT_EQ(r.exit_code, 0);
   EXPECT_NE(r.err.find("ungültiger CAD Ordner konfiguriert"), std::string::npos);
+}
+
+// The batch runs stay a plain C++ program: the loader maps no Qt library for them.
+TEST_F(Wkv9, BatchTextRunLoadsNoQt) {
+  std::filesystem::copy_file(test::ExamplePath("side_fit_30"), work.file("test.kv9"));
+  ProgramRun r = run({"test.kv9", "/I", "/NOGUI"}, "LD_DEBUG=libs");
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_TRUE(std::filesystem::exists(work.file("test.txt")));
+  EXPECT_NE(r.err.find("libstdc++"), std::string::npos);  // the loader did report
+  EXPECT_EQ(r.err.find("libQt6"), std::string::npos);
 }
 
 TEST_F(Wkv9, AMalformedTestClockIsNamed) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "core/data_file.h"
 #include "support/report_support.h"
 #include "support/test_session.h"
@@ -81,8 +83,11 @@ TEST(RecentFiles, MissingFileGivesFourEmptyEntries) {
 }
 
 TEST(RecentFiles, UnwritableFileIsReportedOnceAndTheProgramGoesOn) {
+  // A folder below a plain file can be neither made nor written, even by root.
+  TempDir dir;
+  std::ofstream(dir.file("plain"));
   TestSession t;
-  t.s.cfg.config_dir = "/gibt/es/nicht/";
+  t.s.cfg.config_dir = dir.file("plain") + "/kv9/";
   EXPECT_FALSE(WriteRecentFiles(t.s));
   EXPECT_EQ(t.ui.texts("error"), std::vector<std::string>{"Programmdiskette einlegen !"});
   EXPECT_EQ(t.ui.unanswered, 0);

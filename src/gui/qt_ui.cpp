@@ -1,0 +1,217 @@
+// The Ui of the desktop.
+#include "gui/qt_ui.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTextDocument>
+#include <QUrl>
+
+#include "core/process.h"
+#include "gui/cad_settings_dialog.h"
+#include "gui/dimensions_dialog.h"
+#include "gui/display_painter_qt.h"
+#include "gui/generic_dialogs.h"
+#include "gui/graphics_widget.h"
+#include "gui/material_dialog.h"
+#include "gui/measurement_dialog.h"
+#include "gui/message_dialogs.h"
+#include "gui/quality_dialog.h"
+#include "gui/text_convert.h"
+#include "help/help_texts.h"
+
+namespace kv9 {
+
+QString QtFileFilter(std::string_view filter) {
+  const QString text = FromDisplay(filter);
+  const qsizetype bar = text.indexOf('|');
+  if (bar < 0) return text;
+  QString masks = text.mid(bar + 1);
+  masks.replace(';', ' ');
+  return text.left(bar) + " (" + masks + ")";
+}
+
+// --- help ---
+
+void QtUi::showHelp(int mode) {
+  if (!help_) return;
+  const int topic = help_->help_topic;
+  const HelpEntry entry = LookupHelp(help_->plt_dir, topic);
+  if (!entry.found) return;  // a number without entry shows nothing
+  if (mode == kHelpPictureOnly && entry.picture.empty()) return;
+  ShowHelp(*help_, topic, mode);
+}
+
+HelpCallbacks QtUi::helpCallbacks() {
+  HelpCallbacks help;
+  help.help_text = [this] { showHelp(kHelpTextOnly); };
+  help.help_picture = [this] { showHelp(kHelpPictureOnly); };
+  help.tooltip = [this](int topic) -> QString {
+    if (!help_ || !LookupHelp(help_->plt_dir, topic).found) return {};
+    return FromDisplay(HelpText(help_->plt_dir, topic, help_->shown));
+  };
+  return help;
+}
+
+// --- generic dialogs ---
+
+std::optional<int> QtUi::chooseFromList(std::string_view prompt,
+                                        const std::vector<std::string>& choices, int preselected,
+                                        bool as_list) {
+  return RunChoiceDialog(parent_, prompt, choices, preselected, as_list, helpCallbacks());
+}
+
+std::optional<bool> QtUi::askYesNo(std::string_view prompt, bool yes_preselected) {
+  return RunYesNoDialog(parent_, prompt, yes_preselected, helpCallbacks());
+}
+
+std::optional<std::string> QtUi::inputText(std::string_view prompt, std::string_view text,
+                                           int max_length) {
+  return RunTextDialog(parent_, prompt, text, max_length, helpCallbacks());
+}
+
+std::optional<std::string> QtUi::chooseDirectory(std::string_view dir) {
+  return RunSelectDirDialog(parent_, dir);
+}
+
+void QtUi::showScreen(std::string_view title, const std::vector<std::string>& lines) {
+  RunShowScreen(parent_, title, lines);
+}
+
+YesNoCancel QtUi::askYesNoCancel(std::string_view caption, std::string_view question) {
+  return AskYesNoCancelBox(parent_, caption, question);
+}
+
+void QtUi::showMessage(MessageBoxKind kind, std::string_view caption, std::string_view text) {
+  ShowMessageBox(parent_, kind, caption, text);
+}
+
+std::optional<std::string> QtUi::chooseOpenFile(std::string_view dir, std::string_view filter) {
+  const QString name =
+      QFileDialog::getOpenFileName(parent_, QString(), FromDisplay(dir), QtFileFilter(filter));
+  if (name.isEmpty()) return std::nullopt;
+  return ToDisplay(name);
+}
+
+std::optional<std::string> QtUi::chooseSaveFile(std::string_view dir, std::string_view filter) {
+  // The core asks its own overwrite question.
+  const QString name =
+      QFileDialog::getSaveFileName(parent_, QString(), FromDisplay(dir), QtFileFilter(filter),
+                                   nullptr, QFileDialog::DontConfirmOverwrite);
+  if (name.isEmpty()) return std::nullopt;
+  return ToDisplay(name);
+}
+
+void QtUi::beep() {
+  QApplication::beep();
+}
+
+void QtUi::setWaitCursor(bool on) {
+  if (on) {
+    ++wait_depth_;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (wait_depth_ > 0) {
+    --wait_depth_;
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+// --- forms ---
+
+bool QtUi::dimensionsForm(DimensionsForm& form) {
+  return RunDimensionsDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::qualityForm(QualityForm& form) {
+  return RunQualityDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::measurementForm(MeasurementForm& form) {
+  return RunMeasurementDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::stressForm(StressForm& form) {
+  return RunMaterialDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::cadSettingsForm(CadSettingsForm& form) {
+  return RunCadSettingsDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::messageDescriptionForm(MessageDescriptionForm& form) {
+  return RunMessageDescriptionDialog(parent_, form, helpCallbacks());
+}
+// These three have no form model class or no Qt form yet: they answer as Cancel, so the core
+// keeps its values.
+bool QtUi::textsForm(TextsForm&) {
+  return false;
+}
+bool QtUi::configForm(ConfigForm&) {
+  return false;
+}
+bool QtUi::plotSettingsForm(PlotSettingsForm&) {
+  return false;
+}
+
+// --- services ---
+
+void QtUi::showTextFile(const std::string& path, std::string_view title) {
+  TextWindowActions actions;
+  actions.print = [this, path] { printTextFile(path); };
+  // "Export Notepad": the desktop's default program for the file.
+  actions.export_notepad = [path] { StartDetached({"xdg-open", path}); };
+  RunTextWindow(parent_, path, title, text_window_, actions);
+}
+
+bool QtUi::openUrl(std::string_view url) {
+  // Under X this is true even when the opener then fails; it says no more than "handed over".
+  return QDesktopServices::openUrl(QUrl(FromDisplay(url)));
+}
+
+bool QtUi::printTextFile(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  QPrinter printer;
+  QPrintDialog dialog(&printer, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  QTextDocument document;
+  QFont font(text_window_.font_family, text_window_.font_size);
+  font.setStyleHint(QFont::Monospace);
+  document.setDefaultFont(font);
+  document.setPlainText(QString::fromUtf8(file.readAll()));
+  document.print(&printer);
+  return true;
+}
+
+bool QtUi::printDisplayList(const DisplayList& list) {
+  QPrinter printer;
+  printer.setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(&printer, parent_);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  // The page is the client area of a copy: the drawing fits the page as it fits the window.
+  DisplayList page = list;
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  page.setClientSize(area.width(), area.height());
+  QtDisplayPainter display(painter, "Arial");
+  ReplayDisplayList(page, display);
+  return painter.end();
+}
+
+void QtUi::refreshGraphics() {
+  if (graphics_) graphics_->refresh();
+}
+
+ScreenSize QtUi::screenSize() {
+  ScreenSize size;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size.width = screen->geometry().width();
+    size.height = screen->geometry().height();
+    size.pixels_per_inch = qRound(screen->logicalDotsPerInch());
+  }
+  return size;
+}
+
+}  // namespace kv9
