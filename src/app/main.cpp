@@ -4,10 +4,10 @@
 #include <iostream>
 
 #include "app/program_env.h"
+#include "app/session.h"
 #include "app/startup.h"
 #include "core/console_ui.h"
 #include "core/language.h"
-#include "core/session.h"
 #include "core/signal_cleanup.h"
 #include "gui/desktop.h"
 

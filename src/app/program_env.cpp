@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/session.h"
 #include "core/file_util.h"
-#include "core/session.h"
 #include "core/signal_cleanup.h"
 
 namespace kv9 {

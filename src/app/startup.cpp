@@ -3,11 +3,11 @@
 
 #include "app/batch_runs.h"
 #include "app/program_env.h"
+#include "app/session.h"
 #include "app/usage_screen.h"
-#include "config/config_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
+#include "model/config_file.h"
 
 namespace kv9 {
 

@@ -9,7 +9,7 @@
 
 #include "cad/cad_writer.h"
 #include "core/real.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kv9 {
 

@@ -1,8 +1,8 @@
 #include "cad/screen_writer.h"
 
+#include "app/session.h"
 #include "cad/block_file_reader.h"
 #include "cad/iges_writer.h"
-#include "core/session.h"
 
 namespace kv9 {
 

@@ -1,9 +1,9 @@
 #include "calc/input_forms.h"
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "calc/pin_measurement.h"
 #include "core/number_format.h"
-#include "core/session.h"
 
 namespace kv9 {
 

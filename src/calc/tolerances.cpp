@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 
 namespace kv9 {
 

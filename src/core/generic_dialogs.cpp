@@ -7,9 +7,9 @@
 #include <fstream>
 #include <vector>
 
+#include "app/session.h"
 #include "core/file_util.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {

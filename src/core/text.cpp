@@ -1,6 +1,6 @@
 #include "core/text.h"
 
-#include "core/session.h"
+#include "app/session.h"
 
 namespace kv9 {
 
