@@ -85,18 +85,18 @@ void AskSaveOrDiscard(Session& s) {
   if (!s.modified) return;
   if (!s.current_file.empty()) {
     switch (AskYesNoCancel3(s, "Datei speichern (" + NameText(CurrentFullName(s)) + ") ?")) {
-      case Answer3::Yes:
+      case YesNoCancel::Yes:
         SaveCurrentFile(s);  // a failed save leaves `modified` and the abort flag set
         break;
-      case Answer3::No:
+      case YesNoCancel::No:
         s.modified = false;
         break;
-      case Answer3::Cancel:
+      case YesNoCancel::Cancel:
         break;
     }
     return;
   }
-  if (AskYesNoCancel3(s, "Bisherige Eingaben verwerfen ?") == Answer3::Yes)
+  if (AskYesNoCancel3(s, "Bisherige Eingaben verwerfen ?") == YesNoCancel::Yes)
     s.modified = false;
   else
     s.abort_flag = true;

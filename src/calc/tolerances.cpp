@@ -28,7 +28,7 @@ int ToleranceClassNumber(int index) {
 }
 
 int PitchClass(Real P) {
-  return calc::RoundToInt(P);
+  return RoundToInt(P);
 }
 
 // The tables give their values in units of 0.0001 in as a + c N.

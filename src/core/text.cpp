@@ -364,4 +364,10 @@ std::string ShortenMiddle(std::string_view text, int width) {
   return std::string(text.substr(0, k)) + " ... " + std::string(text.substr(text.size() - (k + 1)));
 }
 
+std::string SingleLineText(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
 }  // namespace kv9

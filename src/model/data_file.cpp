@@ -33,19 +33,8 @@ std::string FormatDataReal(const NumberStyle& st, Real x) {
   return fixed;
 }
 
-namespace {
-
-std::string OneLine(std::string_view t) {
-  std::string out(t);
-  for (char& c : out)
-    if (c == '\r' || c == '\n') c = ' ';
-  return out;
-}
-
-}  // namespace
-
 void LineWriter::text(std::string_view t) {
-  raw(OneLine(t));
+  raw(SingleLineText(std::string(t)));
 }
 
 void LineWriter::integer(long long n) {
@@ -59,7 +48,7 @@ void LineWriter::real(Real x) {
 void LineWriter::fields(const std::vector<std::string>& f) {
   std::string line;
   for (const std::string& field : f) {
-    std::string clean = OneLine(field);
+    std::string clean = SingleLineText(field);
     for (char& c : clean)
       if (c == '|') c = '/';
     line += clean + "|";
@@ -366,7 +355,7 @@ bool WriteCheck(Session& s, const std::string& full_name) {
     std::string question = NameText(full_name) +
                            " existiert bereits.   \x81"
                            "berschreiben ?";
-    if (AskYesNoCancel3(s, question) != Answer3::Yes) {
+    if (AskYesNoCancel3(s, question) != YesNoCancel::Yes) {
       s.abort_flag = true;
       return false;
     }

@@ -46,8 +46,8 @@ struct CarriedValues {
   int last = 0;  // the last line of the file
 };
 
-// SplineResults (group H, written by the calculation only) is a base so that every Part reads
-// the results by their names, e.g. ds.Dri, ds.Sv_min.
+// SplineResults (group H, written by the calculation only) is a base so that the reports,
+// drawings and checks read the results by their names, e.g. ds.Dri, ds.Sv_min.
 struct SplineDataSet : SplineResults {
   // Group A: texts (code page 850)
   std::string info1, info2, info3;

@@ -7,11 +7,11 @@ namespace kv9 {
 
 namespace {
 
-int RoundToInt(Real x) {
-  Real r = std::nearbyint(x);  // halves to the even neighbour
-  if (!(r > -1e9L)) return -1000000000;
-  if (!(r < 1e9L)) return 1000000000;
-  return static_cast<int>(r);
+// Pixels stay within +-1e9 so that sums of them cannot overflow; NaN goes to the low end.
+int PixelInt(Real x) {
+  if (!(x > -1e9L)) return -1000000000;
+  if (!(x < 1e9L)) return 1000000000;
+  return RoundToInt(x);
 }
 
 }  // namespace
@@ -116,8 +116,8 @@ Real DisplayList::aspectFactor() const {
 
 bool DisplayList::SetWindow(bool inset, bool keep_aspect, Real vx1, Real vy1, Real vx2, Real vy2,
                             Real wx1, Real wy1, Real wx2, Real wy2) {
-  PixelRect v{RoundToInt(vx1 * width_), RoundToInt((1 - vy2) * height_), RoundToInt(vx2 * width_),
-              RoundToInt((1 - vy1) * height_)};
+  PixelRect v{PixelInt(vx1 * width_), PixelInt((1 - vy2) * height_), PixelInt(vx2 * width_),
+              PixelInt((1 - vy1) * height_)};
   if (inset) v = {v.x1 + 1, v.y1 + 1, v.x2 - 1, v.y2 - 1};
   record("10;" + std::to_string(v.x1) + ";" + std::to_string(v.y1) + ";" + std::to_string(v.x2) +
          ";" + std::to_string(v.y2) + ";" + Num(wx1) + ";" + Num(wy1) + ";" + Num(wx2) + ";" +
@@ -214,7 +214,7 @@ Real DisplayList::EinY(Real length) const {
 }
 
 PixelPoint DisplayList::ToPixel(Real x, Real y) const {
-  return {RoundToInt((x - vx_) * sx_) + viewport_.x1, viewport_.y2 - RoundToInt((y - vy_) * sy_)};
+  return {PixelInt((x - vx_) * sx_) + viewport_.x1, viewport_.y2 - PixelInt((y - vy_) * sy_)};
 }
 
 void DisplayList::ToWorld(int px, int py, Real& x, Real& y) const {
