@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_text_writer.h"
 #include "cad/dxf_writer.h"
 #include "cad/iges_writer.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
 #include "support/test_files.h"
 
 namespace kv9 {

@@ -2,9 +2,9 @@
 // spline the dimensions dialog allows (N = 600).
 #include <benchmark/benchmark.h>
 
+#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "core/data_file.h"
+#include "app/session.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
+#include "model/data_file.h"
 #include "report/report_state.h"
 #include "report/results_report.h"
 #include "support/examples.h"

@@ -6,13 +6,14 @@
 #include <filesystem>
 #include <string>
 
+#include "app/data_file_commands.h"
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "cad/recording_writer.h"
-#include "core/data_file.h"
 #include "core/file_util.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
-#include "graphics/spline_drawings.h"
+#include "drawings/spline_drawings.h"
+#include "model/data_file.h"
 #include "support/examples.h"
 #include "support/test_files.h"
 

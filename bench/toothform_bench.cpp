@@ -7,11 +7,11 @@
 
 #include <filesystem>
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "cad/recording_writer.h"
 #include "calc/spline_calculation.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
 #include "support/test_files.h"
 #include "toothform/tooth_form_views.h"
 #include "toothform/tooth_outline.h"

@@ -1,10 +1,10 @@
 // The batch CAD run "wkv9 FILE /CADi:j": read the data file, calculate, write one drawing.
 #include "app/batch_runs.h"
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/file_util.h"
-#include "core/session.h"
-#include "graphics/spline_drawings.h"
+#include "drawings/spline_drawings.h"
 #include "toothform/tooth_form_views.h"
 
 namespace kv9 {

@@ -1,10 +1,11 @@
 #include "app/batch_text_run.h"
 
-#include "core/data_file.h"
+#include "app/data_file_commands.h"
+#include "app/session.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
-#include "report/message_list.h"
+#include "core/message_list.h"
+#include "model/data_file.h"
 #include "report/report_state.h"
 #include "report/results_report.h"
 

@@ -5,9 +5,10 @@
 
 #include "app/command_line.h"
 #include "app/program_env.h"
+#include "app/session.h"
 #include "app/startup.h"
 #include "core/console_ui.h"
-#include "core/session.h"
+#include "core/language.h"
 #include "core/signal_cleanup.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <iostream>
 #include <vector>
 
+#include "app/session.h"
 #include "core/file_util.h"
-#include "core/session.h"
 #include "core/signal_cleanup.h"
 
 namespace kv9 {

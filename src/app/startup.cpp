@@ -2,15 +2,16 @@
 #include "app/startup.h"
 
 #include "app/batch_runs.h"
+#include "app/data_file_commands.h"
 #include "app/program_env.h"
+#include "app/session.h"
 #include "app/usage_screen.h"
 #include "calc/spline_calculation.h"
-#include "config/config_file.h"
-#include "core/data_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
 #include "core/text.h"
+#include "model/config_file.h"
+#include "model/data_file.h"
 
 namespace kv9 {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "app/session.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
 
 namespace kv9 {
 

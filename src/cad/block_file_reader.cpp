@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/generic_dialogs.h"
+#include "core/message_list.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
-#include "report/message_list.h"
 
 namespace kv9 {
 

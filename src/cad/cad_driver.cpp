@@ -4,15 +4,15 @@
 #include <cerrno>
 #include <cmath>
 
+#include "app/session.h"
 #include "cad/block_file_reader.h"
 #include "cad/cad_driver_internal.h"
 #include "cad/cad_output_file.h"
 #include "cad/dxf_writer.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
+#include "core/message_list.h"
 #include "core/text.h"
-#include "report/message_list.h"
 
 namespace kv9 {
 

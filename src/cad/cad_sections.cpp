@@ -2,6 +2,7 @@
 // extents with border and footer, the blocks (block files on the screen), logos, the plot start.
 #include <cerrno>
 
+#include "app/session.h"
 #include "cad/block_file_reader.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_driver_internal.h"
@@ -16,7 +17,6 @@
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/process.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {

@@ -10,7 +10,7 @@
 #include "cad/block_file_cache.h"
 #include "cad/cad_writer.h"
 #include "core/real.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kv9 {
 

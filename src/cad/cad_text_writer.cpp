@@ -1,6 +1,6 @@
 #include "cad/cad_text_writer.h"
 
-#include "core/session.h"
+#include "app/session.h"
 
 namespace kv9 {
 

@@ -4,12 +4,6 @@
 
 namespace kv9 {
 
-std::string SingleLineText(std::string text) {
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = ' ';
-  return text;
-}
-
 bool IsFullCircle(Real start_deg, Real end_deg) {
   if (start_deg == end_deg) return true;
   auto near = [](Real a, Real b) { return std::fabs(a - b) < 1e-5L; };

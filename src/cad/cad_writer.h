@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/real.h"
+#include "core/text.h"
 
 namespace kv9 {
 
@@ -25,9 +26,6 @@ struct CadTextFormat {
 // Texts written into files pass through a conversion (the CAD text mode); the screen's block
 // files keep the program's own bytes.
 using CadTextConverter = std::function<std::string(std::string_view)>;
-
-// A text as the line-oriented files can hold it: CR and LF become blanks.
-std::string SingleLineText(std::string text);
 
 // A full circle: equal angles, or 0 and 360 within 1e-5 in either order.
 bool IsFullCircle(Real start_deg, Real end_deg);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/session.h"
+#include "app/session.h"
 #include "core/text.h"
 
 namespace kv9 {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/session.h"
+#include "app/session.h"
 
 namespace kv9 {
 

@@ -1,6 +1,6 @@
 #include "cad/layer_colours.h"
 
-#include "config/config.h"
+#include "model/config.h"
 
 namespace kv9 {
 

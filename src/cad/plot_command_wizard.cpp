@@ -6,11 +6,11 @@
 
 #include <array>
 
+#include "app/session.h"
 #include "cad/plot_settings_form.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {

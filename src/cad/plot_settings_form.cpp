@@ -1,9 +1,9 @@
 #include "cad/plot_settings_form.h"
 
+#include "app/session.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {

@@ -1,8 +1,9 @@
 #include "cad/screen_writer.h"
 
+#include "app/session.h"
 #include "cad/block_file_reader.h"
+#include "cad/iges_writer.h"
 #include "cad/layer_colours.h"
-#include "core/session.h"
 
 namespace kv9 {
 

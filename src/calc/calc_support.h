@@ -16,19 +16,6 @@ inline Real Quotient(Real num, Real den) {
   return den == 0 ? 0 : num / den;
 }
 
-// A real as an int, toward zero; NaN gives 0 and the value is clamped to the int range.
-inline int TruncToInt(Real v) {
-  if (!(v == v)) return 0;
-  if (v >= static_cast<Real>(INT_MAX)) return INT_MAX;
-  if (v <= static_cast<Real>(INT_MIN)) return INT_MIN;
-  return static_cast<int>(std::trunc(v));
-}
-
-// The nearest int, halves to the even neighbour (the "round" of the standard's tables).
-inline int RoundToInt(Real v) {
-  return TruncToInt(std::nearbyint(v));
-}
-
 // -n without overflow (the hub's number of teeth).
 inline int Negated(int n) {
   return n == INT_MIN ? INT_MAX : -n;

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "calc/spline_geometry.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "calc/involute_inverse.h"
 #include "calc/pin_measurement.h"
 #include "calc/tolerances.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 
 namespace kv9 {
 

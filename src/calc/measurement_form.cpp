@@ -1,9 +1,9 @@
 #include "calc/input_forms.h"
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "calc/pin_measurement.h"
 #include "core/number_format.h"
-#include "core/session.h"
 
 namespace kv9 {
 
@@ -25,7 +25,7 @@ void MeasurementForm::fill(const Pair<int>& k, const Pair<Real>& dm_mm) {
 void MeasurementForm::takeOver(Pair<int>& k, Pair<Real>& dm_mm) const {
   auto from_display = [this](Real v) { return FromDisplayLength(s_, v); };
   for (int i = 0; i < 2; ++i) {
-    k[i] = calc::RoundToInt(ReadFieldNumber(k_text[i]));  // typed decimals are rounded
+    k[i] = RoundToInt(ReadFieldNumber(k_text[i]));  // typed decimals are rounded
     dm_mm[i] = dm[i].value(from_display);
   }
 }

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "app/session.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 
 namespace kv9 {
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "calc/involute_inverse.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
-#include "core/session.h"
 
 namespace kv9 {
 
@@ -35,7 +35,7 @@ int SpanCountFormula(Session& s, int member, Real x, std::string_view acos_name)
   const Real dy = d + 2 * x * ds.mn;
   const Real ratio = dy != 0 ? std::cos(ds.alpha) * d / dy : 2;  // 2: out of range
   const Real alpha_y = ArcCosMsg(s, acos_name, ratio);
-  return calc::TruncToInt(z * alpha_y / kPi + 1);
+  return TruncToInt(z * alpha_y / kPi + 1);
 }
 
 int SpanCountProposal(Session& s, int member, Real x) {

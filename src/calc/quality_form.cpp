@@ -1,9 +1,9 @@
 #include "calc/input_forms.h"
 
+#include "app/session.h"
 #include "calc/tolerances.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
-#include "core/session.h"
 
 namespace kv9 {
 

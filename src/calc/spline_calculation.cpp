@@ -1,11 +1,11 @@
 #include "calc/spline_calculation.h"
 
+#include "app/session.h"
 #include "calc/involute_toolkit.h"
 #include "calc/pin_measurement.h"
 #include "calc/result_range_guard.h"
 #include "calc/spline_geometry.h"
 #include "calc/stress_check.h"
-#include "core/session.h"
 
 namespace kv9 {
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "calc/involute_toolkit.h"
 #include "calc/tolerances.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 
 namespace kv9 {
 

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <string>
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "calc/stress_tables.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
-#include "core/session.h"
 
 namespace kv9 {
 

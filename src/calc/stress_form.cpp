@@ -1,9 +1,9 @@
 #include "calc/input_forms.h"
 
+#include "app/session.h"
 #include "calc/stress_tables.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "app/session.h"
 #include "calc/calc_support.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 
 namespace kv9 {
 
@@ -28,7 +28,7 @@ int ToleranceClassNumber(int index) {
 }
 
 int PitchClass(Real P) {
-  return calc::RoundToInt(P);
+  return RoundToInt(P);
 }
 
 // The tables give their values in units of 0.0001 in as a + c N.

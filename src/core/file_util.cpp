@@ -13,9 +13,9 @@
 #include <sstream>
 #include <vector>
 
+#include "app/session.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/signal_cleanup.h"
 #include "core/text.h"
 

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <vector>
 
+#include "app/session.h"
 #include "core/file_util.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {
@@ -128,21 +128,14 @@ void ShowScreen(Session& s, int line_count) {
   s.ui->showScreen(kProductName, lines);
 }
 
-Answer3 AskYesNoCancel3(Session& s, std::string_view question) {
-  switch (s.ui->askYesNoCancel(Shown(s, ProgramTitle()), Shown(s, question))) {
-    case YesNoCancel::Yes:
-      return Answer3::Yes;
-    case YesNoCancel::No:
-      return Answer3::No;
-    case YesNoCancel::Cancel:
-      break;
-  }
-  s.abort_flag = true;
-  return Answer3::Cancel;
+YesNoCancel AskYesNoCancel3(Session& s, std::string_view question) {
+  YesNoCancel answer = s.ui->askYesNoCancel(Shown(s, ProgramTitle()), Shown(s, question));
+  if (answer == YesNoCancel::Cancel) s.abort_flag = true;
+  return answer;
 }
 
 bool AskYesNoCancel(Session& s, std::string_view question) {
-  return AskYesNoCancel3(s, question) == Answer3::Yes;
+  return AskYesNoCancel3(s, question) == YesNoCancel::Yes;
 }
 
 void ShowError(Session& s, std::string_view text) {

@@ -7,6 +7,7 @@
 
 #include "core/file_util.h"
 #include "core/real.h"
+#include "core/ui.h"
 
 namespace kv9 {
 
@@ -35,8 +36,7 @@ void ShowScreen(Session& s,
 // True for Yes; Cancel also sets the abort flag.
 bool AskYesNoCancel(Session& s, std::string_view question);
 // The same question, with the three answers told apart (Cancel sets the abort flag).
-enum class Answer3 { Yes, No, Cancel };
-Answer3 AskYesNoCancel3(Session& s, std::string_view question);
+YesNoCancel AskYesNoCancel3(Session& s, std::string_view question);
 void ShowError(Session& s, std::string_view text);
 void ShowErrorIfAllowed(Session& s, std::string_view text);
 void ShowNote(Session& s, std::string_view text);

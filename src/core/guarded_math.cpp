@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/session.h"
+#include "app/session.h"
 
 namespace kv9 {
 

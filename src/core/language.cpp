@@ -3,7 +3,7 @@
 // cannot hold it).
 #include "core/language.h"
 
-#include "core/session.h"
+#include "app/session.h"
 #include "core/text.h"
 
 namespace kv9 {

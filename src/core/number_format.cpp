@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "app/session.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 #include "core/text.h"
 
 namespace kv9 {

@@ -1,6 +1,6 @@
 #include "core/text.h"
 
-#include "core/session.h"
+#include "app/session.h"
 
 namespace kv9 {
 
@@ -362,6 +362,12 @@ std::string ShortenMiddle(std::string_view text, int width) {
   int k = width / 2 - 3;
   if (k < 0) k = 0;
   return std::string(text.substr(0, k)) + " ... " + std::string(text.substr(text.size() - (k + 1)));
+}
+
+std::string SingleLineText(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
 }
 
 }  // namespace kv9

@@ -49,5 +49,7 @@ std::string Trim(std::string_view text);
 std::string RemoveBlanks(std::string_view text);
 std::string ReplaceChar(std::string_view text, char c, char r);
 std::string ShortenMiddle(std::string_view text, int width);
+// A text as the line-oriented files can hold it: CR and LF become blanks.
+std::string SingleLineText(std::string text);
 
 }  // namespace kv9

@@ -11,7 +11,6 @@ class QualityForm;
 class MeasurementForm;
 class StressForm;
 class TextsForm;
-class ConfigForm;
 class CadSettingsForm;
 class PlotSettingsForm;
 class MessageDescriptionForm;
@@ -22,7 +21,6 @@ class MessageDescriptionForm;
   X(MeasurementForm, measurementForm)   \
   X(StressForm, stressForm)             \
   X(TextsForm, textsForm)               \
-  X(ConfigForm, configForm)             \
   X(CadSettingsForm, cadSettingsForm)   \
   X(PlotSettingsForm, plotSettingsForm) \
   X(MessageDescriptionForm, messageDescriptionForm)

@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QPainter>
 
-#include "graphics/display_replay.h"
+#include "screen/display_replay.h"
 
 namespace kv9 {
 

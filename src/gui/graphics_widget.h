@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "graphics/display_list.h"
+#include "screen/display_list.h"
 
 class QPainter;
 

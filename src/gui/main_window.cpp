@@ -5,12 +5,13 @@
 #include <QGuiApplication>
 
 #include "cad/cad_state.h"
-#include "core/data_file.h"
+#include "app/data_file_commands.h"
+#include "model/data_file.h"
 #include "core/file_util.h"
-#include "core/recent_files.h"
-#include "core/session.h"
+#include "app/recent_files.h"
+#include "app/session.h"
 #include "core/text.h"
-#include "graphics/spline_drawings.h"
+#include "drawings/spline_drawings.h"
 #include "gui/dialog_placement.h"
 #include "gui/graphics_widget.h"
 #include "gui/text_convert.h"

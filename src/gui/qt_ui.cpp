@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "core/process.h"
+#include "core/program_info.h"
 #include "gui/cad_settings_dialog.h"
 #include "gui/dimensions_dialog.h"
 #include "gui/display_painter_qt.h"
@@ -24,7 +25,9 @@
 #include "gui/message_dialogs.h"
 #include "gui/quality_dialog.h"
 #include "gui/text_convert.h"
+#include "gui/texts_dialog.h"
 #include "help/help_texts.h"
+#include "model/texts_form.h"
 
 namespace kv9 {
 
@@ -142,14 +145,22 @@ bool QtUi::cadSettingsForm(CadSettingsForm& form) {
 bool QtUi::messageDescriptionForm(MessageDescriptionForm& form) {
   return RunMessageDescriptionDialog(parent_, form, helpCallbacks());
 }
-// These three have no form model class or no Qt form yet: they answer as Cancel, so the core
-// keeps its values.
-bool QtUi::textsForm(TextsForm&) {
-  return false;
+bool QtUi::textsForm(TextsForm& form) {
+  TextsDialogFields fields{.caption = ProgramTitle(),
+                           .drawing_name = form.drawing_name,
+                           .drawing_number = form.drawing_number,
+                           .drawing_name2 = form.drawing_name2,
+                           .info1 = form.info1,
+                           .info2 = form.info2};
+  if (!RunTextsDialog(parent_, fields)) return false;
+  form.drawing_name = fields.drawing_name;
+  form.drawing_number = fields.drawing_number;
+  form.drawing_name2 = fields.drawing_name2;
+  form.info1 = fields.info1;
+  form.info2 = fields.info2;
+  return true;
 }
-bool QtUi::configForm(ConfigForm&) {
-  return false;
-}
+// The plot settings have no Qt form yet: it answers as Cancel, so the core keeps its values.
 bool QtUi::plotSettingsForm(PlotSettingsForm&) {
   return false;
 }

@@ -3,8 +3,8 @@
 #include "core/file_util.h"
 #include "core/text.h"
 #include "core/ui.h"
-#include "graphics/display_list.h"
 #include "help/hpgl.h"
+#include "screen/display_list.h"
 
 namespace kv9 {
 

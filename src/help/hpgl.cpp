@@ -7,7 +7,7 @@
 #include "core/file_util.h"
 #include "core/number_format.h"
 #include "core/text.h"
-#include "graphics/display_list.h"
+#include "screen/display_list.h"
 
 namespace kv9 {
 

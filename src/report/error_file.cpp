@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/session.h"
 #include "core/file_util.h"
-#include "core/session.h"
 
 namespace kv9 {
 

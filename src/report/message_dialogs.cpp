@@ -3,15 +3,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "app/session.h"
 #include "core/command_options.h"
-#include "core/data_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
+#include "core/message_list.h"
 #include "core/text.h"
+#include "model/data_file.h"
 #include "report/error_file.h"
 #include "report/message_description_form.h"
-#include "report/message_list.h"
 #include "report/report_messages.h"
 #include "report/report_output.h"
 

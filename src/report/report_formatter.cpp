@@ -3,12 +3,12 @@
 
 #include <cerrno>
 
-#include "core/data_file.h"
+#include "app/session.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "core/text.h"
+#include "model/data_file.h"
 #include "report/report_output.h"
 
 namespace kv9 {

@@ -1,10 +1,10 @@
 #include "report/report_messages.h"
 
+#include "app/session.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
+#include "core/message_list.h"
 #include "report/error_file.h"
 #include "report/message_dialogs.h"
-#include "report/message_list.h"
 #include "report/report_formatter.h"
 
 namespace kv9 {

@@ -7,13 +7,13 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "config/config_file.h"
-#include "core/data_file.h"
+#include "app/session.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/process.h"
-#include "core/session.h"
 #include "core/text.h"
+#include "model/config_file.h"
+#include "model/data_file.h"
 #include "report/report_formatter.h"
 
 namespace kv9 {

@@ -1,9 +1,9 @@
 #include "report/results_report.h"
 
+#include "app/session.h"
+#include "core/message_list.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "report/message_dialogs.h"
-#include "report/message_list.h"
 #include "report/report_formatter.h"
 #include "report/report_messages.h"
 

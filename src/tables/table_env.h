@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/clock.h"
+#include "core/message_list.h"
 #include "core/ui.h"
-#include "report/message_list.h"
 
 namespace kv9 {
 

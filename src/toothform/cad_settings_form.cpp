@@ -1,8 +1,8 @@
 // The CAD drawing settings of a tooth profile.
 #include "toothform/cad_settings_form.h"
 
+#include "app/session.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 
 namespace kv9 {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/guarded_math.h"
+#include "core/message_list.h"
 #include "core/number_format.h"
-#include "core/session.h"
-#include "report/message_list.h"
 
 namespace kv9 {
 

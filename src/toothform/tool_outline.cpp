@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/number_format.h"
-#include "core/session.h"
 
 namespace kv9 {
 

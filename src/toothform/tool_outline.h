@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/real.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "toothform/tooth_geometry.h"
 
 namespace kv9 {

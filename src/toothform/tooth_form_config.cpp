@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "app/session.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "toothform/cad_settings_form.h"
 
 namespace kv9 {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
-#include "core/session.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "report/message_dialogs.h"
 #include "toothform/cad_settings_form.h"
 #include "toothform/diameter_marks.h"

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
+#include "app/session.h"
 #include "calc/meshing_geometry.h"
-#include "core/session.h"
-#include "report/message_list.h"
+#include "core/message_list.h"
 
 namespace kv9 {
 

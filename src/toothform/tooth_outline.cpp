@@ -4,9 +4,9 @@
 
 #include <cmath>
 
+#include "app/session.h"
 #include "cad/cad_driver.h"
-#include "core/session.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 
 namespace kv9 {
 

@@ -9,9 +9,10 @@
 #include <sstream>
 
 #include "app/batch_runs.h"
-#include "core/data_file.h"
+#include "app/data_file_commands.h"
 #include "core/file_util.h"
-#include "graphics/spline_drawings.h"
+#include "drawings/spline_drawings.h"
+#include "model/data_file.h"
 #include "support/cad_readers.h"
 #include "support/cad_session.h"
 #include "support/drawing_record.h"

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <thread>
 
-#include "config/config_file.h"
+#include "model/config_file.h"
 #include "support/examples.h"
 #include "support/program_run.h"
 #include "support/test_session.h"

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "core/data_file.h"
+#include "app/data_file_commands.h"
 #include "core/file_util.h"
-#include "report/message_list.h"
+#include "core/message_list.h"
+#include "model/data_file.h"
 #include "support/report_support.h"
 #include "support/test_session.h"
 

@@ -9,7 +9,7 @@
 #include "app/program_env.h"
 #include "app/startup.h"
 #include "app/usage_screen.h"
-#include "config/config_file.h"
+#include "model/config_file.h"
 #include "support/examples.h"
 #include "support/test_files.h"
 #include "support/test_session.h"

@@ -1,5 +1,5 @@
 # The command-line tests link the start-up library of wkv9.
-target_link_libraries(kv9_tests PRIVATE kv9app)
+target_link_libraries(kv9_tests PRIVATE kv9_app)
 # The batch CAD run checks all the DXF files it writes with one ezdxf run.
 target_compile_definitions(kv9_tests PRIVATE
   KV9_DXF_CHECK_MANY_SCRIPT="${CMAKE_CURRENT_LIST_DIR}/dxf_check_many.py")

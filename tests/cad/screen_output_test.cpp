@@ -8,8 +8,8 @@
 
 #include "cad/cad_driver.h"
 #include "cad/plot_settings_form.h"
-#include "graphics/display_list.h"
-#include "report/message_list.h"
+#include "core/message_list.h"
+#include "screen/display_list.h"
 #include "support/cad_session.h"
 
 namespace kv9 {

@@ -7,9 +7,9 @@
 #include <cmath>
 #include <string>
 
+#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "core/number_format.h"
-#include "core/session.h"
 #include "support/calc_reference.h"
 #include "support/test_session.h"
 

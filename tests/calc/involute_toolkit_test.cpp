@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "app/session.h"
 #include "calc/involute_inverse.h"
 #include "calc/meshing_geometry.h"
 #include "calc/spline_calculation.h"
 #include "calc/spline_geometry.h"
 #include "core/guarded_math.h"
-#include "core/session.h"
 #include "support/calc_reference.h"
 #include "support/test_session.h"
 

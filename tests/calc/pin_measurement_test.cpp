@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/session.h"
 #include "calc/spline_calculation.h"
-#include "core/session.h"
 #include "support/calc_reference.h"
 #include "support/test_session.h"
 

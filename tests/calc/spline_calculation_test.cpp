@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/session.h"
 #include "calc/spline_geometry.h"
-#include "core/session.h"
 #include "support/calc_reference.h"
 #include "support/test_session.h"
 

@@ -53,7 +53,7 @@ TEST_F(Dialogs, YesNoQuestions) {
   EXPECT_EQ(ui.events.back().caption, "KV9 - SAE Zahnwellenverbindung");
   s.abort_flag = false;
   ui.answer("N");
-  EXPECT_EQ(AskYesNoCancel3(s, "Speichern ?"), Answer3::No);
+  EXPECT_EQ(AskYesNoCancel3(s, "Speichern ?"), YesNoCancel::No);
   EXPECT_FALSE(s.abort_flag);
 }
 

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "config/config_file.h"
+#include "app/session.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
+#include "model/config_file.h"
 
 namespace {
 

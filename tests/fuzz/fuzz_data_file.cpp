@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/data_file.h"
+#include "app/session.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
+#include "model/data_file.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "graphics/display_list.h"
 #include "help/help_texts.h"
 #include "help/hpgl.h"
 #include "help/picture_database.h"
+#include "screen/display_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -17,9 +17,10 @@
 #include <map>
 #include <sstream>
 
-#include "core/data_file.h"
+#include "app/data_file_commands.h"
+#include "app/session.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
+#include "model/data_file.h"
 #include "report/report_state.h"
 #include "report/results_report.h"
 #include "support/program_run.h"

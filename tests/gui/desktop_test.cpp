@@ -2,7 +2,7 @@
 // window's title and close query.
 #include <gtest/gtest.h>
 
-#include "core/session.h"
+#include "app/session.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
 #include "gui_support.h"

@@ -13,10 +13,10 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include "app/data_file_commands.h"
 #include "calc/form_field.h"
 #include "calc/input_forms.h"
 #include "calc/spline_geometry.h"
-#include "core/data_file.h"
 #include "core/number_format.h"
 #include "gui/cad_settings_dialog.h"
 #include "gui/dimensions_dialog.h"
@@ -25,6 +25,7 @@
 #include "gui/quality_dialog.h"
 #include "gui/text_convert.h"
 #include "gui_support.h"
+#include "model/data_file.h"
 #include "support/examples.h"
 #include "toothform/cad_settings_form.h"
 

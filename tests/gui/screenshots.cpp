@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/data_file_commands.h"
 #include "cad/cad_driver.h"
 #include "calc/input_forms.h"
-#include "core/data_file.h"
-#include "graphics/spline_drawings.h"
+#include "drawings/spline_drawings.h"
 #include "gui/animation_step_dialog.h"
 #include "gui/cad_settings_dialog.h"
 #include "gui/dimensions_dialog.h"
@@ -23,6 +23,7 @@
 #include "gui/text_convert.h"
 #include "gui/text_window.h"
 #include "gui/texts_dialog.h"
+#include "model/data_file.h"
 #include "report/message_description_form.h"
 #include "support/examples.h"
 #include "support/test_session.h"

@@ -7,10 +7,10 @@
 #include <set>
 
 #include "core/text.h"
-#include "graphics/display_list.h"
 #include "help/help_texts.h"
 #include "help/hpgl.h"
 #include "help/picture_database.h"
+#include "screen/display_list.h"
 #include "support/program_run.h"
 #include "support/test_files.h"
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/scripted_ui.h"
-#include "graphics/display_list.h"
 #include "help/help_context.h"
+#include "screen/display_list.h"
 #include "support/test_files.h"
 
 namespace kv9::test {

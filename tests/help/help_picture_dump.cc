@@ -3,8 +3,8 @@
 // A .cc file, so that the glob of the unit-test binary leaves it out.
 #include <iostream>
 
-#include "graphics/display_list.h"
 #include "help/hpgl.h"
+#include "screen/display_list.h"
 
 int main(int argc, char** argv) {
   int status = 0;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "core/message_list.h"
 #include "report/error_file.h"
-#include "report/message_list.h"
 #include "support/test_session.h"
 
 namespace kv9 {

@@ -7,10 +7,10 @@
 
 #include "calc/spline_calculation.h"
 #include "core/file_util.h"
+#include "core/message_list.h"
 #include "report/error_file.h"
 #include "report/message_description_form.h"
 #include "report/message_dialogs.h"
-#include "report/message_list.h"
 #include "report/report_formatter.h"
 #include "report/report_messages.h"
 #include "support/bad_inputs.h"

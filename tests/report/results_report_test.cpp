@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_util.h"
-#include "report/message_list.h"
+#include "core/message_list.h"
 #include "report/report_formatter.h"
 #include "support/report_support.h"
 #include "support/test_session.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/real.h"
-#include "core/spline_data_set.h"
+#include "model/spline_data_set.h"
 
 namespace kv9::test {
 

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/data_file_commands.h"
 #include "cad/cad_driver.h"
 #include "cad/recording_writer.h"
-#include "core/data_file.h"
+#include "model/data_file.h"
 #include "support/examples.h"
 #include "support/test_session.h"
 

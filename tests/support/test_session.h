@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/session.h"
 #include "core/scripted_ui.h"
-#include "core/session.h"
 #include "support/test_files.h"
 
 namespace kv9::test {

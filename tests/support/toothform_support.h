@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "app/data_file_commands.h"
 #include "cad/cad_driver.h"
 #include "cad/recording_writer.h"
-#include "core/data_file.h"
+#include "model/data_file.h"
 #include "support/cad_session.h"
 #include "support/calc_reference.h"
 #include "support/examples.h"

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "core/session.h"
+#include "app/session.h"
 #include "support/toothform_support.h"
 #include "toothform/tool_outline.h"
 

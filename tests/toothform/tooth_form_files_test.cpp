@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
+#include "app/session.h"
 #include "calc/spline_calculation.h"
-#include "core/session.h"
 #include "support/toothform_support.h"
 #include "toothform/tooth_form_views.h"
 

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "app/session.h"
 #include "calc/spline_calculation.h"
-#include "core/session.h"
 #include "support/toothform_support.h"
 #include "toothform/cad_settings_form.h"
 #include "toothform/tooth_form_config.h"

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <map>
 
+#include "app/session.h"
 #include "core/number_format.h"
-#include "core/session.h"
-#include "graphics/plane_geometry.h"
+#include "geometry/plane_geometry.h"
 #include "support/toothform_support.h"
 #include "toothform/cad_settings_form.h"
 #include "toothform/tool_outline.h"

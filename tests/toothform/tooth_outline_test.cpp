@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "core/session.h"
-#include "graphics/plane_geometry.h"
+#include "app/session.h"
+#include "geometry/plane_geometry.h"
 #include "support/toothform_support.h"
 #include "toothform/tooth_outline.h"
 

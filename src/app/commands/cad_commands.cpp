@@ -1,7 +1,7 @@
 #include "app/commands/cad_commands.h"
 
-#include "core/session.h"
-#include "graphics/spline_drawings.h"
+#include "app/session.h"
+#include "drawings/spline_drawings.h"
 #include "toothform/tooth_form_views.h"
 
 namespace kv9 {

@@ -6,8 +6,8 @@
 #include "calc/input_forms.h"
 #include "calc/spline_calculation.h"
 #include "core/generic_dialogs.h"
-#include "core/session.h"
-#include "graphics/spline_drawings.h"
+#include "app/session.h"
+#include "drawings/spline_drawings.h"
 #include "report/message_dialogs.h"
 #include "toothform/tooth_form_views.h"
 

@@ -4,7 +4,7 @@
 #include "app/commands/texts_form.h"
 #include "calc/input_forms.h"
 #include "calc/spline_calculation.h"
-#include "core/session.h"
+#include "app/session.h"
 
 namespace kv9 {
 

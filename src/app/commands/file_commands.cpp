@@ -1,11 +1,12 @@
 #include "app/commands/file_commands.h"
 
 #include "app/commands/command_steps.h"
-#include "core/data_file.h"
+#include "app/data_file_commands.h"
+#include "model/data_file.h"
 #include "core/file_util.h"
-#include "core/recent_files.h"
-#include "core/session.h"
-#include "help/documentation.h"
+#include "app/recent_files.h"
+#include "app/session.h"
+#include "model/documentation.h"
 
 namespace kv9 {
 

@@ -5,7 +5,7 @@
 #include "app/commands/command_steps.h"
 #include "core/generic_dialogs.h"
 #include "core/language.h"
-#include "core/session.h"
+#include "app/session.h"
 #include "report/message_dialogs.h"
 
 namespace kv9 {

@@ -8,8 +8,8 @@
 #include "app/commands/help_commands.h"
 #include "app/commands/view_commands.h"
 #include "app/commands/window_texts.h"
-#include "core/recent_files.h"
-#include "core/session.h"
+#include "app/recent_files.h"
+#include "app/session.h"
 
 namespace kv9 {
 

@@ -2,9 +2,9 @@
 
 #include "core/file_util.h"
 #include "core/language.h"
-#include "core/session.h"
+#include "app/session.h"
 #include "core/text.h"
-#include "report/message_list.h"
+#include "core/message_list.h"
 
 namespace kv9 {
 

@@ -7,9 +7,10 @@
 #include "app/commands/edit_commands.h"
 #include "app/commands/file_commands.h"
 #include "app/commands/texts_form.h"
+#include "model/texts_form.h"
 #include "app/commands/window_texts.h"
 #include "calc/input_forms.h"
-#include "core/data_file.h"
+#include "model/data_file.h"
 #include "support/examples.h"
 #include "support/test_session.h"
 
@@ -121,22 +122,6 @@ TEST(FileCommands, CloseWithUnsavedChangesAndCancelKeepsTheWindowOpen) {
   t.ui.answer("Y");  // discard
   EXPECT_TRUE(CloseQuery(t.s));
   EXPECT_FALSE(std::filesystem::exists(scratch.file("$EVOLV1.dx$")));
-}
-
-TEST(TextsFormModel, OkConvertsAndCutsEveryFieldCancelChangesNothing) {
-  TestSession t;
-  TextsForm form(t.s);
-  EXPECT_EQ(form.drawing_name[1], "Zahnnabe");
-  form.drawing_name[1] = "Außenteil " + std::string(30, 'x');
-  form.cancel();
-  EXPECT_TRUE(t.s.abort_flag);
-  EXPECT_EQ(t.s.ds.drawing_name_hub, "Zahnnabe");
-  form.accept();
-  EXPECT_FALSE(t.s.abort_flag);
-  EXPECT_EQ(t.s.ds.drawing_name_hub,
-            "Au\xE1"
-            "enteil " +
-                std::string(15, 'x'));  // 25 characters
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <set>
 
-#include "report/message_list.h"
+#include "core/message_list.h"
 #include "support/examples.h"
 #include "support/test_session.h"
 

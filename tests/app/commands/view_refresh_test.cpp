@@ -3,7 +3,8 @@
 
 #include "app/commands/command_steps.h"
 #include "app/commands/view_commands.h"
-#include "core/data_file.h"
+#include "app/data_file_commands.h"
+#include "model/data_file.h"
 #include "support/examples.h"
 #include "support/test_session.h"
 

@@ -1,0 +1,69 @@
+// The one process-wide session: the data set and every program-wide state. main() creates it
+// once; the commands and batch runs take it by reference. Tests build a fresh one per case.
+#pragma once
+
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cad/cad_state.h"
+#include "core/clock.h"
+#include "core/language.h"
+#include "core/message_list.h"
+#include "core/program_info.h"
+#include "core/ui.h"
+#include "model/config.h"
+#include "model/documentation.h"
+#include "model/spline_data_set.h"
+#include "report/report_state.h"
+#include "screen/display_list.h"
+#include "toothform/tooth_form_settings.h"
+
+namespace kv9 {
+
+class Session {
+ public:
+  explicit Session(Ui& ui) : ui(&ui) {}
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Ui* ui;  // never null; a pointer so that tests and the GUI can swap it
+
+  SplineDataSet ds;
+
+  // Working state
+  std::string current_file;  // without directory; empty for a new data set
+  std::string data_dir;      // with trailing "/"
+  bool modified = false;
+  bool abort_flag = false;
+  bool fatal_flag = false;
+  bool save_confirm_overwrite = true;
+  std::array<std::string, 4> recent_files;  // full names, most recent first
+
+  // Start-up state
+  bool cmdline_file = false;
+  bool batch_cad = false;
+  bool show_errors = true;
+  std::vector<std::string> args;  // command-line arguments after the program name
+  std::string program_dir;        // folder of the executable, with trailing "/"
+  std::string scratch_dir;        // private temporary folder of this run (mkdtemp), "/"-ended
+
+  Config cfg;
+  LanguageTables lang;
+  MessageList messages;
+  Documentation docs;
+  ReportState report;
+  CadState cad;
+  DisplayList display;
+  ToothFormSettings toothform;
+
+  // Shared text table of the text screen and the choice dialogs (line 1 = title line).
+  std::array<std::string, kScreenLineCount> screen_lines;
+  int help_topic = 0;  // help topic of the next dialog's help buttons
+
+  Clock clock;
+  std::mt19937 rng{20261209};  // random numbers of the break lines; tests fix the seed
+};
+
+}  // namespace kv9

@@ -1,0 +1,37 @@
+#include "core/message_list.h"
+
+#include "app/session.h"
+
+namespace kv9 {
+
+void MessageAdd(Session& s, std::string_view text) {
+  auto& entries = s.messages.entries;
+  std::string cut(text.substr(0, kMaxMessageLength));
+  for (const auto& e : entries)
+    if (e == cut) return;
+  if (static_cast<int>(entries.size()) < kMaxMessages) entries.push_back(std::move(cut));
+}
+
+void MessageClear(Session& s) {
+  s.messages.entries.clear();
+  s.fatal_flag = false;
+}
+
+void MessageSetFatal(Session& s) {
+  s.fatal_flag = true;
+}
+
+int MessageCount(const Session& s) {
+  return static_cast<int>(s.messages.entries.size());
+}
+
+std::string MessageText(const Session& s, int i) {
+  if (i < 1 || i > MessageCount(s)) return "";
+  return s.messages.entries[i - 1];
+}
+
+bool MessageIsFatal(const Session& s) {
+  return s.fatal_flag;
+}
+
+}  // namespace kv9

@@ -1,9 +1,0 @@
-#include "core/session.h"
-
-namespace kv9 {
-
-std::string ProgramTitle() {
-  return std::string(kProductName) + " - SAE " + "Zahnwellenverbindung";
-}
-
-}  // namespace kv9
