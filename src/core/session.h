@@ -11,23 +11,17 @@
 #include "config/config.h"
 #include "core/clock.h"
 #include "core/language.h"
+#include "core/program_name.h"
 #include "core/spline_data_set.h"
 #include "core/ui.h"
 #include "graphics/display_list.h"
 #include "help/documentation.h"
 #include "report/message_list.h"
+#include "report/report_context.h"
 #include "report/report_state.h"
 #include "toothform/tooth_form_settings.h"
 
 namespace kv9 {
-
-// Program constants.
-inline constexpr const char* kProductName = "KV9";
-inline constexpr const char* kProductNameLower = "kv9";
-inline constexpr const char* kVersion = "2.61";
-inline constexpr const char* kDataFileExtension = "kv9";
-inline constexpr int kProgramCode = 8;
-std::string ProgramTitle();  // "KV9 - SAE Zahnwellenverbindung"
 
 inline constexpr int kScreenLineCount = 22;
 inline constexpr int kScreenLineLength = 65;
@@ -37,6 +31,9 @@ class Session {
   explicit Session(Ui& ui) : ui(&ui) {}
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
+
+  // What a report uses of the session, for one report operation or one whole report.
+  ReportContext reportContext();
 
   Ui* ui;  // never null; a pointer so that tests and the GUI can swap it
 
