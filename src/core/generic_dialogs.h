@@ -39,7 +39,6 @@ void ReportCreateError(const DialogContext& d, int error_number);
 void ReportFileError(const DialogContext& d, const std::string& name, WritePhase phase, int error);
 void ReportReadOnlyFile(const DialogContext& d, const std::string& name);
 
-
 // A choice among the first n lines of ScreenLines (line 1 = title line is choice 1). More than 7
 // choices use a list, otherwise radio buttons. `current` 0 or above n preselects 1. Returns the
 // chosen number; Cancel sets the abort flag and returns `current`.

@@ -6,13 +6,22 @@
 namespace kv9 {
 
 ReportContext Session::reportContext() {
-  ReportContext r{report,     cfg,          ds,      messages, fatal_flag, abort_flag,
-                  *ui,        clock,        screen_lines,      help_topic};
-  r.data_file = current_file;
-  r.data_file_full = current_file.empty() ? "" : CurrentFullName(*this);
-  r.data_dir = data_dir;
-  r.scratch_dir = scratch_dir;
-  r.no_gui = HasNoGuiOption(args);
+  ReportContext r{.state = report,
+                  .cfg = cfg,
+                  .ds = ds,
+                  .messages = messages,
+                  .fatal_flag = fatal_flag,
+                  .abort_flag = abort_flag,
+                  .ui = *ui,
+                  .clock = clock,
+                  .screen_lines = screen_lines,
+                  .help_topic = help_topic,
+                  .data_file = current_file,
+                  .data_file_full = current_file.empty() ? "" : CurrentFullName(*this),
+                  .data_dir = data_dir,
+                  .scratch_dir = scratch_dir,
+                  .no_gui = HasNoGuiOption(args),
+                  .choose_file = {}};
   // The data file keeps its own name, folder and command-line state.
   r.choose_file = [this](std::string_view ext) {
     std::string file = current_file, dir = data_dir;

@@ -22,7 +22,8 @@ namespace {
 constexpr int kListHelpTopic = 1210;
 
 void FileMissing(const ReportContext& r, const std::string& path) {
-  ShowError(r.dialogs(), "Datei " + Utf8ToCp850(path) + " nicht gefunden oder kein Zugriffsrecht !");
+  ShowError(r.dialogs(),
+            "Datei " + Utf8ToCp850(path) + " nicht gefunden oder kein Zugriffsrecht !");
 }
 
 // A multi-line field of the dialog stays one line of the file: its line breaks become blanks.

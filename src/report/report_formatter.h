@@ -52,10 +52,10 @@ void ReportLine(const ReportContext& r, std::string_view text);
 void ReportLineNoBreak(const ReportContext& r, std::string_view text);
 void ReportTextRow(const ReportContext& r, std::string_view text);
 void ReportLongText(const ReportContext& r, std::string_view text);
-void ReportRow(const ReportContext& r, std::string_view label, std::string_view symbol, std::string_view unit,
-               std::string_view value);
-void ReportRow2(const ReportContext& r, std::string_view label, std::string_view symbol, std::string_view unit,
-                std::string_view shaft_value, std::string_view hub_value);
+void ReportRow(const ReportContext& r, std::string_view label, std::string_view symbol,
+               std::string_view unit, std::string_view value);
+void ReportRow2(const ReportContext& r, std::string_view label, std::string_view symbol,
+                std::string_view unit, std::string_view shaft_value, std::string_view hub_value);
 void ReportRaw(const ReportContext& r, std::string_view text);
 
 // One calculation message of the remarks section with its cause and remedy (code page 850).

@@ -1,9 +1,9 @@
 // What the layouts share, the paged layout, and the choice of layout by target.
 #include "report/report_layout.h"
 
-#include "core/program_name.h"
 #include "core/file_util.h"
 #include "core/number_format.h"
+#include "core/program_name.h"
 #include "core/text.h"
 
 namespace kv9 {

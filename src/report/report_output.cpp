@@ -269,7 +269,8 @@ void ReportClose(const ReportContext& r) {
   if (!closed && !st.write_failed) ReportCloseError(r.dialogs(), errno == ENOSPC ? 101 : 0);
   if (!closed || st.write_failed) {
     // The batch report's own file is private: the message names the file the user misses.
-    if (t == kTargetTabCopy) ReportFileError(r.dialogs(), ReportTabCopyName(r), WritePhase::Create, 0);
+    if (t == kTargetTabCopy)
+      ReportFileError(r.dialogs(), ReportTabCopyName(r), WritePhase::Create, 0);
     r.abort_flag = true;
     return;
   }
@@ -277,12 +278,14 @@ void ReportClose(const ReportContext& r) {
   std::string outwin = ReportTempFolder(r) + kOutwin;
   switch (t) {
     case kTargetScreen:
-      if (ConvertTextFile(r.dialogs(), st.file_name, outwin)) r.ui.showTextFile(outwin, kProductName);
+      if (ConvertTextFile(r.dialogs(), st.file_name, outwin))
+        r.ui.showTextFile(outwin, kProductName);
       DeleteIfExists(st.file_name);
       break;
     case kTargetFile:
       if (ConvertTextFile(r.dialogs(), st.file_name, outwin))
-        ShowNote(r.dialogs(), Utf8ToCp850(st.file_name) + " und Windows-Datei outwin.txt wurden angelegt..");
+        ShowNote(r.dialogs(),
+                 Utf8ToCp850(st.file_name) + " und Windows-Datei outwin.txt wurden angelegt..");
       break;
     case kTargetCp850File:
       ConvertTextFile(r.dialogs(), st.file_name, outwin);
@@ -296,7 +299,8 @@ void ReportClose(const ReportContext& r) {
         ShowError(r.dialogs(), Utf8ToCp850(r.cfg.text_program) + " not found");
         break;
       }
-      if (ConvertTextFile(r.dialogs(), st.file_name, outwin)) StartWith(r, r.cfg.text_program, outwin);
+      if (ConvertTextFile(r.dialogs(), st.file_name, outwin))
+        StartWith(r, r.cfg.text_program, outwin);
       break;
     case kTargetTabFile:
       ++st.tab_counter;
@@ -314,7 +318,8 @@ void ReportClose(const ReportContext& r) {
       if (FileIsReadOnly(copy))
         ReportReadOnlyFile(r.dialogs(), copy);
       else if (!ReadWholeFile(st.file_name, content) ||
-               (error = WriteFileReplacing(copy, DisplayText(r.dialogs().plain_text, content), &phase)) != 0)
+               (error = WriteFileReplacing(copy, DisplayText(r.dialogs().plain_text, content),
+                                           &phase)) != 0)
         ReportFileError(r.dialogs(), copy, phase, error);
       break;
     }

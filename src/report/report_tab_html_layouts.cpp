@@ -1,6 +1,6 @@
 // The tab-separated layout (for spreadsheets) and the HTML layout.
-#include "core/program_name.h"
 #include "core/file_util.h"
+#include "core/program_name.h"
 #include "core/text.h"
 #include "report/report_layout.h"
 #include "report/report_output.h"
@@ -125,8 +125,8 @@ void HtmlLayout::textRow(std::string_view text) {
 void HtmlLayout::row(std::string_view label, std::string_view symbol, std::string_view unit,
                      std::string_view value) {
   openTable();
-  raw("<TR><TD>" + HtmlText(label) + "</TD><TD>" + HtmlText(symbol) + "</TD><TD>" +
-      HtmlText(unit) + "</TD><TD><DIV ALIGN=RIGHT>" + HtmlText(value) + "</DIV></TD></TR>");
+  raw("<TR><TD>" + HtmlText(label) + "</TD><TD>" + HtmlText(symbol) + "</TD><TD>" + HtmlText(unit) +
+      "</TD><TD><DIV ALIGN=RIGHT>" + HtmlText(value) + "</DIV></TD></TR>");
 }
 
 void HtmlLayout::row2(std::string_view label, std::string_view symbol, std::string_view unit,
@@ -135,9 +135,8 @@ void HtmlLayout::row2(std::string_view label, std::string_view symbol, std::stri
     openTable();
     columnRow();
   }
-  raw("<TR><TD>" + HtmlText(label) + "</TD><TD>" + HtmlText(symbol) + "</TD><TD>" +
-      HtmlText(unit) + "</TD><TD>" + HtmlText(shaft_value) + "</TD><TD>" +
-      HtmlText(hub_value) + "</TD></TR>");
+  raw("<TR><TD>" + HtmlText(label) + "</TD><TD>" + HtmlText(symbol) + "</TD><TD>" + HtmlText(unit) +
+      "</TD><TD>" + HtmlText(shaft_value) + "</TD><TD>" + HtmlText(hub_value) + "</TD></TR>");
 }
 
 void HtmlLayout::remarks(const std::vector<Remark>& entries) {
