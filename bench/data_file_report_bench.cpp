@@ -52,10 +52,10 @@ void BM_ResultsReport(benchmark::State& state) {
   s.cfg.text_device = static_cast<int>(state.range(0));
   s.cfg.text_device_window = false;
   s.cfg.html_browser = "true";
-  for (auto _ : state) kv9::ResultsReport(s, 0);
+  for (auto _ : state) kv9::ResultsReport(s.reportContext(), 0);
 }
 BENCHMARK(BM_ResultsReport)
-    ->Arg(kv9::kTargetDosFile)
+    ->Arg(kv9::kTargetCp850File)
     ->Arg(kv9::kTargetTabCopy)
     ->Arg(kv9::kTargetHtml);
 

@@ -35,7 +35,7 @@ int FinishBatchText(Session& s, const std::string& file) {
   s.cfg.text_device = kTargetTabCopy;
   s.cfg.text_device_window = false;
   s.abort_flag = false;
-  ResultsReport(s, 0);
+  ResultsReport(s.reportContext(), 0);
   return s.abort_flag ? kExitNotRead : kExitOk;
 }
 

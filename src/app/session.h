@@ -16,6 +16,8 @@
 #include "model/config.h"
 #include "model/documentation.h"
 #include "model/spline_data_set.h"
+#include "report/report_context.h"
+#include "screen/display_list.h"
 #include "report/report_state.h"
 #include "screen/display_list.h"
 #include "toothform/tooth_form_settings.h"
@@ -27,6 +29,9 @@ class Session {
   explicit Session(Ui& ui) : ui(&ui) {}
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
+
+  // What a report uses of the session, for one report operation or one whole report.
+  ReportContext reportContext();
 
   Ui* ui;  // never null; a pointer so that tests and the GUI can swap it
 

@@ -222,9 +222,17 @@ static std::string Two(int n) {
 }
 
 std::string TodayText(const Session& s) {
-  DateTime t = s.clock.now();
+  return TodayText(s.clock, s.cfg.date_code);
+}
+
+std::string NowTimeText(const Session& s) {
+  return NowTimeText(s.clock);
+}
+
+std::string TodayText(const Clock& clock, int date_code) {
+  DateTime t = clock.now();
   std::string y = std::to_string(t.year), m = Two(t.month), d = Two(t.day);
-  switch (s.cfg.date_code) {
+  switch (date_code) {
     case 1:
       return d + "." + m + "." + y;
     case 2:
@@ -236,8 +244,8 @@ std::string TodayText(const Session& s) {
   }
 }
 
-std::string NowTimeText(const Session& s) {
-  DateTime t = s.clock.now();
+std::string NowTimeText(const Clock& clock) {
+  DateTime t = clock.now();
   return std::to_string(t.hour) + ":" + Two(t.minute);
 }
 

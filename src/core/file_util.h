@@ -8,6 +8,7 @@
 namespace kv9 {
 
 class Session;
+class Clock;
 
 std::string AddBackslash(std::string_view dir);  // appends "/" unless empty or already "/"
 std::string RemoveBackslash(std::string_view dir);
@@ -44,6 +45,8 @@ std::string FindFileNoCase(const std::string& dir, const std::string& name);
 // Dates and times by the configured date format ("Date Code").
 std::string TodayText(const Session& s);
 std::string NowTimeText(const Session& s);
+std::string TodayText(const Clock& clock, int date_code);
+std::string NowTimeText(const Clock& clock);
 std::string FileDateText(long long unix_time);  // yyyy/mm/dd
 
 // The file a name finally stands for, after following symbolic links (a dangling link names

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <vector>
@@ -28,33 +29,52 @@ void RangeError(Session& s, const std::string& low, const std::string& high) {
 
 }  // namespace
 
+DialogContext DialogsOf(Session& s) {
+  return {*s.ui, s.cfg.plain_text_mode == 1, s.abort_flag};
+}
+
 int ChooseFromList(Session& s, std::string_view prompt, int n, int current) {
+  std::vector<std::string> lines(s.screen_lines.begin(),
+                                 s.screen_lines.begin() + std::clamp(n, 0, kScreenLineCount));
+  return ChooseFromList(DialogsOf(s), prompt, lines, current);
+}
+
+int ChooseFromList(const DialogContext& d, std::string_view prompt,
+                   const std::vector<std::string>& lines, int current) {
+  int n = static_cast<int>(lines.size());
   std::vector<std::string> choices;
-  for (int i = 0; i < n && i < kScreenLineCount; ++i)
-    choices.push_back(Shown(s, s.screen_lines[i]));
+  for (const auto& line : lines) choices.push_back(Cp850ToDisplay(d.plain_text, line));
   int pre = current < 1 || current > n ? 1 : current;
-  auto chosen = s.ui->chooseFromList(Shown(s, prompt), choices, pre, n > 7);
+  auto chosen = d.ui.chooseFromList(Cp850ToDisplay(d.plain_text, prompt), choices, pre, n > 7);
   if (!chosen || *chosen < 1 || *chosen > n) {
-    s.abort_flag = true;
+    d.abort_flag = true;
     return current;
   }
-  s.abort_flag = false;
+  d.abort_flag = false;
   return *chosen;
 }
 
 std::string AskYesNo(Session& s, std::string_view prompt, std::string_view current) {
+  return AskYesNo(DialogsOf(s), prompt, current);
+}
+
+std::string AskYesNo(const DialogContext& d, std::string_view prompt, std::string_view current) {
   bool no = current == "N" || current == "n";
-  auto answer = s.ui->askYesNo(Shown(s, prompt), !no);
+  auto answer = d.ui.askYesNo(Cp850ToDisplay(d.plain_text, prompt), !no);
   if (!answer) {
-    s.abort_flag = true;
+    d.abort_flag = true;
     return std::string(current);
   }
-  s.abort_flag = false;
+  d.abort_flag = false;
   return *answer ? "J" : "N";
 }
 
 bool AskYesNoBool(Session& s, std::string_view prompt, bool current) {
-  return AskYesNo(s, prompt, current ? "J" : "N") != "N";
+  return AskYesNoBool(DialogsOf(s), prompt, current);
+}
+
+bool AskYesNoBool(const DialogContext& d, std::string_view prompt, bool current) {
+  return AskYesNo(d, prompt, current ? "J" : "N") != "N";
 }
 
 std::string InputText(Session& s, std::string_view prompt, std::string_view text, int max_length) {
@@ -139,7 +159,11 @@ bool AskYesNoCancel(Session& s, std::string_view question) {
 }
 
 void ShowError(Session& s, std::string_view text) {
-  s.ui->showMessage(MessageBoxKind::Error, "Fehler : ", Shown(s, text));
+  ShowError(DialogsOf(s), text);
+}
+
+void ShowError(const DialogContext& d, std::string_view text) {
+  d.ui.showMessage(MessageBoxKind::Error, "Fehler : ", Cp850ToDisplay(d.plain_text, text));
 }
 
 void ShowErrorIfAllowed(Session& s, std::string_view text) {
@@ -147,7 +171,11 @@ void ShowErrorIfAllowed(Session& s, std::string_view text) {
 }
 
 void ShowNote(Session& s, std::string_view text) {
-  s.ui->showMessage(MessageBoxKind::Note, "Meldung:", Shown(s, text));
+  ShowNote(DialogsOf(s), text);
+}
+
+void ShowNote(const DialogContext& d, std::string_view text) {
+  d.ui.showMessage(MessageBoxKind::Note, "Meldung:", Cp850ToDisplay(d.plain_text, text));
 }
 
 void ShowHelpNote(Session& s, std::string_view text) {
@@ -155,7 +183,12 @@ void ShowHelpNote(Session& s, std::string_view text) {
 }
 
 void ShowTitled(Session& s, std::string_view caption, std::string_view text) {
-  s.ui->showMessage(MessageBoxKind::Titled, Shown(s, caption), Shown(s, text));
+  ShowTitled(DialogsOf(s), caption, text);
+}
+
+void ShowTitled(const DialogContext& d, std::string_view caption, std::string_view text) {
+  d.ui.showMessage(MessageBoxKind::Titled, Cp850ToDisplay(d.plain_text, caption),
+                   Cp850ToDisplay(d.plain_text, text));
 }
 
 void ShowPlain(Session& s, std::string_view text) {
@@ -171,28 +204,36 @@ bool CheckReadable(Session& s, const std::string& name) {
 }
 
 std::string DisplayText(const Session& s, std::string_view content) {
+  return DisplayText(s.cfg.plain_text_mode == 1, content);
+}
+
+std::string DisplayText(bool plain_text, std::string_view content) {
   std::string out;
   while (!content.empty()) {
     auto end = content.find('\n');
     std::string_view line = content.substr(0, end);
     content = end == std::string_view::npos ? std::string_view() : content.substr(end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    out += Cp850ToDisplay(s, line);
+    out += Cp850ToDisplay(plain_text, line);
     out += '\n';
   }
   return out;
 }
 
 bool ConvertTextFile(Session& s, const std::string& source, const std::string& target) {
+  return ConvertTextFile(DialogsOf(s), source, target);
+}
+
+bool ConvertTextFile(const DialogContext& d, const std::string& source, const std::string& target) {
   std::string content;
   int fd = -1;
   if (FileReadable(source) && ReadWholeFile(source, content) && !NameHasNul(target))
     fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, 0644);
   if (fd < 0) {
-    s.abort_flag = true;
+    d.abort_flag = true;
     return false;
   }
-  const std::string out = DisplayText(s, content);
+  const std::string out = DisplayText(d.plain_text, content);
   std::size_t done = 0;
   bool ok = true;
   while (ok && done < out.size()) {
@@ -202,49 +243,69 @@ bool ConvertTextFile(Session& s, const std::string& source, const std::string& t
     if (ok) done += static_cast<std::size_t>(n);
   }
   ok = close(fd) == 0 && ok;
-  if (!ok) s.abort_flag = true;
+  if (!ok) d.abort_flag = true;
   return ok;
 }
 
 void ReportWriteError(Session& s, int error_number) {
+  ReportWriteError(DialogsOf(s), error_number);
+}
+
+void ReportCloseError(Session& s, int error_number) {
+  ReportCloseError(DialogsOf(s), error_number);
+}
+
+void ReportCreateError(Session& s, int error_number) {
+  ReportCreateError(DialogsOf(s), error_number);
+}
+
+void ReportFileError(Session& s, const std::string& name, WritePhase phase, int error) {
+  ReportFileError(DialogsOf(s), name, phase, error);
+}
+
+void ReportReadOnlyFile(Session& s, const std::string& name) {
+  ReportReadOnlyFile(DialogsOf(s), name);
+}
+
+void ReportWriteError(const DialogContext& d, int error_number) {
   const char* text = error_number == 100   ? "Lesefehler"
                      : error_number == 101 ? "Diskette/Platte voll"
                      : error_number == 106 ? "Falsches numerisches Format"
                                            : "Fehler bei Zugriff auf Diskette/Platte";
-  ShowError(s, text);
-  s.abort_flag = true;
+  ShowError(d, text);
+  d.abort_flag = true;
 }
 
-void ReportCloseError(Session& s, int error_number) {
-  ShowError(s, error_number == 101 ? "Diskette/Platte voll"
+void ReportCloseError(const DialogContext& d, int error_number) {
+  ShowError(d, error_number == 101 ? "Diskette/Platte voll"
                                    : "Fehler beim Schlie\xE1"
                                      "en einer Datei");
-  s.abort_flag = true;
+  d.abort_flag = true;
 }
 
-void ReportCreateError(Session& s, int error_number) {
-  ShowError(s, error_number == 101 ? "Diskette/Platte voll" : "file write error");
-  s.abort_flag = true;
+void ReportCreateError(const DialogContext& d, int error_number) {
+  ShowError(d, error_number == 101 ? "Diskette/Platte voll" : "file write error");
+  d.abort_flag = true;
 }
 
-void ReportFileError(Session& s, const std::string& name, WritePhase phase, int error) {
+void ReportFileError(const DialogContext& d, const std::string& name, WritePhase phase, int error) {
   std::string file = "Datei " + Utf8ToCp850(name);
   if (error == ENOSPC)
-    ShowError(s, file + ": Diskette/Platte voll");
+    ShowError(d, file + ": Diskette/Platte voll");
   else if (phase == WritePhase::Create)
-    ShowError(s, file + " kann nicht erstellt werden");
+    ShowError(d, file + " kann nicht erstellt werden");
   else if (phase == WritePhase::Write)
-    ShowError(s, file + ": Fehler bei Zugriff auf Diskette/Platte");
+    ShowError(d, file + ": Fehler bei Zugriff auf Diskette/Platte");
   else
-    ShowError(s, file +
+    ShowError(d, file +
                      ": Fehler beim Schlie\xE1"
                      "en einer Datei");
-  s.abort_flag = true;
+  d.abort_flag = true;
 }
 
-void ReportReadOnlyFile(Session& s, const std::string& name) {
-  ShowError(s, "Datei " + Utf8ToCp850(name) + " ist schreibgesch\x81tzt");
-  s.abort_flag = true;
+void ReportReadOnlyFile(const DialogContext& d, const std::string& name) {
+  ShowError(d, "Datei " + Utf8ToCp850(name) + " ist schreibgesch\x81tzt");
+  d.abort_flag = true;
 }
 
 }  // namespace kv9

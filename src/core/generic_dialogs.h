@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/file_util.h"
 #include "core/real.h"
@@ -12,6 +13,32 @@
 namespace kv9 {
 
 class Session;
+class Ui;
+
+// What a dialog needs: the Ui, the plain-text setting of the display conversion and the abort
+// flag that Cancel sets. The functions below taking the Session use its own.
+struct DialogContext {
+  Ui& ui;
+  bool plain_text;
+  bool& abort_flag;
+};
+DialogContext DialogsOf(Session& s);
+
+// A choice among `lines` (code page 850; more than 7 use a list), as ChooseFromList below.
+int ChooseFromList(const DialogContext& d, std::string_view prompt,
+                   const std::vector<std::string>& lines, int current);
+std::string AskYesNo(const DialogContext& d, std::string_view prompt, std::string_view current);
+bool AskYesNoBool(const DialogContext& d, std::string_view prompt, bool current);
+void ShowError(const DialogContext& d, std::string_view text);
+void ShowNote(const DialogContext& d, std::string_view text);
+void ShowTitled(const DialogContext& d, std::string_view caption, std::string_view text);
+std::string DisplayText(bool plain_text, std::string_view content);
+bool ConvertTextFile(const DialogContext& d, const std::string& source, const std::string& target);
+void ReportWriteError(const DialogContext& d, int error_number);
+void ReportCloseError(const DialogContext& d, int error_number);
+void ReportCreateError(const DialogContext& d, int error_number);
+void ReportFileError(const DialogContext& d, const std::string& name, WritePhase phase, int error);
+void ReportReadOnlyFile(const DialogContext& d, const std::string& name);
 
 // A choice among the first n lines of ScreenLines (line 1 = title line is choice 1). More than 7
 // choices use a list, otherwise radio buttons. `current` 0 or above n preselects 1. Returns the

@@ -22,12 +22,20 @@ void MessageSetFatal(Session& s) {
 }
 
 int MessageCount(const Session& s) {
-  return static_cast<int>(s.messages.entries.size());
+  return MessageCount(s.messages);
 }
 
 std::string MessageText(const Session& s, int i) {
-  if (i < 1 || i > MessageCount(s)) return "";
-  return s.messages.entries[i - 1];
+  return MessageText(s.messages, i);
+}
+
+int MessageCount(const MessageList& m) {
+  return static_cast<int>(m.entries.size());
+}
+
+std::string MessageText(const MessageList& m, int i) {
+  if (i < 1 || i > MessageCount(m)) return "";
+  return m.entries[i - 1];
 }
 
 bool MessageIsFatal(const Session& s) {

@@ -24,5 +24,7 @@ void MessageSetFatal(Session& s);
 int MessageCount(const Session& s);
 std::string MessageText(const Session& s, int i);  // 1-based; empty outside 1..count
 bool MessageIsFatal(const Session& s);
+int MessageCount(const MessageList& m);
+std::string MessageText(const MessageList& m, int i);
 
 }  // namespace kv9

@@ -208,14 +208,24 @@ std::string FormatLengthDecimals(const Session& s, int d, Real x) {
   return InchMode(s) ? FormatDecimals(s, d + 1, x * kMmToInch) : FormatDecimals(s, d, x);
 }
 
+UnitStyle UnitsOf(const Session& s) {
+  return UnitsOf(s.cfg);
+}
+
 std::string FormatLengthFixed(const Session& s, int w, int d, Real x) {
-  return InchMode(s) ? FormatFixed(s, w - 1 > 1 ? w - 1 : 1, d + 1, x * kMmToInch)
-                     : FormatFixed(s, w, d, x);
+  return FormatLengthFixed(UnitsOf(s), w, d, x);
+}
+std::string FormatLengthFixed(const UnitStyle& u, int w, int d, Real x) {
+  return u.inch ? FormatFixed(u.number, w - 1 > 1 ? w - 1 : 1, d + 1, x * kMmToInch)
+                : FormatFixed(u.number, w, d, x);
 }
 
 std::string FormatStressFixed(const Session& s, int w, int d, Real x) {
-  return InchMode(s) ? FormatFixed(s, w + 2, d - 2 > 0 ? d - 2 : 0, x * kMpaToPsi)
-                     : FormatFixed(s, w, d, x);
+  return FormatStressFixed(UnitsOf(s), w, d, x);
+}
+std::string FormatStressFixed(const UnitStyle& u, int w, int d, Real x) {
+  return u.inch ? FormatFixed(u.number, w + 2, d - 2 > 0 ? d - 2 : 0, x * kMpaToPsi)
+                : FormatFixed(u.number, w, d, x);
 }
 
 std::string FormatTorqueFixed(const Session& s, int w, int d, Real x) {
@@ -228,7 +238,10 @@ std::string FormatStress(const Session& s, Real x) {
 }
 
 std::string FormatTorque(const Session& s, Real x) {
-  return FormatShort(s, InchMode(s) ? x * kNmToLbfin : x);
+  return FormatTorque(UnitsOf(s), x);
+}
+std::string FormatTorque(const UnitStyle& u, Real x) {
+  return FormatShort(u.number, u.inch ? x * kNmToLbfin : x);
 }
 
 Real ParseLength(const Session& s, std::string_view text) {
@@ -247,18 +260,30 @@ Real ParseTorque(const Session& s, std::string_view text) {
 }
 
 std::string LengthUnit(const Session& s) {
-  return InchMode(s) ? "in" : "mm";
+  return LengthUnit(UnitsOf(s));
 }
 std::string StressUnit(const Session& s) {
-  return InchMode(s) ? "psi" : "MPa";
+  return StressUnit(UnitsOf(s));
 }
 std::string TorqueUnit(const Session& s) {
-  return InchMode(s) ? "lbfin" : "Nm";
+  return TorqueUnit(UnitsOf(s));
+}
+std::string MicroUnit(const Session& s) {
+  return MicroUnit(UnitsOf(s));
+}
+std::string LengthUnit(const UnitStyle& u) {
+  return u.inch ? "in" : "mm";
+}
+std::string StressUnit(const UnitStyle& u) {
+  return u.inch ? "psi" : "MPa";
+}
+std::string TorqueUnit(const UnitStyle& u) {
+  return u.inch ? "lbfin" : "Nm";
 }
 
-std::string MicroUnit(const Session& s) {
-  std::string micro = PlainText(s) ? "u" : std::string(1, '\xE6');  // µ in code page 850
-  return micro + (InchMode(s) ? "in" : "m");
+std::string MicroUnit(const UnitStyle& u) {
+  std::string micro = u.plain_text ? "u" : std::string(1, '\xE6');  // µ in code page 850
+  return micro + (u.inch ? "in" : "m");
 }
 
 std::string DegreeUnit(const Session& s) {
@@ -266,11 +291,17 @@ std::string DegreeUnit(const Session& s) {
 }
 
 Real ToDisplayMicro(const Session& s, Real micrometres) {
-  return InchMode(s) ? micrometres * 39.37L : micrometres;
+  return ToDisplayMicro(UnitsOf(s), micrometres);
+}
+Real ToDisplayMicro(const UnitStyle& u, Real micrometres) {
+  return u.inch ? micrometres * 39.37L : micrometres;
 }
 
 Real ToDisplayLength(const Session& s, Real x) {
-  return InchMode(s) ? x / kInch : x;
+  return ToDisplayLength(UnitsOf(s), x);
+}
+Real ToDisplayLength(const UnitStyle& u, Real x) {
+  return u.inch ? x / kInch : x;
 }
 Real FromDisplayLength(const Session& s, Real x) {
   return InchMode(s) ? x * kInch : x;

@@ -54,7 +54,23 @@ bool TryParseReal(std::string_view text, Real& value);
 bool TryParseInt(std::string_view text, long long& value);
 
 // Unit-aware formats: the value is in internal units (mm, N/mm², N·m); in inch mode it is
-// converted first.
+// converted first. `plain_text` writes the unit signs in ASCII ("u", "deg").
+struct UnitStyle {
+  NumberStyle number;
+  bool inch = false;
+  bool plain_text = false;
+};
+UnitStyle UnitsOf(const Session& s);
+std::string FormatLengthFixed(const UnitStyle& u, int w, int d, Real x);
+std::string FormatStressFixed(const UnitStyle& u, int w, int d, Real x);
+std::string FormatTorque(const UnitStyle& u, Real x);
+std::string LengthUnit(const UnitStyle& u);
+std::string StressUnit(const UnitStyle& u);
+std::string TorqueUnit(const UnitStyle& u);
+std::string MicroUnit(const UnitStyle& u);  // code page 850
+Real ToDisplayMicro(const UnitStyle& u, Real micrometres);
+Real ToDisplayLength(const UnitStyle& u, Real x);
+
 bool InchMode(const Session& s);
 std::string FormatLength(const Session& s, Real x);
 std::string FormatLengthDecimals(const Session& s, int d, Real x);

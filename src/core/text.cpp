@@ -253,7 +253,11 @@ std::string Utf8ToCp850(std::string_view text) {
 }
 
 std::string Cp850ToDisplay(const Session& s, std::string_view text) {
-  if (s.cfg.plain_text_mode != 1) return Cp850ToUtf8(text);
+  return Cp850ToDisplay(s.cfg.plain_text_mode == 1, text);
+}
+
+std::string Cp850ToDisplay(bool plain_text, std::string_view text) {
+  if (!plain_text) return Cp850ToUtf8(text);
   std::string out;
   for (unsigned char c : Transliterate(text)) {
     if (const char* r = PlainReplacement(c))
@@ -319,7 +323,11 @@ std::string CadTextConvert(const Session& s, std::string_view text) {
 }
 
 std::string TableDecimal(const Session& s, std::string_view text) {
-  return s.cfg.table_decimal_style == 1 ? ReplaceChar(text, ',', '.') : ReplaceChar(text, '.', ',');
+  return TableDecimal(s.cfg.table_decimal_style, text);
+}
+
+std::string TableDecimal(int table_decimal_style, std::string_view text) {
+  return table_decimal_style == 1 ? ReplaceChar(text, ',', '.') : ReplaceChar(text, '.', ',');
 }
 
 std::string UpperAscii(std::string_view text) {

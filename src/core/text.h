@@ -30,6 +30,7 @@ std::string Utf8ToCp850(std::string_view text);  // "?" for a character code pag
 // Display conversions; in plain-text mode Cp850ToDisplay transliterates first and then applies
 // the replacement table.
 std::string Cp850ToDisplay(const Session& s, std::string_view text);
+std::string Cp850ToDisplay(bool plain_text, std::string_view text);
 std::string DisplayToCp850(std::string_view text);
 
 // Code page 850 umlauts and signs replaced by ASCII ("ü" -> "ue", "°" -> "deg" ...).
@@ -42,6 +43,7 @@ std::string Cp850ToWin1252(std::string_view text);
 std::string CadTextConvert(const Session& s, std::string_view text);
 // Decimal separators of table-file numbers: style 1 every "," becomes ".", else "." -> ",".
 std::string TableDecimal(const Session& s, std::string_view text);
+std::string TableDecimal(int table_decimal_style, std::string_view text);
 
 std::string UpperAscii(std::string_view text);
 std::string LowerAscii(std::string_view text);

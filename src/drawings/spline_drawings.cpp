@@ -208,7 +208,7 @@ void DrawSplineDrawing(Session& s, int kind, int entry) {
 
 void SplineDrawingMenu(Session& s, int kind, int choice) {
   if (s.fatal_flag) {
-    MessageShowList(s);
+    MessageShowList(s.reportContext());
     return;
   }
   if (choice != 0) {

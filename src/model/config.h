@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/number_format.h"
 #include "core/real.h"
 
 namespace kv9 {
@@ -121,5 +122,10 @@ struct Config {
   int result_graphic = 0;
   std::array<bool, 4> title_block_hidden = {false, false, false, false};
 };
+
+// The number and unit formats the settings ask for.
+inline UnitStyle UnitsOf(const Config& c) {
+  return {{c.decimals, c.decimal_separator}, c.unit_flag == 1, c.plain_text_mode == 1};
+}
 
 }  // namespace kv9

@@ -4,8 +4,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/session.h"
 #include "core/file_util.h"
+#include "core/message_list.h"
+#include "core/program_info.h"
+#include "report/report_context.h"
 
 namespace kv9 {
 
@@ -23,8 +25,8 @@ std::string_view Key(std::string_view text) {
 
 }  // namespace
 
-std::string ErrorFilePath(const Session& s) {
-  return FindFileNoCase(s.cfg.plt_dir, std::string(kProductNameLower) + ".err");
+std::string ErrorFilePath(const Config& cfg) {
+  return FindFileNoCase(cfg.plt_dir, std::string(kProductNameLower) + ".err");
 }
 
 ErrorDescription SearchErrorText(std::string_view content, std::string_view message) {
@@ -50,23 +52,27 @@ ErrorDescription SearchErrorFile(const std::string& path, std::string_view messa
   return SearchErrorText(content.str(), message);
 }
 
-ErrorDescription LookupErrorDescription(const Session& s, std::string_view message) {
-  return SearchErrorFile(ErrorFilePath(s), message);
+ErrorDescription LookupErrorDescription(const Config& cfg, std::string_view message) {
+  return SearchErrorFile(ErrorFilePath(cfg), message);
 }
 
-ErrorDescription MessageDescription(const Session& s, int i) {
-  if (i < 1 || i > MessageCount(s)) return {};
-  ErrorDescription d = LookupErrorDescription(s, MessageText(s, i));
+ErrorDescription MessageDescription(const Config& cfg, const MessageList& messages, int i) {
+  if (i < 1 || i > MessageCount(messages)) return {};
+  ErrorDescription d = LookupErrorDescription(cfg, MessageText(messages, i));
   if (d.file_found && !d.matched) d.cause = kNoDescription;
   return d;
 }
 
-std::string MessageCause(const Session& s, int i) {
-  return MessageDescription(s, i).cause;
+ErrorDescription MessageDescription(const ReportContext& r, int i) {
+  return MessageDescription(r.cfg, r.messages, i);
 }
 
-std::string MessageRemedy(const Session& s, int i) {
-  return MessageDescription(s, i).remedy;
+std::string MessageCause(const ReportContext& r, int i) {
+  return MessageDescription(r, i).cause;
+}
+
+std::string MessageRemedy(const ReportContext& r, int i) {
+  return MessageDescription(r, i).remedy;
 }
 
 }  // namespace kv9

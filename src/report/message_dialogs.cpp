@@ -3,12 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "app/session.h"
 #include "core/command_options.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/message_list.h"
+#include "core/number_format.h"
 #include "core/text.h"
+#include "core/ui.h"
 #include "model/data_file.h"
 #include "report/error_file.h"
 #include "report/message_description_form.h"
@@ -21,8 +22,9 @@ namespace {
 
 constexpr int kListHelpTopic = 1210;
 
-void FileMissing(Session& s, const std::string& path) {
-  ShowError(s, "Datei " + Utf8ToCp850(path) + " nicht gefunden oder kein Zugriffsrecht !");
+void FileMissing(const ReportContext& r, const std::string& path) {
+  ShowError(r.dialogs(),
+            "Datei " + Utf8ToCp850(path) + " nicht gefunden oder kein Zugriffsrecht !");
 }
 
 // A multi-line field of the dialog stays one line of the file: its line breaks become blanks.
@@ -47,67 +49,70 @@ bool WriteCopy(const std::string& path, const std::string& content) {
 
 }  // namespace
 
-void MessageShowList(Session& s) {
-  if (HasNoGuiOption(s.args)) return;
-  int n = MessageCount(s);
+void MessageShowList(const ReportContext& r) {
+  if (r.no_gui) return;
+  int n = MessageCount(r.messages);
   if (n == 0) {
-    ShowNote(s, kNoMessages);
+    ShowNote(r.dialogs(), kNoMessages);
     return;
   }
   int last = n + 1;
-  int preselected = s.cfg.help_level < 2 ? last : 1;
+  int preselected = r.cfg.help_level < 2 ? last : 1;
   for (;;) {
-    for (int i = 1; i <= n; ++i) s.screen_lines[i - 1] = MessageText(s, i);
-    s.screen_lines[n] =
+    std::vector<std::string> lines;
+    for (int i = 1; i <= n; ++i) lines.push_back(MessageText(r.messages, i));
+    lines.push_back(
         "Weiter/zur\x81"
-        "ck...";
-    s.help_topic = kListHelpTopic;
+        "ck...");
+    for (std::size_t i = 0; i < lines.size() && i < r.screen_lines.size(); ++i)
+      r.screen_lines[i] = lines[i];
+    r.help_topic = kListHelpTopic;
     int chosen = ChooseFromList(
-        s, "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.", last,
-        preselected);
-    if (s.abort_flag || chosen == last) return;
-    if (MessageDescriptionDialog(s, chosen) == DescriptionResult::Aborted) return;
+        r.dialogs(), "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
+        lines, preselected);
+    if (r.abort_flag || chosen == last) return;
+    if (MessageDescriptionDialog(r, chosen) == DescriptionResult::Aborted) return;
     preselected = chosen + 1;
     if (preselected == last) return;
   }
 }
 
-DescriptionResult MessageDescriptionDialog(Session& s, int i) {
-  std::string path = ErrorFilePath(s);
+DescriptionResult MessageDescriptionDialog(const ReportContext& r, int i) {
+  std::string path = ErrorFilePath(r.cfg);
   if (!FileReadable(path)) {
-    FileMissing(s, path);
+    FileMissing(r, path);
     return DescriptionResult::Aborted;
   }
-  std::string message = MessageText(s, i);
+  std::string message = MessageText(r.messages, i);
   ErrorDescription d = SearchErrorFile(path, message);
   if (!d.matched) {
-    ShowTitled(s, "Meldung", kNoDescription);
+    ShowTitled(r.dialogs(), "Meldung", kNoDescription);
     return DescriptionResult::NoDescription;
   }
   MessageDescriptionForm form;
-  form.message = Cp850ToDisplay(s, message);
-  form.cause = Cp850ToDisplay(s, d.cause);
-  form.remedy = Cp850ToDisplay(s, d.remedy);
+  form.message = Cp850ToDisplay(r.dialogs().plain_text, message);
+  form.cause = Cp850ToDisplay(r.dialogs().plain_text, d.cause);
+  form.remedy = Cp850ToDisplay(r.dialogs().plain_text, d.remedy);
   form.onShow();
-  if (!s.ui->messageDescriptionForm(form)) return DescriptionResult::Aborted;
-  if (form.changed() && s.ui->askYesNo("Save Changes ?", true).value_or(false))
-    SaveErrorDescription(s, message, form.cause, form.remedy);
+  if (!r.ui.messageDescriptionForm(form)) return DescriptionResult::Aborted;
+  if (form.changed() && r.ui.askYesNo("Save Changes ?", true).value_or(false))
+    SaveErrorDescription(r, message, form.cause, form.remedy);
   return DescriptionResult::Shown;
 }
 
-bool SaveErrorDescription(Session& s, std::string_view message, std::string_view cause,
+bool SaveErrorDescription(const ReportContext& r, std::string_view message, std::string_view cause,
                           std::string_view remedy) {
-  std::string source = ErrorFilePath(s);
-  std::string copy = ReportTempFolder(s) + FileNamePart(source);
+  std::string source = ErrorFilePath(r.cfg);
+  std::string copy = ReportTempFolder(r) + FileNamePart(source);
   if (UpperAscii(source) == UpperAscii(copy)) return false;
   std::string content;
   if (!ReadWholeFile(source, content)) {
-    FileMissing(s, source);
+    FileMissing(r, source);
     return false;
   }
   std::string_view key = message.substr(0, kErrorKeyLength);
   LineReader in(content);
-  LineWriter out(StyleOf(s));
+  LineWriter out(UnitsOf(r.cfg).number);
   std::string line;
   bool found = false;
   while (in.text(line, std::string::npos)) {
@@ -118,7 +123,7 @@ bool SaveErrorDescription(Session& s, std::string_view message, std::string_view
     }
   }
   if (!found) {
-    ShowError(s, std::string(message) + " not found.");
+    ShowError(r.dialogs(), std::string(message) + " not found.");
     return false;
   }
   in.skip(2);  // the old cause and remedy
@@ -126,8 +131,8 @@ bool SaveErrorDescription(Session& s, std::string_view message, std::string_view
   out.raw(DisplayToCp850(OneLine(remedy)));
   while (in.text(line, std::string::npos)) out.raw(line);
   if (!WriteCopy(copy, out.content()) || WriteFileReplacing(source, out.content()) != 0) {
-    ShowError(s, "Datei " + Utf8ToCp850(source) + " kann nicht erstellt werden");
-    s.abort_flag = true;
+    ShowError(r.dialogs(), "Datei " + Utf8ToCp850(source) + " kann nicht erstellt werden");
+    r.abort_flag = true;
     return false;
   }
   return true;

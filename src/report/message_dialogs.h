@@ -5,26 +5,23 @@
 #include <string>
 #include <string_view>
 
+#include "report/report_context.h"
+
 namespace kv9 {
-
-class Session;
-
-// True when "/NOGUI" stands among the command-line arguments (any case).
-bool NoGui(const Session& s);
 
 // The choice list of the messages; each chosen message opens its description. Returns at once
 // with "/NOGUI".
-void MessageShowList(Session& s);
+void MessageShowList(const ReportContext& r);
 
 enum class DescriptionResult { Shown, NoDescription, Aborted };
 // The description dialog of message i (1-based). Aborted: the file is missing or the dialog was
 // closed without OK.
-DescriptionResult MessageDescriptionDialog(Session& s, int i);
+DescriptionResult MessageDescriptionDialog(const ReportContext& r, int i);
 
 // Replaces cause and remedy (UTF-8, as typed) of the entry of `message` in the description
 // file. The file is rewritten through a copy in the temporary folder and replaced only when the
 // copy is complete. False when nothing was saved.
-bool SaveErrorDescription(Session& s, std::string_view message, std::string_view cause,
+bool SaveErrorDescription(const ReportContext& r, std::string_view message, std::string_view cause,
                           std::string_view remedy);
 
 }  // namespace kv9

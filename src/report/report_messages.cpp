@@ -1,68 +1,44 @@
 #include "report/report_messages.h"
 
-#include "app/session.h"
 #include "core/generic_dialogs.h"
 #include "core/message_list.h"
+#include "core/program_info.h"
 #include "report/error_file.h"
 #include "report/message_dialogs.h"
 #include "report/report_formatter.h"
 
 namespace kv9 {
 
-void ReportMessages(Session& s) {
-  int count = MessageCount(s);
+void ReportMessages(const ReportContext& r) {
+  int count = MessageCount(r.messages);
   if (count == 0) return;
-  int target = ReportTarget(s);
-  bool paged = ReportPaged(target);
-  bool html = target == kTargetHtml;
-  ReportRaw(s, "");
-  ReportLine(s, "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN");
-  if (paged || html) {
-    ReportLine(s, ReportDoubleLine(s));
-    ReportRaw(s, "");
-    ReportLine(s, ReportSingleLine(s));
-  }
-  if (html) ReportHtmlOpenTable(s);
+  std::vector<Remark> entries;
   for (int i = 1; i <= count; ++i) {
-    ErrorDescription d = MessageDescription(s, i);
-    const std::string& cause = d.cause;
-    const std::string& remedy = d.remedy;
-    if (ReportTabbed(target)) {
-      ReportRaw(s, MessageText(s, i) + "\t" + cause + "\t" + remedy);
-      continue;
-    }
-    ReportTextRow(s, MessageText(s, i));
-    ReportLongText(s, cause);
-    ReportLongText(s, remedy);
-    if (paged) ReportLine(s, ReportSingleLine(s));
-    if (html) {
-      ReportHtmlCloseTable(s);
-      ReportLine(s, "");
-      ReportHtmlOpenTable(s);
-    }
+    ErrorDescription d = MessageDescription(r, i);
+    entries.push_back({MessageText(r.messages, i), d.cause, d.remedy});
   }
-  if (html) ReportHtmlCloseTable(s);
+  ReportRemarks(r, entries);
 }
 
-void MessageReport(Session& s) {
-  if (MessageCount(s) == 0) {
-    ShowNote(s, kNoMessages);
+void MessageReport(const ReportContext& r) {
+  if (MessageCount(r.messages) == 0) {
+    ShowNote(r.dialogs(), kNoMessages);
     return;
   }
-  const SplineDataSet& d = s.ds;
-  ReportSetHeader(s, std::string(kProductName) + " V" + kVersion, "Error Messages", d.info1,
+  const SplineDataSet& d = r.ds;
+  ReportSetHeader(r, std::string(kProductName) + " V" + kVersion, "Error Messages", d.info1,
                   d.info2, d.info3, 1);
-  if (s.fatal_flag) {
-    MessageShowList(s);
+  if (r.fatal_flag) {
+    MessageShowList(r);
     return;
   }
-  ReportOpen(s, kTargetScreen, s.current_file + ".txt");
-  if (s.abort_flag || !ReportCreate(s)) return;
-  ReportPageHeader(s, 0, 0);
-  if (s.abort_flag) return ReportAbandon(s);
-  ReportMessages(s);
-  ReportPageEnd(s);
-  ReportClose(s);
+  ReportOpen(r, kTargetScreen, r.data_file + ".txt");
+  if (r.abort_flag || !ReportCreate(r)) return;
+  ReportPageHeader(r, 0, 0);
+  if (r.abort_flag) return ReportAbandon(r);
+  ReportMessages(r);
+  ReportPageEnd(r);
+  ReportClose(r);
 }
 
 }  // namespace kv9

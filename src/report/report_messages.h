@@ -4,15 +4,15 @@
 
 #include <string>
 
-namespace kv9 {
+#include "report/report_context.h"
 
-class Session;
+namespace kv9 {
 
 inline constexpr const char* kNoMessages = "Berechnung erfolgreich ohne Fehlermeldungen";
 
 // The remarks section on the open report; nothing when the list is empty.
-void ReportMessages(Session& s);
+void ReportMessages(const ReportContext& r);
 // "Error Messages" in the view menu: the messages alone, on the screen.
-void MessageReport(Session& s);
+void MessageReport(const ReportContext& r);
 
 }  // namespace kv9

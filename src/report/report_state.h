@@ -12,11 +12,11 @@ enum ReportTargetNo {
   kTargetScreen = 1,       // temporary file, shown in the text window
   kTargetTextPrinter = 2,  // the raw printer device
   kTargetFile = 3,         // a file the user chooses
-  kTargetWindowsPrinter = 4,
+  kTargetPrintDialog = 4,  // printed through the system print dialog
   kTargetTextProgram = 5,  // opened with the configured text program
   kTargetTabFile = 6,      // tab-separated
   kTargetHtml = 7,
-  kTargetDosFile = 8,       // "OUTDOS.TXT"
+  kTargetCp850File = 8,     // "OUTDOS.TXT" in code page 850, with a display-set copy
   kTargetTabCopy = 9,       // tab-separated, copy named after the data file (batch)
   kTargetChoiceTexts = 90,  // only fills the choice list texts
 };
@@ -51,7 +51,7 @@ struct ReportState {
   // /dev/lp<n-1>. Tests point it at a file.
   std::string printer_device;
 
-  std::FILE* out = nullptr;
+  std::FILE* out = nullptr;  // opened, written and closed by the report output alone
 };
 
 }  // namespace kv9

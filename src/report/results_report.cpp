@@ -1,8 +1,9 @@
 #include "report/results_report.h"
 
-#include "app/session.h"
 #include "core/message_list.h"
 #include "core/number_format.h"
+#include "core/program_info.h"
+#include "core/ui.h"
 #include "report/message_dialogs.h"
 #include "report/report_formatter.h"
 #include "report/report_messages.h"
@@ -13,32 +14,35 @@ namespace {
 
 // Rows of the report with their value formats: (i, d) = i integer positions, d decimals.
 struct Rows {
-  Session& s;
+  const ReportContext& rc;
+  UnitStyle u = rc.units();
 
-  std::string plain(int i, int d, Real x) const { return FormatFixed(s, i, d, x); }
-  std::string length(int i, int d, Real x) const { return FormatLengthFixed(s, i, d, x); }
-  std::string stress(Real x) const { return FormatStressFixed(s, 6, 1, x); }
+  std::string plain(int i, int d, Real x) const { return FormatFixed(u.number, i, d, x); }
+  std::string length(int i, int d, Real x) const { return FormatLengthFixed(u, i, d, x); }
+  std::string stress(Real x) const { return FormatStressFixed(u, 6, 1, x); }
   std::string integer(long long n) const { return FormatIntRight(n, 5); }
-  std::string digits3(Real x) const { return FormatWidth(s, 8, x); }
-  std::string micro(Real mm) const { return FormatFixed(s, 7, 0, ToDisplayMicro(s, mm * 1000)); }
-  std::string mm() const { return LengthUnit(s); }
-  std::string mpa() const { return StressUnit(s); }
+  std::string digits3(Real x) const { return FormatWidth(u.number, 8, x); }
+  std::string micro(Real mm) const {
+    return FormatFixed(u.number, 7, 0, ToDisplayMicro(u, mm * 1000));
+  }
+  std::string mm() const { return LengthUnit(u); }
+  std::string mpa() const { return StressUnit(u); }
 
   void title(std::string_view text) const {
-    ReportLine(s, text);
-    ReportLine(s, ReportSingleLine(s));
+    ReportLine(rc, text);
+    ReportLine(rc, ReportSingleLine(rc));
   }
   void blankTitle(std::string_view text) const {
-    ReportLine(s, "");
+    ReportLine(rc, "");
     title(text);
   }
   void row(std::string_view label, std::string_view symbol, std::string_view unit,
            const std::string& value) const {
-    ReportRow(s, label, symbol, unit, value);
+    ReportRow(rc, label, symbol, unit, value);
   }
   void row2(std::string_view label, std::string_view symbol, std::string_view unit,
             const std::string& shaft, const std::string& hub) const {
-    ReportRow2(s, label, symbol, unit, shaft, hub);
+    ReportRow2(rc, label, symbol, unit, shaft, hub);
   }
   void lengthPair(std::string_view label, std::string_view symbol, int i, int d,
                   const Pair<Real>& v) const {
@@ -61,31 +65,32 @@ std::string ClassSymbol(const SplineDataSet& d, char letter, const char* suffix)
   return std::string(1, letter) + std::to_string(d.tolerance_class + 3) + suffix;
 }
 
-std::string PitchTitle(const Session& s) {
-  const SplineDataSet& d = s.ds;
+std::string PitchTitle(const ReportContext& r) {
+  const SplineDataSet& d = r.ds;
+  NumberStyle st = r.units().number;
   std::string angle = d.alpha_index >= 1 && d.alpha_index <= 3
                           ? kPressureAngleTexts[d.alpha_index - 1]
-                          : FormatShort(s, d.phi_d);
+                          : FormatShort(st, d.phi_d);
   std::string fit = d.fit_index >= 1 && d.fit_index <= 3 ? kFitTexts[d.fit_index - 1] : "";
-  return angle + " deg, " + fit + ", " + FormatShort(s, d.P) + "/" + FormatShort(s, 2 * d.P);
+  return angle + " deg, " + fit + ", " + FormatShort(st, d.P) + "/" + FormatShort(st, 2 * d.P);
 }
 
 }  // namespace
 
-void ResultsReportHeader(Session& s) {
-  const SplineDataSet& d = s.ds;
+void ResultsReportHeader(const ReportContext& rc) {
+  const SplineDataSet& d = rc.ds;
   std::string title =
       std::string(kProductName) + " V" + kVersion + "  Zahnwellenverbindung nach " + "ANSI B92.1";
-  ReportSetHeader(s, title, ReportNumberLine(d.drawing_name_shaft, d.drawing_number_shaft),
+  ReportSetHeader(rc, title, ReportNumberLine(d.drawing_name_shaft, d.drawing_number_shaft),
                   ReportNumberLine(d.drawing_name_hub, d.drawing_number_hub), d.info1, d.info2, 0);
-  ReportSetColumns(s, "", "Zeichen", "Einheit", " Welle", " Nabe");
+  ReportSetColumns(rc, "", "Zeichen", "Einheit", " Welle", " Nabe");
 }
 
-void ResultsReportAnsiSection(Session& s) {
-  const SplineDataSet& d = s.ds;
-  Rows r{s};
+void ResultsReportAnsiSection(const ReportContext& rc) {
+  const SplineDataSet& d = rc.ds;
+  Rows r{rc};
   r.title(d.class_title);
-  r.title(PitchTitle(s));
+  r.title(PitchTitle(rc));
   r.row("Eingriffswinkel", "phi D", "Grad", r.plain(2, 5, d.phi_d));
   r.row("Spline Pitch", "P", "1/in", r.plain(5, 3, d.P));
   r.row("Z\x84hnezahl", "N", "", r.integer(d.N));
@@ -127,9 +132,9 @@ void ResultsReportAnsiSection(Session& s) {
   r.row("Machine variation", "m", r.mm(), r.length(4, 4, kInch * d.m));
 }
 
-void ResultsReportDinSections(Session& s) {
-  const SplineDataSet& d = s.ds;
-  Rows r{s};
+void ResultsReportDinSections(const ReportContext& rc) {
+  const SplineDataSet& d = rc.ds;
+  Rows r{rc};
   r.blankTitle("DIN ABMESSUNGEN");
   r.row2("Z\x84hnezahl", "z", "", r.integer(d.N), r.integer(-static_cast<long long>(d.N)));
   r.lengthPair("Teilkreisdurchmesser", "D", 5, 3, d.D);
@@ -184,7 +189,7 @@ void ResultsReportDinSections(Session& s) {
   r.blankTitle("VERZAHNUNGSDATEN, TOLERANZEN, FLANKENSPIEL");
   r.lengthPair("Oberes Zahndickenabmass Vollehr.", "Ase/Aei", 3, 3, d.Ase_Aei);
   r.lengthPair("Unteres Zahndickenabmass", "Asi/Aee", 3, 3, d.Asi_Aee);
-  r.row2("Zahndickentoleranz", "T", MicroUnit(s), r.micro(d.T[0]), r.micro(d.T[1]));
+  r.row2("Zahndickentoleranz", "T", MicroUnit(r.u), r.micro(d.T[0]), r.micro(d.T[1]));
   r.row("Min.theor.Flankenspiel", "jtmin", r.mm(), r.length(3, 3, d.jtmin));
   r.row("Max.theor.Flankenspiel", "jtmax", r.mm(), r.length(3, 3, d.jtmax));
 
@@ -196,18 +201,18 @@ void ResultsReportDinSections(Session& s) {
   r.lengthPair("Diametr.Zweirollenma\xE1 min.", "MdRmin", 5, 3, d.MdRmin);
   r.lengthPair("Diametr.Zweirollenma\xE1 max.", "MdRmax", 5, 3, d.MdRmax);
 
-  ReportLine(s, " ");
+  ReportLine(rc, " ");
   r.title("PROFILVERSCHIEBUNGSFAKTOREN");
   r.plainPair("Profilverschiebungsfaktor", "xref", 1, 5, d.x);
   r.plainPair("Erzeug.prof.versch.f.", "xemax", 1, 5, d.xemax);
   r.plainPair("Erzeug.prof.versch.f.", "xemin", 1, 5, d.xemin);
 }
 
-void ResultsReportStressSection(Session& s) {
-  const SplineDataSet& d = s.ds;
-  Rows r{s};
+void ResultsReportStressSection(const ReportContext& rc) {
+  const SplineDataSet& d = rc.ds;
+  Rows r{rc};
   r.blankTitle("STRESS CALCULATIONS ACCORDING TO SAE DESIGN GUIDE");
-  r.row("Shaft torque", "T", TorqueUnit(s), FormatTorque(s, d.torque));
+  r.row("Shaft torque", "T", TorqueUnit(r.u), FormatTorque(r.u, d.torque));
   r.row("Max.allowable compressive stress", "Sac", r.mpa(), r.stress(d.sac));
   r.row("Maximum allowable shear stress", "Sas", r.mpa(), r.stress(d.sas));
   r.row("Wear life factor", "Lw", "", r.plain(5, 2, d.lw));
@@ -221,8 +226,8 @@ void ResultsReportStressSection(Session& s) {
   // The crowned-teeth rows need a chosen material and a chosen misalignment.
   if (d.mat_index != 0 && d.misalign_index != 0) {
     r.row("Max.Misalignment", "B", "in./in.", r.digits3(d.B));
-    r.row("Crown height", "A", r.mm(), r.digits3(ToDisplayLength(s, d.A)));
-    r.row("Crown radius", "R", r.mm(), r.digits3(ToDisplayLength(s, d.R)));
+    r.row("Crown height", "A", r.mm(), r.digits3(ToDisplayLength(r.u, d.A)));
+    r.row("Crown radius", "R", r.mm(), r.digits3(ToDisplayLength(r.u, d.R)));
     r.row("Compressive stress (crowned)", "Sc", r.mpa(), r.stress(d.Sc_crowned));
   }
   r.row("Hoop stress", "Sh", r.mpa(), r.stress(d.Sh));
@@ -231,42 +236,42 @@ void ResultsReportStressSection(Session& s) {
   r.stressPair("Equivalent stress", "Se", d.Se);
 }
 
-void ResultsReport(Session& s, int kind) {
-  if (s.fatal_flag) {
-    MessageShowList(s);
+void ResultsReport(const ReportContext& rc, int kind) {
+  if (rc.fatal_flag) {
+    MessageShowList(rc);
     return;
   }
-  ReportOpen(s, 0, s.current_file);
-  if (s.abort_flag || !ReportCreate(s)) return;
-  ResultsReportHeader(s);
+  ReportOpen(rc, 0, rc.data_file);
+  if (rc.abort_flag || !ReportCreate(rc)) return;
+  ResultsReportHeader(rc);
 
   bool ansi = kind != kReportStress;
   bool din = kind != kReportExcerpt && kind != kReportStress;
-  bool stress = (kind != kReportExcerpt && kind != kReportAnsiDin) && s.ds.torque > 0;
+  bool stress = (kind != kReportExcerpt && kind != kReportAnsiDin) && rc.ds.torque > 0;
   if (ansi) {
-    ReportPageHeader(s, 0, 1);
-    if (s.abort_flag) return ReportAbandon(s);
-    ResultsReportAnsiSection(s);
+    ReportPageHeader(rc, 0, 1);
+    if (rc.abort_flag) return ReportAbandon(rc);
+    ResultsReportAnsiSection(rc);
   }
-  if (din) ResultsReportDinSections(s);
-  ReportPageEnd(s);
-  if (s.abort_flag) return ReportAbandon(s);
+  if (din) ResultsReportDinSections(rc);
+  ReportPageEnd(rc);
+  if (rc.abort_flag) return ReportAbandon(rc);
   if (stress) {
-    ReportPageHeader(s, 0, 1);
-    if (s.abort_flag) return ReportAbandon(s);
-    ResultsReportStressSection(s);
+    ReportPageHeader(rc, 0, 1);
+    if (rc.abort_flag) return ReportAbandon(rc);
+    ResultsReportStressSection(rc);
     // The messages start a page of their own, and the report ends with a complete page.
-    ReportPageEnd(s);
+    ReportPageEnd(rc);
   }
-  if (MessageCount(s) > 0) {
-    ReportPageHeader(s, 0, 0);
-    if (s.abort_flag) return ReportAbandon(s);
-    ReportMessages(s);
-    ReportPageEnd(s);
+  if (MessageCount(rc.messages) > 0) {
+    ReportPageHeader(rc, 0, 0);
+    if (rc.abort_flag) return ReportAbandon(rc);
+    ReportMessages(rc);
+    ReportPageEnd(rc);
   }
-  if (s.abort_flag) return ReportAbandon(s);
-  ReportClose(s);
-  s.ui->setWaitCursor(false);
+  if (rc.abort_flag) return ReportAbandon(rc);
+  ReportClose(rc);
+  rc.ui.setWaitCursor(false);
 }
 
 }  // namespace kv9

@@ -2,9 +2,9 @@
 // equivalent-gear ("DIN") sections, the SAE stress section and the messages page.
 #pragma once
 
-namespace kv9 {
+#include "report/report_context.h"
 
-class Session;
+namespace kv9 {
 
 // Report kinds: 0 and 1 standard (all sections), 2 excerpt (ANSI section only), 3 ANSI and DIN
 // sections, 4 stress section only. The stress section needs a torque above 0.
@@ -18,13 +18,13 @@ enum ResultsReportKind {
 
 // Writes the report on the default target (or the user's choice). With the fatal flag set the
 // message list is shown instead.
-void ResultsReport(Session& s, int kind);
+void ResultsReport(const ReportContext& r, int kind);
 
 // The sections on an opened report, for producers that compose their own (tests, exchange).
-void ResultsReportAnsiSection(Session& s);
-void ResultsReportDinSections(Session& s);
-void ResultsReportStressSection(Session& s);
+void ResultsReportAnsiSection(const ReportContext& r);
+void ResultsReportDinSections(const ReportContext& r);
+void ResultsReportStressSection(const ReportContext& r);
 // The header texts and column headers of the results report.
-void ResultsReportHeader(Session& s);
+void ResultsReportHeader(const ReportContext& r);
 
 }  // namespace kv9

@@ -219,13 +219,13 @@ void DrawMeshing(Session& s, const ToothFormGeometry& g, Real phi1, const Drawin
 
 void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view) {
   if (s.fatal_flag) {
-    MessageShowList(s);
+    MessageShowList(s.reportContext());
     return;
   }
   if (view != ToothFormView::Config && !CadTeethDrawable(s)) return;
   const ToothFormGeometry g = MakeToothFormGeometry(s);
   if (!g.ok) {
-    MessageShowList(s);
+    MessageShowList(s.reportContext());
     return;
   }
   if (view == ToothFormView::Config) {

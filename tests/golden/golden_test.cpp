@@ -39,7 +39,7 @@ struct GoldenCase {
   std::string input, input_name;
   std::vector<std::vector<std::string>> runs;  // each run's arguments after the data file
   bool in_process = false;
-  int target = kTargetDosFile, kind = 0;
+  int target = kTargetCp850File, kind = 0;
   bool inch = false;
 };
 
@@ -139,7 +139,7 @@ std::map<std::string, std::string> RunReport(const GoldenCase& c, const std::str
   EXPECT_TRUE(LoadDataFile(s, c.input_name.substr(0, c.input_name.find('.'))));
   s.cfg.text_device = c.target;
   s.cfg.text_device_window = false;
-  ResultsReport(s, c.kind);
+  ResultsReport(s.reportContext(), c.kind);
   fs::current_path(old_dir);
   return FolderFiles(work, c);
 }

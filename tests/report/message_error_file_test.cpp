@@ -20,9 +20,9 @@ struct ErrorFile : ::testing::Test {
 
 TEST_F(ErrorFile, WithoutTheFileCauseAndRemedyAreEmpty) {
   MessageAdd(s, "Fatal  : z = 0 !");
-  EXPECT_EQ(MessageCause(s, 1), "");
-  EXPECT_EQ(MessageRemedy(s, 1), "");
-  EXPECT_FALSE(LookupErrorDescription(s, "Fatal  : z = 0 !").file_found);
+  EXPECT_EQ(MessageCause(s.reportContext(), 1), "");
+  EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "");
+  EXPECT_FALSE(LookupErrorDescription(s.cfg, "Fatal  : z = 0 !").file_found);
 }
 
 TEST_F(ErrorFile, TheFirstEntryWithTheSameFourteenCharactersDescribesTheMessage) {
@@ -35,11 +35,11 @@ TEST_F(ErrorFile, TheFirstEntryWithTheSameFourteenCharactersDescribesTheMessage)
        "nie gelesen\r\n");
   MessageAdd(s, "Fatal  : z = 0 !");
   MessageAdd(s, "Fatal  : z = 0 ? anders");  // same first 14 characters
-  EXPECT_EQ(MessageCause(s, 1), "Zaehnezahl ist 0");
-  EXPECT_EQ(MessageRemedy(s, 1), "Zaehnezahl eingeben");
-  EXPECT_EQ(MessageCause(s, 2), "Zaehnezahl ist 0");
-  EXPECT_EQ(MessageRemedy(s, 2), "Zaehnezahl eingeben");
-  EXPECT_EQ(MessageCause(s, 3), "");  // no message 3
+  EXPECT_EQ(MessageCause(s.reportContext(), 1), "Zaehnezahl ist 0");
+  EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "Zaehnezahl eingeben");
+  EXPECT_EQ(MessageCause(s.reportContext(), 2), "Zaehnezahl ist 0");
+  EXPECT_EQ(MessageRemedy(s.reportContext(), 2), "Zaehnezahl eingeben");
+  EXPECT_EQ(MessageCause(s.reportContext(), 3), "");  // no message 3
 }
 
 TEST_F(ErrorFile, AKeyThatEqualsACauseLineTakesTheTwoLinesAfterIt) {
@@ -51,31 +51,31 @@ TEST_F(ErrorFile, AKeyThatEqualsACauseLineTakesTheTwoLinesAfterIt) {
        "Warnung: Sv min zu klein\n"
        "nie gelesen\n");
   MessageAdd(s, "Warnung: Sv min zu klein");
-  EXPECT_EQ(MessageCause(s, 1), "Abhilfe eins");
-  EXPECT_EQ(MessageRemedy(s, 1), "Ursache zwei");
+  EXPECT_EQ(MessageCause(s.reportContext(), 1), "Abhilfe eins");
+  EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "Ursache zwei");
 }
 
 TEST_F(ErrorFile, FileEndingAfterTheKeyGivesEmptyTexts) {
   file("kv9.err", "Fehler : A\nUrsache A\nAbhilfe A\nFehler : DmMess");
   MessageAdd(s, "Fehler : DmMess");
   MessageAdd(s, "Fehler : A");
-  ErrorDescription d = LookupErrorDescription(s, "Fehler : DmMess");
+  ErrorDescription d = LookupErrorDescription(s.cfg, "Fehler : DmMess");
   EXPECT_TRUE(d.matched);
-  EXPECT_EQ(MessageCause(s, 1), "");
-  EXPECT_EQ(MessageRemedy(s, 1), "");
-  EXPECT_EQ(MessageCause(s, 2), "Ursache A");
+  EXPECT_EQ(MessageCause(s.reportContext(), 1), "");
+  EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "");
+  EXPECT_EQ(MessageCause(s.reportContext(), 2), "Ursache A");
 
   file("kv9.err", "Fehler : DmMess\nnur Ursache\n");
-  EXPECT_EQ(MessageCause(s, 1), "nur Ursache");
-  EXPECT_EQ(MessageRemedy(s, 1), "");
+  EXPECT_EQ(MessageCause(s.reportContext(), 1), "nur Ursache");
+  EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "");
 }
 
 TEST_F(ErrorFile, AMessageWithoutEntryHasTheStandardCause) {
   file("kv9.err", "Fehler : A\nUrsache A\nAbhilfe A\n");
   MessageAdd(s, "Warnung: unbekannt");
-  EXPECT_EQ(MessageCause(s, 1), "keine Beschreibung dieser Fehlermeldung vorhanden.");
-  EXPECT_EQ(MessageRemedy(s, 1), "");
-  ErrorDescription d = LookupErrorDescription(s, "Warnung: unbekannt");
+  EXPECT_EQ(MessageCause(s.reportContext(), 1), "keine Beschreibung dieser Fehlermeldung vorhanden.");
+  EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "");
+  ErrorDescription d = LookupErrorDescription(s.cfg, "Warnung: unbekannt");
   EXPECT_TRUE(d.file_found);
   EXPECT_FALSE(d.matched);
 }
@@ -85,7 +85,7 @@ TEST_F(ErrorFile, AFolderNamedLikeTheFileIsNoFile) {
   s.cfg.plt_dir = other.dir();
   ASSERT_EQ(mkdir(other.file("kv9.err").c_str(), 0700), 0);
   MessageAdd(s, "Fehler : A");
-  EXPECT_EQ(MessageCause(s, 1), "");
+  EXPECT_EQ(MessageCause(s.reportContext(), 1), "");
 }
 
 }  // namespace

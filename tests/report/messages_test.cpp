@@ -45,12 +45,12 @@ class MessageReportsOnDisk : public ::testing::Test {
     WriteBytes(dir.file("KV9.ERR"), kSmallErrorFile);  // found without regard to case
   }
   std::string Remarks(int target) {
-    ReportSetHeader(s, "T", "", "", "", "", 0);
-    ReportOpen(s, target);
-    EXPECT_TRUE(ReportCreate(s));
+    ReportSetHeader(s.reportContext(), "T", "", "", "", "", 0);
+    ReportOpen(s.reportContext(), target);
+    EXPECT_TRUE(ReportCreate(s.reportContext()));
     std::string file = s.report.file_name;
-    ReportMessages(s);
-    ReportClose(s);
+    ReportMessages(s.reportContext());
+    ReportClose(s.reportContext());
     return ReadBytes(file);
   }
   test::TempDir dir;
@@ -59,11 +59,11 @@ class MessageReportsOnDisk : public ::testing::Test {
 };
 
 TEST_F(MessageReportsOnDisk, DescriptionsComeFromTheFirstMatchingLine) {
-  ErrorDescription d = SearchErrorFile(ErrorFilePath(s), "Warnung: Spitzzahn ! (2)");
+  ErrorDescription d = SearchErrorFile(ErrorFilePath(s.cfg), "Warnung: Spitzzahn ! (2)");
   EXPECT_TRUE(d.matched);  // the first 14 characters decide
   EXPECT_EQ(d.cause, "Der Zahn wird spitz.");
   EXPECT_EQ(d.remedy, "Profilverschiebung verkleinern.");
-  d = SearchErrorFile(ErrorFilePath(s), "Fatal  : z = 0 !");
+  d = SearchErrorFile(ErrorFilePath(s.cfg), "Fatal  : z = 0 !");
   EXPECT_TRUE(d.matched);
   EXPECT_EQ(d.cause, "");
   EXPECT_EQ(d.remedy, "");
@@ -77,7 +77,7 @@ TEST_F(MessageReportsOnDisk, RemarksOnPagedTargetsWithCauseAndRemedy) {
   s.cfg.text_report_mode = 1;
   MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
   MessageAdd(s, "Fehler : unbekannt");
-  std::string out = Remarks(kTargetDosFile);
+  std::string out = Remarks(kTargetCp850File);
   auto lines = Lines(out);
   ASSERT_EQ(lines.size(), 12u);
   EXPECT_EQ(lines[0], "");  // raw, without indent
@@ -109,12 +109,12 @@ TEST_F(MessageReportsOnDisk, RemarksOnTabAndHtmlTargets) {
   EXPECT_EQ(tab[2], "Fehler : Sc>Sac*Lw/KoKm\tDie Pressung ist zu hoch.\tDrehmoment verringern.");
 
   s.cfg.html_browser = "/bin/true";
-  ReportSetHeader(s, "T", "", "", "", "", 0);
-  ReportOpen(s, kTargetHtml);
-  ASSERT_TRUE(ReportCreate(s));
-  ReportPageHeader(s, 0, 0);
-  ReportMessages(s);
-  ReportClose(s);
+  ReportSetHeader(s.reportContext(), "T", "", "", "", "", 0);
+  ReportOpen(s.reportContext(), kTargetHtml);
+  ASSERT_TRUE(ReportCreate(s.reportContext()));
+  ReportPageHeader(s.reportContext(), 0, 0);
+  ReportMessages(s.reportContext());
+  ReportClose(s.reportContext());
   std::string html = ReadBytes(dir.file("tmp/kv9.htm"));
   EXPECT_EQ(test::HtmlStructureProblem(html), "");
   EXPECT_NE(html.find("<TR><TD>Fehler : Sc&gt;Sac*Lw/KoKm</TD></TR>"), std::string::npos);
@@ -122,17 +122,17 @@ TEST_F(MessageReportsOnDisk, RemarksOnTabAndHtmlTargets) {
 }
 
 TEST_F(MessageReportsOnDisk, NoRemarksWithoutMessages) {
-  EXPECT_EQ(Remarks(kTargetDosFile), "");
+  EXPECT_EQ(Remarks(kTargetCp850File), "");
 }
 
 TEST_F(MessageReportsOnDisk, MessageListIsSilentWithNoGui) {
   MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
   s.args = {"probe.kv9", "/NoGui"};
-  MessageShowList(s);
+  MessageShowList(s.reportContext());
   EXPECT_TRUE(t.ui.events.empty());
   s.args.clear();
   MessageClear(s);
-  MessageShowList(s);
+  MessageShowList(s.reportContext());
   EXPECT_TRUE(t.ui.saw("note", kNoMessages));
 }
 
@@ -149,7 +149,7 @@ TEST_F(MessageReportsOnDisk, MessageListLeadsThroughTheDescriptions) {
   t.ui.answer("1");  // first message: its description
   t.ui.answer("2");  // no description: the note, back to the list
   t.ui.answer("4");  // "Weiter/zurück..."
-  MessageShowList(s);
+  MessageShowList(s.reportContext());
   auto choices = t.ui.events[0];
   EXPECT_EQ(choices.text,
             "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.");
@@ -171,21 +171,21 @@ TEST_F(MessageReportsOnDisk, MessageListStopsBeforeTheLastItemAndOnCancel) {
   s.cfg.help_level = 1;  // preselects "Weiter/zurück..."
   t.ui.on_messageDescriptionForm = [](MessageDescriptionForm&) { return true; };
   t.ui.answer("1");
-  MessageShowList(s);
+  MessageShowList(s.reportContext());
   EXPECT_EQ(t.ui.events[0].preselected, 2);
   EXPECT_EQ(t.ui.unanswered, 0);  // after the only message the loop ends by itself
 
   t.ui.events.clear();
   t.ui.answer("1");  // the dialog is closed without OK: the list ends
   t.ui.on_messageDescriptionForm = [](MessageDescriptionForm&) { return false; };
-  MessageShowList(s);
+  MessageShowList(s.reportContext());
   EXPECT_EQ(t.ui.unanswered, 0);
 }
 
 TEST_F(MessageReportsOnDisk, DescriptionDialogWithoutFileShowsTheFileMessage) {
   DeleteIfExists(dir.file("KV9.ERR"));
   MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
-  EXPECT_EQ(MessageDescriptionDialog(s, 1), DescriptionResult::Aborted);
+  EXPECT_EQ(MessageDescriptionDialog(s.reportContext(), 1), DescriptionResult::Aborted);
   ASSERT_EQ(t.ui.texts("error").size(), 1u);
   EXPECT_NE(t.ui.texts("error")[0].find("nicht gefunden oder kein Zugriffsrecht !"),
             std::string::npos);
@@ -200,7 +200,7 @@ TEST_F(MessageReportsOnDisk, EditedDescriptionIsSavedOnOneLineEach) {
     return true;
   };
   t.ui.answer("J");  // "Save Changes ?"
-  EXPECT_EQ(MessageDescriptionDialog(s, 1), DescriptionResult::Shown);
+  EXPECT_EQ(MessageDescriptionDialog(s.reportContext(), 1), DescriptionResult::Shown);
   EXPECT_EQ(t.ui.texts("yesno"), std::vector<std::string>{"Save Changes ?"});
   std::string saved = ReadBytes(dir.file("KV9.ERR"));
   EXPECT_EQ(Lines(saved),
@@ -212,23 +212,23 @@ TEST_F(MessageReportsOnDisk, EditedDescriptionIsSavedOnOneLineEach) {
 
 TEST_F(MessageReportsOnDisk, SavingFindsNothingOrWorksOnTheSameFolder) {
   std::string before = ReadBytes(dir.file("KV9.ERR"));
-  EXPECT_FALSE(SaveErrorDescription(s, "Fehler : nirgends", "a", "b"));
+  EXPECT_FALSE(SaveErrorDescription(s.reportContext(), "Fehler : nirgends", "a", "b"));
   EXPECT_TRUE(t.ui.saw("error", "Fehler : nirgends not found."));
   s.cfg.temp_dir = s.cfg.plt_dir;  // the copy would be the file itself
-  EXPECT_FALSE(SaveErrorDescription(s, "Fatal  : z = 0 !", "a", "b"));
+  EXPECT_FALSE(SaveErrorDescription(s.reportContext(), "Fatal  : z = 0 !", "a", "b"));
   EXPECT_EQ(ReadBytes(dir.file("KV9.ERR")), before);
   // A key on the last line gets its cause and remedy appended.
   s.cfg.temp_dir = dir.path() + "/tmp/";
-  EXPECT_TRUE(SaveErrorDescription(s, "Fatal  : z = 0 !", "Ursache", "Abhilfe"));
+  EXPECT_TRUE(SaveErrorDescription(s.reportContext(), "Fatal  : z = 0 !", "Ursache", "Abhilfe"));
   EXPECT_EQ(Lines(ReadBytes(dir.file("KV9.ERR"))).back(), "Abhilfe");
 }
 
 TEST_F(MessageReportsOnDisk, MessagesOnlyReportGoesToTheScreen) {
-  MessageReport(s);
+  MessageReport(s.reportContext());
   EXPECT_TRUE(t.ui.saw("note", kNoMessages));
   MessageAdd(s, "Warnung: Spitzzahn ! (1)");
   s.ds.info1 = "Info";
-  MessageReport(s);
+  MessageReport(s.reportContext());
   ASSERT_EQ(t.ui.texts("textfile").size(), 1u);
   std::string shown = ReadBytes(t.ui.texts("textfile")[0]);
   EXPECT_NE(shown.find("Error Messages"), std::string::npos);

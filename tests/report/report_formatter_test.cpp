@@ -24,12 +24,12 @@ class Formatter : public ::testing::Test {
   }
   // Opens target `target`, runs `body` and closes; returns the written file.
   std::string Report(int target, const std::function<void()>& body) {
-    ReportSetHeader(s, "Titel", "Kopf 1", "Kopf 2", "Kopf 3", "", 0);
-    ReportOpen(s, target);
-    EXPECT_TRUE(ReportCreate(s));
+    ReportSetHeader(s.reportContext(), "Titel", "Kopf 1", "Kopf 2", "Kopf 3", "", 0);
+    ReportOpen(s.reportContext(), target);
+    EXPECT_TRUE(ReportCreate(s.reportContext()));
     std::string file = s.report.file_name;
     body();
-    ReportClose(s);
+    ReportClose(s.reportContext());
     return ReadBytes(file);
   }
   test::TempDir dir;
@@ -39,31 +39,31 @@ class Formatter : public ::testing::Test {
 
 TEST_F(Formatter, LineStylesAreSeventyCharactersWide) {
   s.cfg.text_report_mode = 1;
-  EXPECT_EQ(ReportSingleLine(s), std::string(70, '-'));
-  EXPECT_EQ(ReportDoubleLine(s), std::string(70, '='));
-  EXPECT_EQ(ReportBoxTop(s), std::string(70, '*'));
-  EXPECT_EQ(ReportSideChar(s), '*');
+  EXPECT_EQ(ReportSingleLine(s.reportContext()), std::string(70, '-'));
+  EXPECT_EQ(ReportDoubleLine(s.reportContext()), std::string(70, '='));
+  EXPECT_EQ(ReportBoxTop(s.reportContext()), std::string(70, '*'));
+  EXPECT_EQ(ReportSideChar(s.reportContext()), '*');
   s.cfg.text_report_mode = 2;
-  EXPECT_EQ(ReportSingleLine(s), std::string(70, '\xC4'));
-  EXPECT_EQ(ReportBoxTop(s), "\xC9" + std::string(68, '\xCD') + "\xBB");
-  EXPECT_EQ(ReportBoxBottom(s), "\xC8" + std::string(68, '\xCD') + "\xBC");
-  EXPECT_EQ(ReportBoxMiddle(s), "\xCC" + std::string(68, '\xCD') + "\xB9");
-  EXPECT_EQ(ReportSideChar(s), '\xBA');
+  EXPECT_EQ(ReportSingleLine(s.reportContext()), std::string(70, '\xC4'));
+  EXPECT_EQ(ReportBoxTop(s.reportContext()), "\xC9" + std::string(68, '\xCD') + "\xBB");
+  EXPECT_EQ(ReportBoxBottom(s.reportContext()), "\xC8" + std::string(68, '\xCD') + "\xBC");
+  EXPECT_EQ(ReportBoxMiddle(s.reportContext()), "\xCC" + std::string(68, '\xCD') + "\xB9");
+  EXPECT_EQ(ReportSideChar(s.reportContext()), '\xBA');
   s.cfg.text_report_mode = 3;
-  EXPECT_EQ(ReportDoubleLine(s), std::string(70, ' '));
-  EXPECT_EQ(ReportSideChar(s), ' ');
+  EXPECT_EQ(ReportDoubleLine(s.reportContext()), std::string(70, ' '));
+  EXPECT_EQ(ReportSideChar(s.reportContext()), ' ');
   s.cfg.text_report_mode = 4;
-  EXPECT_EQ(ReportSingleLine(s), "$!$");
-  EXPECT_EQ(ReportBoxMiddle(s), "$!$");
+  EXPECT_EQ(ReportSingleLine(s.reportContext()), "$!$");
+  EXPECT_EQ(ReportBoxMiddle(s.reportContext()), "$!$");
   s.cfg.text_report_mode = 0;  // a 0 from the configuration file is style 1
-  EXPECT_EQ(ReportSingleLine(s), std::string(70, '-'));
+  EXPECT_EQ(ReportSingleLine(s.reportContext()), std::string(70, '-'));
 }
 
 TEST_F(Formatter, PageHeaderBoxWithPageNumberDateAndColumns) {
   s.cfg.text_report_mode = 1;
-  std::string out = Report(kTargetDosFile, [&] {
-    ReportSetColumns(s, "", "Zeichen", "Einheit", " Welle", " Nabe");
-    ReportPageHeader(s, 0, 1);
+  std::string out = Report(kTargetCp850File, [&] {
+    ReportSetColumns(s.reportContext(), "", "Zeichen", "Einheit", " Welle", " Nabe");
+    ReportPageHeader(s.reportContext(), 0, 1);
   });
   auto lines = Lines(out);
   ASSERT_GE(lines.size(), 12u);
@@ -91,7 +91,7 @@ TEST_F(Formatter, PageHeaderBoxWithPageNumberDateAndColumns) {
 TEST_F(Formatter, FileLineShowsTheFullPathUpTo64) {
   auto file_line = [&](const std::string& folder) {
     s.data_dir = folder;
-    auto lines = Lines(Report(kTargetDosFile, [&] { ReportPageHeader(s, 0, 1); }));
+    auto lines = Lines(Report(kTargetCp850File, [&] { ReportPageHeader(s.reportContext(), 0, 1); }));
     return lines.size() > 3 ? lines[3].substr(7 + 5, 65) : std::string();
   };
   EXPECT_EQ(file_line("/daten/").substr(0, 17), "/daten/probe.kv9 ");
@@ -102,22 +102,22 @@ TEST_F(Formatter, FileLineShowsTheFullPathUpTo64) {
 
 TEST_F(Formatter, KnownPageTotalIsPrintedAtSixty) {
   s.cfg.text_report_mode = 1;
-  ReportSetHeader(s, "T", "", "", "", "", 3);
-  ReportOpen(s, kTargetDosFile);
-  ASSERT_TRUE(ReportCreate(s));
+  ReportSetHeader(s.reportContext(), "T", "", "", "", "", 3);
+  ReportOpen(s.reportContext(), kTargetCp850File);
+  ASSERT_TRUE(ReportCreate(s.reportContext()));
   std::string file = s.report.file_name;
-  ReportPageHeader(s, 0, 0);
-  ReportClose(s);
+  ReportPageHeader(s.reportContext(), 0, 0);
+  ReportClose(s.reportContext());
   EXPECT_EQ(Lines(ReadBytes(file))[1].substr(7 + 59, 8), "Bl. 1/ 3");
 }
 
 TEST_F(Formatter, RowsPlaceTheirFieldsAndSplitLongLabels) {
   s.cfg.text_report_mode = 1;
   std::string label40 = "1234567890123456789012345678901234ABCDEF";
-  std::string out = Report(kTargetDosFile, [&] {
-    ReportRow(s, "Pitch Diameter", "D", "mm", "  96.520");
-    ReportRow2(s, "Teilkreis", "D", "mm", "  96.520", " -96.520");
-    ReportRow(s, label40, "Sym", "mm", "1.000");
+  std::string out = Report(kTargetCp850File, [&] {
+    ReportRow(s.reportContext(), "Pitch Diameter", "D", "mm", "  96.520");
+    ReportRow2(s.reportContext(), "Teilkreis", "D", "mm", "  96.520", " -96.520");
+    ReportRow(s.reportContext(), label40, "Sym", "mm", "1.000");
   });
   auto lines = Lines(out);
   ASSERT_EQ(lines.size(), 6u);
@@ -137,11 +137,11 @@ TEST_F(Formatter, LongTextsAreWrappedAtBlanksOnPagedTargetsOnly) {
   std::string t72(72, 'x');
   std::string t73 = std::string(49, 'a') + " " + std::string(23, 'b');
   std::string no_blank(100, 'z');
-  std::string out = Report(kTargetDosFile, [&] {
-    ReportLongText(s, "");
-    ReportLongText(s, t72);
-    ReportLongText(s, t73);
-    ReportLongText(s, no_blank);
+  std::string out = Report(kTargetCp850File, [&] {
+    ReportLongText(s.reportContext(), "");
+    ReportLongText(s.reportContext(), t72);
+    ReportLongText(s.reportContext(), t73);
+    ReportLongText(s.reportContext(), no_blank);
   });
   auto lines = Lines(out);
   ASSERT_EQ(lines.size(), 5u);
@@ -151,18 +151,18 @@ TEST_F(Formatter, LongTextsAreWrappedAtBlanksOnPagedTargetsOnly) {
   EXPECT_EQ(lines[3], std::string(7, ' ') + std::string(64, 'z'));
   EXPECT_EQ(lines[4], std::string(7, ' ') + std::string(36, 'z'));
 
-  std::string tab = Report(kTargetTabFile, [&] { ReportLongText(s, t73); });
+  std::string tab = Report(kTargetTabFile, [&] { ReportLongText(s.reportContext(), t73); });
   EXPECT_EQ(Lines(tab), std::vector<std::string>{t73});
 }
 
 TEST_F(Formatter, StyleFourDropsSeparatorsAndBreaksNoShortReport) {
   s.cfg.text_report_mode = 4;
   s.cfg.lines_per_page = 20;
-  std::string out = Report(kTargetDosFile, [&] {
-    ReportPageHeader(s, 0, 0);
-    for (int i = 0; i < 8; ++i) ReportLine(s, "Zeile " + std::to_string(i));
-    ReportLine(s, ReportSingleLine(s));
-    ReportPageEnd(s);
+  std::string out = Report(kTargetCp850File, [&] {
+    ReportPageHeader(s.reportContext(), 0, 0);
+    for (int i = 0; i < 8; ++i) ReportLine(s.reportContext(), "Zeile " + std::to_string(i));
+    ReportLine(s.reportContext(), ReportSingleLine(s.reportContext()));
+    ReportPageEnd(s.reportContext());
   });
   EXPECT_EQ(out.find('\f'), std::string::npos);
   EXPECT_EQ(out.find("$!$"), std::string::npos);
@@ -174,10 +174,10 @@ TEST_F(Formatter, StyleFourPageEndWaitsForHalfAPage) {
   s.cfg.text_report_mode = 4;
   s.cfg.lines_per_page = 20;
   std::string out = Report(kTargetScreen, [&] {
-    for (int i = 0; i < 3; ++i) ReportLine(s, "kurz");
-    ReportPageEnd(s);  // three lines: no form feed
-    for (int i = 0; i < 9; ++i) ReportLine(s, "lang");
-    ReportPageEnd(s);  // twelve lines: a form feed line
+    for (int i = 0; i < 3; ++i) ReportLine(s.reportContext(), "kurz");
+    ReportPageEnd(s.reportContext());  // three lines: no form feed
+    for (int i = 0; i < 9; ++i) ReportLine(s.reportContext(), "lang");
+    ReportPageEnd(s.reportContext());  // twelve lines: a form feed line
   });
   EXPECT_TRUE(out.empty());  // the screen target deletes its file after showing it
   std::string shown = ReadBytes(dir.file("outwin.txt"));
@@ -189,9 +189,9 @@ TEST_F(Formatter, PagesBreakAtTheLineLimitAndRepeatTheHeader) {
   s.cfg.text_report_mode = 1;
   s.cfg.lines_per_page = 20;
   std::string out = Report(kTargetScreen, [&] {
-    ReportPageHeader(s, 0, 1);
-    for (int i = 0; i < 50; ++i) ReportLine(s, "Zeile " + std::to_string(i));
-    ReportPageEnd(s);
+    ReportPageHeader(s.reportContext(), 0, 1);
+    for (int i = 0; i < 50; ++i) ReportLine(s.reportContext(), "Zeile " + std::to_string(i));
+    ReportPageEnd(s.reportContext());
   });
   std::string shown = ReadBytes(dir.file("outwin.txt"));
   // 12 header lines and 8 body lines on page 1, then 13 and 7 on each further page.
@@ -215,12 +215,12 @@ TEST_F(Formatter, HeaderModeTwoStartsLaterPagesWithABlankLine) {
   s.cfg.lines_per_page = 15;
   s.cfg.printout_header = 2;
   Report(kTargetScreen, [&] {
-    ReportPageHeader(s, 0, 0);
-    ReportLine(s, "eins");
-    ReportPageEnd(s);
-    ReportPageHeader(s, 0, 0);
-    ReportLine(s, "zwei");
-    for (int i = 0; i < 20; ++i) ReportLine(s, "mehr");  // breaks with a bare form feed
+    ReportPageHeader(s.reportContext(), 0, 0);
+    ReportLine(s.reportContext(), "eins");
+    ReportPageEnd(s.reportContext());
+    ReportPageHeader(s.reportContext(), 0, 0);
+    ReportLine(s.reportContext(), "zwei");
+    for (int i = 0; i < 20; ++i) ReportLine(s.reportContext(), "mehr");  // breaks with a bare form feed
   });
   std::string shown = ReadBytes(dir.file("outwin.txt"));
   auto lines = Lines(shown);
@@ -240,9 +240,9 @@ TEST_F(Formatter, HeaderModeTwoStartsLaterPagesWithABlankLine) {
 TEST_F(Formatter, TinyPagesWithLongHeadersStillEnd) {
   s.cfg.lines_per_page = 5;
   s.cfg.header_space_lines = 30;
-  std::string out = Report(kTargetDosFile, [&] {
-    ReportPageHeader(s, 0, 1);
-    for (int i = 0; i < 12; ++i) ReportLine(s, "x");
+  std::string out = Report(kTargetCp850File, [&] {
+    ReportPageHeader(s.reportContext(), 0, 1);
+    for (int i = 0; i < 12; ++i) ReportLine(s.reportContext(), "x");
   });
   EXPECT_EQ(Count(out, "Titel"), 13);  // a header before the first line and at each break
 }
@@ -250,12 +250,12 @@ TEST_F(Formatter, TinyPagesWithLongHeadersStillEnd) {
 TEST_F(Formatter, TabTargetUsesTabsAndTheTableDecimalStyle) {
   s.ds.info1 = "Info eins";
   std::string out = Report(kTargetTabFile, [&] {
-    ReportSetColumns(s, "", "Zeichen", "Einheit", "1", "2");
-    ReportPageHeader(s, 0, 1);
-    ReportRow(s, "Wert", "W", "mm", "  12.5");
-    ReportRow2(s, "Paar", "P", "", "1.25", "-2.5");
-    ReportLine(s, ReportDoubleLine(s));
-    ReportLine(s, "Text");
+    ReportSetColumns(s.reportContext(), "", "Zeichen", "Einheit", "1", "2");
+    ReportPageHeader(s.reportContext(), 0, 1);
+    ReportRow(s.reportContext(), "Wert", "W", "mm", "  12.5");
+    ReportRow2(s.reportContext(), "Paar", "P", "", "1.25", "-2.5");
+    ReportLine(s.reportContext(), ReportDoubleLine(s.reportContext()));
+    ReportLine(s.reportContext(), "Text");
   });
   auto lines = Lines(out);
   ASSERT_EQ(lines.size(), 10u);
@@ -269,13 +269,13 @@ TEST_F(Formatter, TabTargetUsesTabsAndTheTableDecimalStyle) {
   EXPECT_EQ(lines[9], "Text");
 
   s.cfg.table_decimal_style = 1;
-  std::string english = Report(kTargetTabFile, [&] { ReportRow(s, "Wert", "W", "mm", "12,5"); });
+  std::string english = Report(kTargetTabFile, [&] { ReportRow(s.reportContext(), "Wert", "W", "mm", "12,5"); });
   EXPECT_EQ(Lines(english).back(), "Wert\tW\tmm\t12.5");
 }
 
 TEST_F(Formatter, TabReportsAreNumberedPerRun) {
-  Report(kTargetTabFile, [&] { ReportLine(s, "erster"); });
-  Report(kTargetTabFile, [&] { ReportLine(s, "zweiter"); });
+  Report(kTargetTabFile, [&] { ReportLine(s.reportContext(), "erster"); });
+  Report(kTargetTabFile, [&] { ReportLine(s.reportContext(), "zweiter"); });
   EXPECT_EQ(ReadBytes(dir.file("$$1.txt")), "erster\n");
   EXPECT_EQ(ReadBytes(dir.file("$$2.txt")), "zweiter\n");
   EXPECT_TRUE(FileExists(dir.file("$$$2.txt")));
@@ -285,7 +285,7 @@ TEST_F(Formatter, TabReportsAreNumberedPerRun) {
 TEST_F(Formatter, TargetNineCopiesUnderTheDataFileName) {
   s.cfg.text_report_mode = 2;
   Report(kTargetTabCopy, [&] {
-    ReportLine(s,
+    ReportLine(s.reportContext(),
                "Gr\x94\xE1"
                "e \xC4");
   });
@@ -297,14 +297,14 @@ TEST_F(Formatter, TargetNineCopiesUnderTheDataFileName) {
 TEST_F(Formatter, HtmlPageIsCompleteAndEscapesText) {
   s.cfg.html_browser = "/bin/true";
   std::string out = Report(kTargetHtml, [&] {
-    ReportSetColumns(s, "", "Zeichen", "Einheit", " Welle", " Nabe");
-    ReportPageHeader(s, 0, 1);
-    ReportRow2(s, "Paar", "P", "mm", "1.0", "2.0");
-    ReportLine(s, ReportSingleLine(s));  // separators are dropped and keep the table open
-    ReportRow(s, "a<b & c", "S", "mm", "3.0");
-    ReportLine(s, "Titel \x84");
-    ReportTextRow(s, "Zeile");
-    ReportLongText(s, std::string(90, 'w'));
+    ReportSetColumns(s.reportContext(), "", "Zeichen", "Einheit", " Welle", " Nabe");
+    ReportPageHeader(s.reportContext(), 0, 1);
+    ReportRow2(s.reportContext(), "Paar", "P", "mm", "1.0", "2.0");
+    ReportLine(s.reportContext(), ReportSingleLine(s.reportContext()));  // separators are dropped and keep the table open
+    ReportRow(s.reportContext(), "a<b & c", "S", "mm", "3.0");
+    ReportLine(s.reportContext(), "Titel \x84");
+    ReportTextRow(s.reportContext(), "Zeile");
+    ReportLongText(s.reportContext(), std::string(90, 'w'));
   });
   EXPECT_EQ(test::HtmlStructureProblem(out), "");
   EXPECT_NE(out.find("<head><meta charset=\"utf-8\"><title>"), std::string::npos);
@@ -319,27 +319,27 @@ TEST_F(Formatter, HtmlPageIsCompleteAndEscapesText) {
 }
 
 TEST_F(Formatter, ScreenWindowsPrinterAndTextProgramHandOver) {
-  Report(kTargetScreen, [&] { ReportLine(s, "Bildschirm"); });
+  Report(kTargetScreen, [&] { ReportLine(s.reportContext(), "Bildschirm"); });
   ASSERT_EQ(t.ui.texts("textfile").size(), 1u);
   EXPECT_EQ(t.ui.texts("textfile")[0], dir.file("outwin.txt"));
   EXPECT_EQ(test::CountFiles(dir.path()), 1);  // only outwin.txt: the report file is gone
 
-  Report(kTargetWindowsPrinter, [&] { ReportLine(s, "Drucker"); });
+  Report(kTargetPrintDialog, [&] { ReportLine(s.reportContext(), "Drucker"); });
   ASSERT_EQ(t.ui.texts("print").size(), 1u);
   EXPECT_FALSE(FileExists(t.ui.texts("print")[0]));
 
   s.cfg.text_program = "/gibt/es/nicht";
-  Report(kTargetTextProgram, [&] { ReportLine(s, "Editor"); });
+  Report(kTargetTextProgram, [&] { ReportLine(s.reportContext(), "Editor"); });
   EXPECT_TRUE(t.ui.saw("error", "/gibt/es/nicht not found"));
   s.cfg.text_program = "/bin/true";
-  Report(kTargetTextProgram, [&] { ReportLine(s, "Editor"); });
+  Report(kTargetTextProgram, [&] { ReportLine(s.reportContext(), "Editor"); });
   EXPECT_EQ(t.ui.texts("start").back(), "/bin/true \"" + dir.file("outwin.txt") + "\"");
   EXPECT_NE(ReadBytes(dir.file("outwin.txt")).find("Editor"), std::string::npos);
 }
 
 TEST_F(Formatter, FileTargetAsksForTheNameAndKeepsTheDataFileName) {
   t.ui.answer(dir.file("bericht.txt"));
-  Report(kTargetFile, [&] { ReportLine(s, "Datei"); });
+  Report(kTargetFile, [&] { ReportLine(s.reportContext(), "Datei"); });
   EXPECT_EQ(s.current_file, "probe");
   EXPECT_EQ(s.data_dir, dir.path() + "/");
   EXPECT_NE(ReadBytes(dir.file("bericht.txt")).find("Datei"), std::string::npos);
@@ -352,9 +352,9 @@ TEST_F(Formatter, TextPrinterAsksForPausesAndEndsPagesWithoutLineEnd) {
   t.ui.answer("J");  // pause after each page
   t.ui.answer("J");  // insert paper, go on
   std::string out = Report(kTargetTextPrinter, [&] {
-    ReportPageHeader(s, 0, 0);
-    ReportLine(s, "Seite");
-    ReportPageEnd(s);
+    ReportPageHeader(s.reportContext(), 0, 0);
+    ReportLine(s.reportContext(), "Seite");
+    ReportPageEnd(s.reportContext());
   });
   EXPECT_EQ(t.ui.texts("yesno"),
             (std::vector<std::string>{"Pause nach jeder Seite ?",
@@ -364,19 +364,19 @@ TEST_F(Formatter, TextPrinterAsksForPausesAndEndsPagesWithoutLineEnd) {
 
   t.ui.answer("J");
   t.ui.answer("N");  // no paper: stop
-  ReportOpen(s, kTargetTextPrinter);
-  ASSERT_TRUE(ReportCreate(s));
-  ReportPageHeader(s, 0, 0);
+  ReportOpen(s.reportContext(), kTargetTextPrinter);
+  ASSERT_TRUE(ReportCreate(s.reportContext()));
+  ReportPageHeader(s.reportContext(), 0, 0);
   EXPECT_TRUE(s.abort_flag);
 }
 
 TEST_F(Formatter, WriteErrorsAreReportedOnceWithTheAbortFlag) {
   s.report.printer_device = "/dev/full";
   t.ui.answer("N");
-  ReportOpen(s, kTargetTextPrinter);
-  ASSERT_TRUE(ReportCreate(s));
-  for (int i = 0; i < 2000; ++i) ReportLine(s, std::string(60, 'x'));
-  ReportClose(s);
+  ReportOpen(s.reportContext(), kTargetTextPrinter);
+  ASSERT_TRUE(ReportCreate(s.reportContext()));
+  for (int i = 0; i < 2000; ++i) ReportLine(s.reportContext(), std::string(60, 'x'));
+  ReportClose(s.reportContext());
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(t.ui.texts("error"), std::vector<std::string>{"Diskette/Platte voll"});
 }
@@ -385,20 +385,20 @@ TEST_F(Formatter, TargetChoiceAndItsCancel) {
   s.cfg.text_device_window = true;
   s.cfg.text_device = 3;
   t.ui.cancel();
-  ReportOpen(s, 0);
+  ReportOpen(s.reportContext(), 0);
   EXPECT_TRUE(s.abort_flag);
   ASSERT_EQ(t.ui.events.back().text, "Ausgabe auf ..");
   EXPECT_EQ(t.ui.events.back().preselected, 3);
   EXPECT_EQ(t.ui.events.back().lines.at(6), "HTML File (Netscape, Internet Explorer ...)");
-  EXPECT_FALSE(ReportCreate(s));
+  EXPECT_FALSE(ReportCreate(s.reportContext()));
 
   s.abort_flag = false;
   t.ui.answer("8");  // outside the list counts as Cancel
-  ReportOpen(s, 0);
+  ReportOpen(s.reportContext(), 0);
   EXPECT_TRUE(s.abort_flag);
 
   s.abort_flag = false;
-  ReportOpen(s, kTargetChoiceTexts);
+  ReportOpen(s.reportContext(), kTargetChoiceTexts);
   EXPECT_EQ(s.screen_lines[1], "Textdrucker");
 }
 

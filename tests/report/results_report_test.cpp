@@ -123,12 +123,12 @@ class ResultsReportTest : public ::testing::Test {
   // The report on the tab target as rows: label -> the rest of its line.
   std::string Tab(int kind) {
     s.cfg.text_device = kTargetTabFile;
-    ResultsReport(s, kind);
+    ResultsReport(s.reportContext(), kind);
     return ReadBytes(dir.file("$$$" + std::to_string(s.report.tab_counter) + ".txt"));
   }
   std::string Paged(int kind) {
-    s.cfg.text_device = kTargetDosFile;
-    ResultsReport(s, kind);
+    s.cfg.text_device = kTargetCp850File;
+    ResultsReport(s.reportContext(), kind);
     return ReadBytes(dir.file("OUTDOS.TXT"));
   }
   // The line of a row whose label and symbol are given (tab target).
@@ -298,7 +298,7 @@ TEST_F(ResultsReportTest, ReportStoppedAtAPageClosesItsOutput) {
   s.cfg.text_device = kTargetTextPrinter;
   t.ui.answer("J");  // pause after each page
   t.ui.answer("N");  // no paper: stop
-  ResultsReport(s, 0);
+  ResultsReport(s.reportContext(), 0);
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(s.report.out, nullptr);
   const std::string written = ReadBytes(dir.file("lp0"));
@@ -323,7 +323,7 @@ TEST_F(ResultsReportTest, HtmlReportIsWellFormed) {
   s.cfg.html_browser = "/bin/true";
   s.ds.info2 = "<b>fett</b>";
   MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
-  ResultsReport(s, kReportStandard);
+  ResultsReport(s.reportContext(), kReportStandard);
   std::string html = ReadBytes(dir.file("kv9.htm"));
   EXPECT_EQ(test::HtmlStructureProblem(html), "");
   EXPECT_NE(html.find("<h5>&lt;b&gt;fett&lt;/b&gt;</h5>"), std::string::npos);
@@ -332,17 +332,17 @@ TEST_F(ResultsReportTest, HtmlReportIsWellFormed) {
 }
 
 TEST_F(ResultsReportTest, FatalCalculationShowsTheMessageListInsteadOfAReport) {
-  s.cfg.text_device = kTargetDosFile;
+  s.cfg.text_device = kTargetCp850File;
   MessageAdd(s, "Fatal  : z = 0 !");
   MessageSetFatal(s);
-  ResultsReport(s, kReportStandard);
+  ResultsReport(s.reportContext(), kReportStandard);
   EXPECT_FALSE(FileExists(dir.file("OUTDOS.TXT")));
   ASSERT_FALSE(t.ui.events.empty());
   EXPECT_EQ(t.ui.events.back().lines.at(0), "Fatal  : z = 0 !");
 
   s.args = {"probe.kv9", "/I", "/nogui"};
   int before = static_cast<int>(t.ui.events.size());
-  ResultsReport(s, kReportStandard);
+  ResultsReport(s.reportContext(), kReportStandard);
   EXPECT_EQ(static_cast<int>(t.ui.events.size()), before);
 }
 

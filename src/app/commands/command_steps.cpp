@@ -43,7 +43,7 @@ bool InputSequence(Session& s) {
   if (accepted) {
     SplineCalculation(s);
     s.modified = true;
-    MessageShowList(s);
+    MessageShowList(s.reportContext());
     return true;
   }
   s.abort_flag = false;

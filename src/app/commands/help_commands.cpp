@@ -15,7 +15,7 @@ void CmdHelpPictures(Session& s) {
 }
 
 void CmdHelpErrorMessages(Session& s) {
-  MessageShowList(s);
+  MessageShowList(s.reportContext());
 }
 
 template <int Code>

@@ -13,11 +13,11 @@ constexpr int kScreen = 3;
 }
 
 void CmdStandardPrintout(Session& s) {
-  ResultsReport(s, kReportStandard);
+  ResultsReport(s.reportContext(), kReportStandard);
 }
 
 void CmdExcerptPrintout(Session& s) {
-  ResultsReport(s, kReportExcerpt);
+  ResultsReport(s.reportContext(), kReportExcerpt);
 }
 
 void ShowDrawingOnScreen(Session& s, int drawing) {
@@ -29,7 +29,7 @@ void ShowToothFormOnScreen(Session& s, int view) {
 }
 
 void CmdViewErrorMessages(Session& s) {
-  MessageReport(s);
+  MessageReport(s.reportContext());
 }
 
 }  // namespace kv9
