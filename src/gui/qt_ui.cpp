@@ -146,19 +146,7 @@ bool QtUi::messageDescriptionForm(MessageDescriptionForm& form) {
   return RunMessageDescriptionDialog(parent_, form, helpCallbacks());
 }
 bool QtUi::textsForm(TextsForm& form) {
-  TextsDialogFields fields{.caption = ProgramTitle(),
-                           .drawing_name = form.drawing_name,
-                           .drawing_number = form.drawing_number,
-                           .drawing_name2 = form.drawing_name2,
-                           .info1 = form.info1,
-                           .info2 = form.info2};
-  if (!RunTextsDialog(parent_, fields)) return false;
-  form.drawing_name = fields.drawing_name;
-  form.drawing_number = fields.drawing_number;
-  form.drawing_name2 = fields.drawing_name2;
-  form.info1 = fields.info1;
-  form.info2 = fields.info2;
-  return true;
+  return RunTextsDialog(parent_, form);
 }
 // The plot settings have no Qt form yet: it answers as Cancel, so the core keeps its values.
 bool QtUi::plotSettingsForm(PlotSettingsForm&) {

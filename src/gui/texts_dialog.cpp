@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/program_info.h"
 #include "gui/form_widgets.h"
 #include "gui/text_convert.h"
+#include "model/spline_data_set.h"
 
 namespace kv9 {
 
@@ -24,10 +26,9 @@ QLineEdit* TextEdit(QWidget* parent, const char* name, std::string* field, int l
 
 }  // namespace
 
-TForm_kveingabetext::TForm_kveingabetext(QWidget* parent, TextsDialogFields& fields)
+TForm_kveingabetext::TForm_kveingabetext(QWidget* parent, TextsForm& fields)
     : PlacedDialog(parent), fields_(fields), typed_(fields) {
-  using F = TextsDialogFields;
-  setWindowTitle(FromDisplay(fields.caption));
+  setWindowTitle(FromDisplay(ProgramTitle()));
   auto* layout = new QVBoxLayout(this);
   const char* group_names[2] = {"GroupBox_welle", "GroupBox_nabe"};
   const char* group_titles[2] = {" Innenteil (IT) ",
@@ -45,10 +46,10 @@ TForm_kveingabetext::TForm_kveingabetext(QWidget* parent, TextsDialogFields& fie
       std::string* field;
       int length;
     } rows[] = {
-        {"Zeichnungsname", "Edit_name" + suffix, &typed_.drawing_name[part], F::kNameLength},
+        {"Zeichnungsname", "Edit_name" + suffix, &typed_.drawing_name[part], kDrawingNameLength},
         {"Zeichnungsnummer", "Edit_number" + suffix, &typed_.drawing_number[part],
-         F::kNumberLength},
-        {"2.Zeichnungsname", "Edit_name2" + suffix, &typed_.drawing_name2[part], F::kName2Length},
+         kDrawingNumberLength},
+        {"2.Zeichnungsname", "Edit_name2" + suffix, &typed_.drawing_name2[part], kDrawingName2Length},
     };
     int row = 0;
     for (const auto& r : rows) {
@@ -61,9 +62,9 @@ TForm_kveingabetext::TForm_kveingabetext(QWidget* parent, TextsDialogFields& fie
 
   auto* infos = new QGridLayout;
   infos->addWidget(MakeLabel("Text 1", this), 0, 0);
-  infos->addWidget(TextEdit(this, "Edit_info1", &typed_.info1, F::kInfoLength), 0, 1);
+  infos->addWidget(TextEdit(this, "Edit_info1", &typed_.info1, kInfoLength), 0, 1);
   infos->addWidget(MakeLabel("Text 2", this), 1, 0);
-  infos->addWidget(TextEdit(this, "Edit_info2", &typed_.info2, F::kInfoLength), 1, 1);
+  infos->addWidget(TextEdit(this, "Edit_info2", &typed_.info2, kInfoLength), 1, 1);
   layout->addLayout(infos);
 
   ButtonRow buttons(this);
@@ -76,7 +77,7 @@ void TForm_kveingabetext::accept() {
   QDialog::accept();
 }
 
-bool RunTextsDialog(QWidget* parent, TextsDialogFields& fields) {
+bool RunTextsDialog(QWidget* parent, TextsForm& fields) {
   TForm_kveingabetext dialog(parent, fields);
   return dialog.exec() == QDialog::Accepted;
 }

@@ -114,8 +114,7 @@ int SaveScreenshots(const char* folder) {
   ok &= SaveForm<TForm_kv9mat>(StressForm(s), dir, "material");
   ok &= SaveForm<TForm_kv7config>(CadSettingsForm(s, 2), dir, "cad_settings");
   {
-    TextsDialogFields fields;
-    fields.caption = ProgramTitle();
+    TextsForm fields;
     fields.drawing_name = {"Zahnwelle", "Zahnnabe"};
     fields.drawing_number = {"000000", "000001"};
     fields.info1 = "Maße in mm, Oberflächen Ra 1,6 µm";

@@ -21,9 +21,8 @@ namespace {
 
 using test::Find;
 
-TextsDialogFields SomeTexts() {
-  TextsDialogFields f;
-  f.caption = "KV9 - SAE Zahnwellenverbindung";
+TextsForm SomeTexts() {
+  TextsForm f;
   f.drawing_name = {"Zahnwelle", "Zahnnabe"};
   f.drawing_number = {"4711", "4712"};
   f.info1 = "Maße in mm";
@@ -31,7 +30,7 @@ TextsDialogFields SomeTexts() {
 }
 
 TEST(TextsDialog, OkTakesTheTypedTextsCancelKeepsThem) {
-  TextsDialogFields fields = SomeTexts();
+  TextsForm fields = SomeTexts();
   {
     TForm_kveingabetext dialog(nullptr, fields);
     auto* name = Find<QLineEdit>(&dialog, "Edit_name_nabe");
