@@ -76,7 +76,9 @@ TEST_F(Formatter, PageHeaderBoxWithPageNumberDateAndColumns) {
   EXPECT_EQ(lines[2].substr(7 + 52, 10), "05.03.2024");
   EXPECT_EQ(lines[2].substr(7 + 63, 4), "9:07");
   const std::string shown = dir.path() + "/probe.kv9";  // see FileLineShowsTheFullPathUpTo64
-  if (shown.size() <= 64) EXPECT_EQ(lines[3].substr(7 + 5, shown.size() + 1), shown + " ");
+  if (shown.size() <= 64) {
+    EXPECT_EQ(lines[3].substr(7 + 5, shown.size() + 1), shown + " ");
+  }
   EXPECT_EQ(lines[5].substr(7 + 5, 6), "Kopf 1");
   EXPECT_EQ(lines[7].substr(7 + 5, 6), "Kopf 3");
   EXPECT_EQ(lines[8], indent + std::string(70, '*'));  // no fourth line: the box goes on
