@@ -144,14 +144,16 @@ void PlotSettingsForm::setRotate(bool on) {
   changed();
 }
 
-void PlotSettingsForm::chooseProgram(Session& s) {
-  auto chosen = s.ui->chooseOpenFile(DirOf(program),
+void PlotSettingsForm::chooseProgram(Ui& ui) {
+  auto chosen = ui.chooseOpenFile(DirOf(program),
                                      "RIXTRAN for Windows|wrixtran|RIXTRAN for MS-DOS|rixtran");
   if (chosen && !chosen->empty()) setText(PlotField::Program, *chosen);
 }
 
-void PlotSettingsForm::chooseFolder(Session& s) {
-  setText(PlotField::Folder, ChooseDirectory(s, folder));
+void PlotSettingsForm::chooseFolder(Ui& ui) {
+  const std::string start = DirReachable(folder) ? folder : CurrentDirectory();
+  auto chosen = ui.chooseDirectory(start);
+  setText(PlotField::Folder, chosen ? *chosen : folder);
 }
 
 void PlotSettingsForm::resetFolder() {

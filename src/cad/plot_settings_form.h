@@ -10,6 +10,7 @@
 namespace kv9 {
 
 class Session;
+class Ui;
 
 enum class PlotField {
   Program,
@@ -83,8 +84,8 @@ class PlotSettingsForm {
   void setInterface(int i);
   void setFitToPaper(bool on);  // on: the scale becomes "0"
   void setRotate(bool on);
-  void chooseProgram(Session& s);  // "...": file-open dialog on the program's folder
-  void chooseFolder(Session& s);   // "Dir..."
+  void chooseProgram(Ui& ui);  // "...": file-open dialog on the program's folder
+  void chooseFolder(Ui& ui);   // "Dir..."
   void resetFolder();              // "<": the temporary folder again
   void accept(Session& s);         // "OK": clears the abort flag
   void cancel(Session& s);         // "Abbrechen": sets it

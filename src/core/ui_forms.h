@@ -14,6 +14,9 @@ class TextsForm;
 class CadSettingsForm;
 class PlotSettingsForm;
 class MessageDescriptionForm;
+class ChangeRecordForm;
+class DrawingInfoForm;
+class DocumentSetupForm;
 
 #define KV9_UI_FORMS(X)                 \
   X(DimensionsForm, dimensionsForm)     \
@@ -23,6 +26,9 @@ class MessageDescriptionForm;
   X(TextsForm, textsForm)               \
   X(CadSettingsForm, cadSettingsForm)   \
   X(PlotSettingsForm, plotSettingsForm) \
-  X(MessageDescriptionForm, messageDescriptionForm)
+  X(MessageDescriptionForm, messageDescriptionForm) \
+  X(ChangeRecordForm, changeRecordForm)             \
+  X(DrawingInfoForm, drawingInfoForm)               \
+  X(DocumentSetupForm, documentSetupForm)
 
 }  // namespace kv9

@@ -16,13 +16,16 @@
 #include "core/process.h"
 #include "core/program_info.h"
 #include "gui/cad_settings_dialog.h"
+#include "gui/change_dialogs.h"
 #include "gui/dimensions_dialog.h"
+#include "gui/document_setup_dialog.h"
 #include "gui/display_painter_qt.h"
 #include "gui/generic_dialogs.h"
 #include "gui/graphics_widget.h"
 #include "gui/material_dialog.h"
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
+#include "gui/plot_settings_dialog.h"
 #include "gui/quality_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/texts_dialog.h"
@@ -148,9 +151,17 @@ bool QtUi::messageDescriptionForm(MessageDescriptionForm& form) {
 bool QtUi::textsForm(TextsForm& form) {
   return RunTextsDialog(parent_, form);
 }
-// The plot settings have no Qt form yet: it answers as Cancel, so the core keeps its values.
-bool QtUi::plotSettingsForm(PlotSettingsForm&) {
-  return false;
+bool QtUi::plotSettingsForm(PlotSettingsForm& form) {
+  return RunPlotSettingsDialog(parent_, form, *this, helpCallbacks());
+}
+bool QtUi::changeRecordForm(ChangeRecordForm& form) {
+  return RunChangeRecordDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::drawingInfoForm(DrawingInfoForm& form) {
+  return RunDrawingInfoDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::documentSetupForm(DocumentSetupForm& form) {
+  return RunDocumentSetupDialog(parent_, form, *this, helpCallbacks());
 }
 
 // --- services ---

@@ -1,51 +1,50 @@
 #include "app/commands/document_commands.h"
 
-#include <string>
-
-#include "app/commands/command_steps.h"
+#include "app/session.h"
+#include "help/change_records.h"
+#include "help/documents.h"
 
 namespace kv9 {
 
+namespace {
+
+void RunChangeAction(Session& s, int action) {
+  ChangeRecordsContext c{s.reportContext(), s.docs, s.modified};
+  ChangeRecordsMenu(c, action);
+}
+
+}  // namespace
+
 void CmdDrawingInfo(Session& s) {
-  NotYetAvailable(s, "Der Dialog der Zeichnungsdaten");
+  RunChangeAction(s, kChangeDrawingInfo);
 }
 
 void CmdShowChanges(Session& s) {
-  NotYetAvailable(s,
-                  "Die Anzeige der \x8E"
-                  "nderungen");
+  RunChangeAction(s, kChangeShow);
 }
 
 void CmdPrintChanges(Session& s) {
-  NotYetAvailable(s,
-                  "Der Ausdruck der \x8E"
-                  "nderungen");
+  RunChangeAction(s, kChangePrint);
 }
 
 void CmdNewChange(Session& s) {
-  NotYetAvailable(s,
-                  "Eine neue \x8E"
-                  "nderung");
+  RunChangeAction(s, kChangeNew);
 }
 
 void CmdModifyChange(Session& s) {
-  NotYetAvailable(s,
-                  "Das Bearbeiten der letzten \x8E"
-                  "nderung");
+  RunChangeAction(s, kChangeEdit);
 }
 
 void CmdDeleteChange(Session& s) {
-  NotYetAvailable(s,
-                  "Das L\x94schen der letzten \x8E"
-                  "nderung");
+  RunChangeAction(s, kChangeDelete);
 }
 
 void CmdStartDocument(Session& s, int index) {
-  NotYetAvailable(s, "Dokument " + std::to_string(index));
+  OpenDocument(*s.ui, s.docs, index);
 }
 
 void CmdDocumentSetup(Session& s) {
-  NotYetAvailable(s, "Das Dokument-Setup");
+  DocumentSetup(*s.ui, s.docs, s.abort_flag, s.modified, s.help_topic);
 }
 
 }  // namespace kv9

@@ -1,5 +1,5 @@
 // The commands of the Document menu: drawing information, change records and the related
-// documents. Their dialogs come with a later version; until then each shows a note.
+// documents.
 #pragma once
 
 namespace kv9 {
