@@ -45,6 +45,8 @@ class Session {
   bool fatal_flag = false;
   bool save_confirm_overwrite = true;
   std::array<std::string, 4> recent_files;  // full names, most recent first
+  // The sheet "Start Excel" wrote and opened; empty until then. Export and import use it.
+  std::string spreadsheet_file;
 
   // Start-up state
   bool cmdline_file = false;

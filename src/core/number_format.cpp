@@ -229,8 +229,11 @@ std::string FormatStressFixed(const UnitStyle& u, int w, int d, Real x) {
 }
 
 std::string FormatTorqueFixed(const Session& s, int w, int d, Real x) {
-  return InchMode(s) ? FormatFixed(s, w + 1, d - 1 > 0 ? d - 1 : 0, x * kNmToLbfin)
-                     : FormatFixed(s, w, d, x);
+  return FormatTorqueFixed(UnitsOf(s), w, d, x);
+}
+std::string FormatTorqueFixed(const UnitStyle& u, int w, int d, Real x) {
+  return u.inch ? FormatFixed(u.number, w + 1, d - 1 > 0 ? d - 1 : 0, x * kNmToLbfin)
+                : FormatFixed(u.number, w, d, x);
 }
 
 std::string FormatStress(const Session& s, Real x) {

@@ -63,6 +63,7 @@ struct UnitStyle {
 UnitStyle UnitsOf(const Session& s);
 std::string FormatLengthFixed(const UnitStyle& u, int w, int d, Real x);
 std::string FormatStressFixed(const UnitStyle& u, int w, int d, Real x);
+std::string FormatTorqueFixed(const UnitStyle& u, int w, int d, Real x);
 std::string FormatTorque(const UnitStyle& u, Real x);
 std::string LengthUnit(const UnitStyle& u);
 std::string StressUnit(const UnitStyle& u);

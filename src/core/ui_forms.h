@@ -17,6 +17,7 @@ class MessageDescriptionForm;
 class ChangeRecordForm;
 class DrawingInfoForm;
 class DocumentSetupForm;
+class OverviewForm;
 
 #define KV9_UI_FORMS(X)                 \
   X(DimensionsForm, dimensionsForm)     \
@@ -29,6 +30,7 @@ class DocumentSetupForm;
   X(MessageDescriptionForm, messageDescriptionForm) \
   X(ChangeRecordForm, changeRecordForm)             \
   X(DrawingInfoForm, drawingInfoForm)               \
-  X(DocumentSetupForm, documentSetupForm)
+  X(DocumentSetupForm, documentSetupForm)         \
+  X(OverviewForm, overviewForm)
 
 }  // namespace kv9

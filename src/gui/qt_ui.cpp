@@ -25,6 +25,7 @@
 #include "gui/material_dialog.h"
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
+#include "gui/overview_window.h"
 #include "gui/plot_settings_dialog.h"
 #include "gui/quality_dialog.h"
 #include "gui/text_convert.h"
@@ -159,6 +160,9 @@ bool QtUi::changeRecordForm(ChangeRecordForm& form) {
 }
 bool QtUi::drawingInfoForm(DrawingInfoForm& form) {
   return RunDrawingInfoDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::overviewForm(OverviewForm& form) {
+  return RunOverviewWindow(parent_, form, helpCallbacks());
 }
 bool QtUi::documentSetupForm(DocumentSetupForm& form) {
   return RunDocumentSetupDialog(parent_, form, *this, helpCallbacks());

@@ -37,10 +37,6 @@ void CmdOpen(Session& s) {
   RefreshView(s);
 }
 
-void CmdOpenTable(Session& s) {
-  NotYetAvailable(s, "Die Tabelle der Datendateien");
-}
-
 void CmdSave(Session& s) {
   SaveCurrentFile(s);  // a new data set goes through the save dialog
 }

@@ -75,6 +75,13 @@ std::vector<MenuItem> BuildMainMenu() {
   MenuItem error_messages = Item("mi_viewErrorMessages", "mi_View", {}, CmdViewErrorMessages);
   error_messages.caption_of = ErrorMessagesCaption;
   error_messages.enabled = ErrorMessagesEnabled;
+  // Export and import follow "Start Excel".
+  MenuItem export_sheet =
+      Item("mi_oleExportExcel", "mi_OLE", {T("Export KV9 -> Excel")}, CmdExportSpreadsheet);
+  export_sheet.enabled = SpreadsheetStarted;
+  MenuItem import_sheet =
+      Item("mi_oleImportExcel", "mi_OLE", {T("Import Excel -> KV9")}, CmdImportSpreadsheet);
+  import_sheet.enabled = SpreadsheetStarted;
   MenuItem french =
       Item("mi_helpSpracheFrancais", "mi_helpSprache", {T("&Francais")}, CmdLanguage<3>);
   french.visible = Never;
@@ -161,8 +168,8 @@ std::vector<MenuItem> BuildMainMenu() {
 
       Menu("mi_OLE", "", {T("&OLE")}),
       Item("mi_oleStartExcel", "mi_OLE", {T("Start Excel")}, CmdStartSpreadsheet),
-      Item("mi_oleExportExcel", "mi_OLE", {T("Export KV9 -> Excel")}, CmdExportSpreadsheet),
-      Item("mi_oleImportExcel", "mi_OLE", {T("Import Excel -> KV9")}, CmdImportSpreadsheet),
+      export_sheet,
+      import_sheet,
       Item("mi_olePrintoutExcel", "mi_OLE", {T("Printout -> Excel")}, CmdPrintoutSpreadsheet),
 
       Menu("mi_Help", "", {W(MenuWord::Help)}),
