@@ -18,6 +18,7 @@ class ChangeRecordForm;
 class DrawingInfoForm;
 class DocumentSetupForm;
 class OverviewForm;
+class HelpPictureBrowser;
 
 #define KV9_UI_FORMS(X)                 \
   X(DimensionsForm, dimensionsForm)     \
@@ -31,6 +32,7 @@ class OverviewForm;
   X(ChangeRecordForm, changeRecordForm)             \
   X(DrawingInfoForm, drawingInfoForm)               \
   X(DocumentSetupForm, documentSetupForm)         \
-  X(OverviewForm, overviewForm)
+  X(OverviewForm, overviewForm)                   \
+  X(HelpPictureBrowser, helpPictureBrowser)
 
 }  // namespace kv9

@@ -22,6 +22,7 @@
 #include "gui/display_painter_qt.h"
 #include "gui/generic_dialogs.h"
 #include "gui/graphics_widget.h"
+#include "gui/help_picture_browser.h"
 #include "gui/material_dialog.h"
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
@@ -160,6 +161,9 @@ bool QtUi::changeRecordForm(ChangeRecordForm& form) {
 }
 bool QtUi::drawingInfoForm(DrawingInfoForm& form) {
   return RunDrawingInfoDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::helpPictureBrowser(HelpPictureBrowser& browser) {
+  return RunHelpPictureBrowser(parent_, browser);
 }
 bool QtUi::overviewForm(OverviewForm& form) {
   return RunOverviewWindow(parent_, form, helpCallbacks());

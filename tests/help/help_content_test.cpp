@@ -11,7 +11,9 @@
 #include "help/hpgl.h"
 #include "help/picture_database.h"
 #include "screen/display_list.h"
+#include "app/commands/help_commands.h"
 #include "support/program_run.h"
+#include "support/test_session.h"
 #include "support/test_files.h"
 
 namespace kv9 {
@@ -54,14 +56,14 @@ TEST(HelpContent, EveryHelpNumberOfTheProgramHasAnEntry) {
   std::set<int> numbers = HelpNumbersInSources();
   // The scan finds the kinds of places: a dialog's topic, a tooltip, a question, a tooltip
   // table and the picture browser's own topic.
-  for (int known : {5030, 5130, 2145, 2280, 1210, 2600, 2710, 3000, 3010,
+  for (int known : {5030, 5130, 2145, 2280, 1210, 2600, 2710, 3000, 3010, 3400,
                     HelpPictureBrowser::kHelpTopic})
     EXPECT_TRUE(numbers.count(known)) << known;
   // Dialogs still to come name these: the user prompt, the printout dialog and its table, the
-  // configuration dialog's pages and tooltips, the overview.
+  // configuration dialog's pages and tooltips.
   for (int later : {1030, 1040, 1120, 1500, 1555, 1570, 1580, 1585, 1590, 1595, 1600, 1605,
                     1610, 1615, 1670, 1710, 1720, 1725, 1730, 1740, 1750, 1755, 1800, 1810,
-                    1830, 1910, 1920, 1930, 1935, 1940, 1960, 1980, 2500, 2530, 2820, 3400})
+                    1830, 1910, 1920, 1930, 1935, 1940, 1960, 1980, 2500, 2530, 2820})
     numbers.insert(later);
   std::string list;
   for (int n : numbers) {
@@ -112,6 +114,22 @@ TEST(HelpContent, EveryPictureIsListedCompleteInsideTheWindowAndReadByHp2xx) {
     EXPECT_EQ(test::ExitCodeOf(status), 0) << name;
     EXPECT_GT(fs::exists(png) ? fs::file_size(png) : 0, 1000u) << name;
   }
+}
+
+TEST(HelpContent, TheHelpMenuOpensTheBrowserOverOurPictures) {
+  test::TestSession t;
+  t.s.cfg.plt_dir = kDataDir;
+  int items = 0;
+  t.ui.on_helpPictureBrowser = [&](HelpPictureBrowser& b) {
+    items = static_cast<int>(b.items().size());
+    EXPECT_EQ(b.current(), 0);
+    return true;
+  };
+  CmdHelpPictures(t.s);
+  EXPECT_EQ(items, 4 + 5);  // the pictures and the five action items
+  EXPECT_EQ(t.s.help_topic, HelpPictureBrowser::kHelpTopic);
+  EXPECT_FALSE(t.s.display.commands().empty());  // picture 1 is drawn
+  EXPECT_FALSE(t.s.abort_flag);
 }
 
 }  // namespace

@@ -6,12 +6,19 @@
 #include "core/generic_dialogs.h"
 #include "core/language.h"
 #include "app/session.h"
+#include "help/picture_database.h"
 #include "report/message_dialogs.h"
 
 namespace kv9 {
 
 void CmdHelpPictures(Session& s) {
-  NotYetAvailable(s, "Der Bildbetrachter der Hilfebilder");
+  HelpContext help{*s.ui, s.display, s.cfg.plt_dir, s.abort_flag, s.help_topic};
+  HelpPictureBrowser browser(help, s.scratch_dir, s.report.printer_device);
+  if (browser.open()) {
+    s.help_topic = HelpPictureBrowser::kHelpTopic;
+    s.ui->helpPictureBrowser(browser);
+  }
+  s.abort_flag = false;
 }
 
 void CmdHelpErrorMessages(Session& s) {
