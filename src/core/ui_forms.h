@@ -20,19 +20,19 @@ class DocumentSetupForm;
 class OverviewForm;
 class HelpPictureBrowser;
 
-#define KV9_UI_FORMS(X)                 \
-  X(DimensionsForm, dimensionsForm)     \
-  X(QualityForm, qualityForm)           \
-  X(MeasurementForm, measurementForm)   \
-  X(StressForm, stressForm)             \
-  X(TextsForm, textsForm)               \
-  X(CadSettingsForm, cadSettingsForm)   \
-  X(PlotSettingsForm, plotSettingsForm) \
+#define KV9_UI_FORMS(X)                             \
+  X(DimensionsForm, dimensionsForm)                 \
+  X(QualityForm, qualityForm)                       \
+  X(MeasurementForm, measurementForm)               \
+  X(StressForm, stressForm)                         \
+  X(TextsForm, textsForm)                           \
+  X(CadSettingsForm, cadSettingsForm)               \
+  X(PlotSettingsForm, plotSettingsForm)             \
   X(MessageDescriptionForm, messageDescriptionForm) \
   X(ChangeRecordForm, changeRecordForm)             \
   X(DrawingInfoForm, drawingInfoForm)               \
-  X(DocumentSetupForm, documentSetupForm)         \
-  X(OverviewForm, overviewForm)                   \
+  X(DocumentSetupForm, documentSetupForm)           \
+  X(OverviewForm, overviewForm)                     \
   X(HelpPictureBrowser, helpPictureBrowser)
 
 }  // namespace kv9

@@ -33,10 +33,24 @@ OverviewRow OverviewHeader(const UnitStyle& u) {
   const std::string length = " [" + Cp850ToUtf8(LengthUnit(u)) + "]";
   const std::string stress = " [" + Cp850ToUtf8(StressUnit(u)) + "]";
   const std::string torque = " [" + Cp850ToUtf8(TorqueUnit(u)) + "]";
-  return {"File",          "Date  y/m/d",  "1 (Welle)",     "2 (Nabe)",      "Fit",
-          "Pitch",         "phi D [°]",    "N",             "x",             "D" + length,
-          "Lg" + length,   "T" + torque,   "Sac" + stress,  "Sas" + stress,  "Sh" + stress,
-          "Sb" + stress,   "St" + stress,  "Se" + stress};
+  return {"File",
+          "Date  y/m/d",
+          "1 (Welle)",
+          "2 (Nabe)",
+          "Fit",
+          "Pitch",
+          "phi D [°]",
+          "N",
+          "x",
+          "D" + length,
+          "Lg" + length,
+          "T" + torque,
+          "Sac" + stress,
+          "Sas" + stress,
+          "Sh" + stress,
+          "Sb" + stress,
+          "St" + stress,
+          "Se" + stress};
 }
 
 namespace {

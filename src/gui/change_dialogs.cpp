@@ -61,9 +61,8 @@ class ChangeRecordDialog : public CopyDialog<ChangeRecordForm> {
     grid->addWidget(MakeLabel("Beschreibung", this), 3, 0, Qt::AlignTop);
     auto* description = new QPlainTextEdit(FromDisplay(typed_.description), this);
     description->setObjectName("Memo_beschreibung");
-    connect(description, &QPlainTextEdit::textChanged, this, [this, description] {
-      typed_.description = ToDisplay(description->toPlainText());
-    });
+    connect(description, &QPlainTextEdit::textChanged, this,
+            [this, description] { typed_.description = ToDisplay(description->toPlainText()); });
     grid->addWidget(description, 3, 1, 1, 2);
     layout->addLayout(grid);
     ButtonRow buttons(this);
@@ -83,8 +82,7 @@ class DrawingInfoDialog : public CopyDialog<DrawingInfoForm> {
     top->addWidget(MakeLabel("Ersatz f\x81r", this), 0, 0);
     top->addWidget(Field(this, "Edit_ersatzfuer", &typed_.replaces, kReplacementLength), 0, 1);
     top->addWidget(MakeLabel("Ersetzt durch", this), 1, 0);
-    top->addWidget(Field(this, "Edit_ersetztdurch", &typed_.replaced_by, kReplacementLength), 1,
-                   1);
+    top->addWidget(Field(this, "Edit_ersetztdurch", &typed_.replaced_by, kReplacementLength), 1, 1);
     layout->addLayout(top);
 
     grid_ = new QTableWidget(4, 2, this);

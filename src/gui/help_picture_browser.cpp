@@ -23,17 +23,15 @@ class HelpPictureWindow : public QDialog {
     list_ = new QComboBox(this);
     list_->setObjectName("ComboBox_bilder");
     list_->setMinimumWidth(list_->fontMetrics().averageCharWidth() * 60);
-    connect(list_, &QComboBox::activated, this, [this](int item) { act([&] {
-                                                    browser_.choose(item);
-                                                  }); });
+    connect(list_, &QComboBox::activated, this,
+            [this](int item) { act([&] { browser_.choose(item); }); });
     row->addWidget(list_);
     auto arrow = [&](Qt::ArrowType type, const char* name, void (HelpPictureBrowser::*step)()) {
       auto* button = new QToolButton(this);
       button->setObjectName(name);
       button->setArrowType(type);
-      connect(button, &QToolButton::clicked, this, [this, step] { act([&] {
-                                                      (browser_.*step)();
-                                                    }); });
+      connect(button, &QToolButton::clicked, this,
+              [this, step] { act([&] { (browser_.*step)(); }); });
       row->addWidget(button);
     };
     arrow(Qt::UpArrow, "Button_previous", &HelpPictureBrowser::previous);

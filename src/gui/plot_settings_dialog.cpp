@@ -45,14 +45,15 @@ class TForm_confrixtran : public PlacedDialog {
     grid->addLayout(folder_row, row++, 0, 1, 3);
 
     auto* choices = new QHBoxLayout;
-    format_ = radios(FromCp850(PlotSettingsForm::kLabelFormat), "RadioGroup_format",
-                     {PlotSettingsForm::kFormatItems.begin(), PlotSettingsForm::kFormatItems.end()},
-                     [this](int id) { form_.setFormat(id + 1); }, PlotField::Format);
+    format_ = radios(
+        FromCp850(PlotSettingsForm::kLabelFormat), "RadioGroup_format",
+        {PlotSettingsForm::kFormatItems.begin(), PlotSettingsForm::kFormatItems.end()},
+        [this](int id) { form_.setFormat(id + 1); }, PlotField::Format);
     choices->addWidget(format_box_);
-    interface_ =
-        radios(FromCp850(PlotSettingsForm::kLabelInterface), "RadioGroup_interface",
-               {PlotSettingsForm::kInterfaceItems.begin(), PlotSettingsForm::kInterfaceItems.end()},
-               [this](int id) { form_.setInterface(id + 1); }, PlotField::Interface);
+    interface_ = radios(
+        FromCp850(PlotSettingsForm::kLabelInterface), "RadioGroup_interface",
+        {PlotSettingsForm::kInterfaceItems.begin(), PlotSettingsForm::kInterfaceItems.end()},
+        [this](int id) { form_.setInterface(id + 1); }, PlotField::Interface);
     choices->addWidget(interface_box_);
     grid->addLayout(choices, row++, 0, 1, 3);
 
@@ -85,8 +86,8 @@ class TForm_confrixtran : public PlacedDialog {
     connect(font_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
       event([&] { form_.setText(PlotField::Font, ToDisplay(text)); });
     });
-    SetTooltip(help_, form_.tooltipTopic(PlotField::Font) != 0,
-               form_.tooltipTopic(PlotField::Font), font_);
+    SetTooltip(help_, form_.tooltipTopic(PlotField::Font) != 0, form_.tooltipTopic(PlotField::Font),
+               font_);
     grid->addWidget(font_, row++, 1);
     layout->addLayout(grid);
 
@@ -147,7 +148,8 @@ class TForm_confrixtran : public PlacedDialog {
       group->addButton(radio, i);
       column->addWidget(radio);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this, set](int id) { event([&] { set(id); }); });
+    connect(group, &QButtonGroup::idClicked, this,
+            [this, set](int id) { event([&] { set(id); }); });
     tooltip(field, box);
     (field == PlotField::Format ? format_box_ : interface_box_) = box;
     return group;

@@ -107,7 +107,8 @@ void NewRecord(ChangeRecordsContext& c) {
   if (static_cast<int>(c.docs.changes.size()) >= kMaxChangeRecords) {
     ShowError(c.report.dialogs(),
               "Max. \x8E"
-              "nderungen = " + std::to_string(kMaxChangeRecords) + " !");
+              "nderungen = " +
+                  std::to_string(kMaxChangeRecords) + " !");
     return;
   }
   AendRecord record;
@@ -138,12 +139,14 @@ void DrawingInfo(ChangeRecordsContext& c) {
 void ChangeRecordsMenu(ChangeRecordsContext& c, int action) {
   if (action == kChangeAsk) {
     c.report.help_topic = kChangeRecordsHelpTopic;
-    action = ChooseFromList(c.report.dialogs(),
-                            "\x8E"
-                            "nderungen",
-                            {"neu", "\x84ndern", "l\x94schen", "anzeigen", "Ausdruck",
-                             "Zeichnungsinfo", "zur\x81" "ck...."},
-                            1);
+    action =
+        ChooseFromList(c.report.dialogs(),
+                       "\x8E"
+                       "nderungen",
+                       {"neu", "\x84ndern", "l\x94schen", "anzeigen", "Ausdruck", "Zeichnungsinfo",
+                        "zur\x81"
+                        "ck...."},
+                       1);
     if (c.report.abort_flag) return;
   }
   const int count = static_cast<int>(c.docs.changes.size());

@@ -144,7 +144,9 @@ TEST_F(ChangeRecords, TheDrawingInformationStoresFreeTextsUpToTheFirstEmptyRow) 
   const Documentation& d = t.s.docs;
   EXPECT_EQ(d.replaces, "A-100-0001-alt-");
   EXPECT_EQ(d.grid[kRowChecked].date, "05.03.2024");
-  EXPECT_EQ(d.grid[kRowChecked].name, "Pr\x81" "fer");
+  EXPECT_EQ(d.grid[kRowChecked].name,
+            "Pr\x81"
+            "fer");
   ASSERT_EQ(d.texts.size(), 2u);
   EXPECT_EQ(d.texts[0].y, 34.5L);
   EXPECT_EQ(d.texts[0].phi, 90);

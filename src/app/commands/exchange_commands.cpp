@@ -97,8 +97,9 @@ void CmdImportSpreadsheet(Session& s) {
   s.abort_flag = false;
   AskSaveOrDiscard(s);
   if (s.abort_flag) return;
-  auto chosen = s.ui->chooseOpenFile(s.spreadsheet_file.empty() ? SheetFolder(s) : s.spreadsheet_file,
-                                     "Tabellen (xlsx, csv)|*.xlsx;*.csv");
+  auto chosen =
+      s.ui->chooseOpenFile(s.spreadsheet_file.empty() ? SheetFolder(s) : s.spreadsheet_file,
+                           "Tabellen (xlsx, csv)|*.xlsx;*.csv");
   if (!chosen) {
     s.abort_flag = true;
     return;

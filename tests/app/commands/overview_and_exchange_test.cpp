@@ -10,8 +10,8 @@
 #include "app/commands/file_commands.h"
 #include "app/commands/overview_command.h"
 #include "app/data_file_commands.h"
-#include "core/text.h"
 #include "core/number_format.h"
+#include "core/text.h"
 #include "exchange/overview.h"
 #include "exchange/spreadsheet.h"
 #include "model/data_file.h"
@@ -107,8 +107,7 @@ TEST_F(Exchange, TheTableOf1000DataFilesIsBuiltInASecond) {
     Put(i % 2 ? "stress_all_selections" : "side_fit_30", "f" + std::to_string(i) + ".kv9");
   auto begin = std::chrono::steady_clock::now();
   OverviewForm form = BuildOverview(t.s);
-  double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
   EXPECT_EQ(form.rows.size(), 1000u);
   EXPECT_EQ(form.rows[999][9], OverviewRowOf(t.s.ds, UnitsOf(t.s.cfg), "", 0)[9]);
   EXPECT_NE(t.s.ds.D[0], 0);  // calculated
@@ -118,8 +117,9 @@ TEST_F(Exchange, TheTableOf1000DataFilesIsBuiltInASecond) {
 
 TEST_F(Exchange, StartNeedsASavedFileAndExportSavesFirst) {
   CmdStartSpreadsheet(t.s);
-  EXPECT_TRUE(t.ui.saw("note", "Zuerst müssen Sie Ihre Eingabedaten speichern (Menü "
-                               "\"Datei->Speichern\")"));
+  EXPECT_TRUE(t.ui.saw("note",
+                       "Zuerst müssen Sie Ihre Eingabedaten speichern (Menü "
+                       "\"Datei->Speichern\")"));
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_TRUE(t.ui.texts("start").empty());
   EXPECT_FALSE(SpreadsheetStarted(t.s));
