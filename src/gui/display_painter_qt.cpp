@@ -103,12 +103,21 @@ void QtDisplayPainter::drawArc(PixelPoint centre, int rx, int ry, Real start_deg
 
 void QtDisplayPainter::drawText(PixelPoint at, const std::string& text) {
   if (!text_visible_) return;
+  const QString shown = FromCp850(text);
+  // The drawings place their texts by the CAD character width (tables, title blocks): the
+  // text is stretched to take exactly that width, whatever the advances of this font are.
+  qreal stretch = text_stretch_;
+  if (text_.width > 0 && !shown.isEmpty()) {
+    const qreal advance = QFontMetricsF(font_, painter_.device()).horizontalAdvance(shown);
+    const qreal fitted = static_cast<qreal>(text_.width) * shown.size() / advance;
+    if (advance > 0 && fitted > 0.01 && fitted < 100) stretch = fitted;
+  }
   painter_.save();
   painter_.setFont(font_);
   painter_.translate(at.x, at.y);
   painter_.rotate(-static_cast<qreal>(text_.angle_deg));
-  painter_.scale(text_stretch_, 1);
-  painter_.drawText(QPointF(0, 0), FromCp850(text));
+  painter_.scale(stretch, 1);
+  painter_.drawText(QPointF(0, 0), shown);
   painter_.restore();
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Starts wkv9 on an X server (run under xvfb-run) as a user would and checks its main window:
 the title without and with a data file, that it stays up until it is closed, that a close of an
-unchanged data set ends it without a question (exit 0), and that without a display the
-interactive start ends with exit 3.
+unchanged data set ends it without a question (exit 0), that the usage screen is a window of its
+own (title "KV9", exit 0 once closed), and that without a display the interactive start ends
+with exit 3.
 
 usage: window_check.py WKV9 DATAFILE
 """
@@ -95,6 +96,7 @@ def main():
         run_window(wkv9, [], work, env, TITLE)
         name = os.path.basename(datafile)
         run_window(wkv9, [name], work, env, TITLE + "  -  " + name)
+        run_window(wkv9, ["?"], work, env, "KV9")
 
         no_display = {k: v for k, v in env.items() if k not in ("DISPLAY", "XAUTHORITY")}
         done = subprocess.run([wkv9, name], cwd=work, env=no_display, capture_output=True)

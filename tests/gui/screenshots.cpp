@@ -1,13 +1,18 @@
-// "--screenshots DIR": every dialog, the text window and the graphics widget with drawing 7 and
-// the meshing view, filled from an example data set, saved as PNG files for a person to look at.
+// "--screenshots DIR": every dialog, the usage screen, the text window, the main window with
+// drawing 7 and the meshing view (and its menus in German and Korean), and the graphics widget,
+// filled from an example data set, saved as PNG files for a person to look at.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QMessageBox>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "app/commands/menu_table.h"
 #include "app/data_file_commands.h"
+#include "app/usage_screen.h"
 #include "cad/cad_driver.h"
 #include "calc/input_forms.h"
 #include "drawings/spline_drawings.h"
@@ -16,6 +21,7 @@
 #include "gui/dimensions_dialog.h"
 #include "gui/generic_dialogs.h"
 #include "gui/graphics_widget.h"
+#include "gui/main_window.h"
 #include "gui/material_dialog.h"
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
@@ -41,6 +47,20 @@ bool Save(QWidget& widget, const QString& dir, const char* name) {
   const bool ok = widget.grab().save(path);
   std::cout << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
   widget.close();
+  return ok;
+}
+
+// A menu of the main window as it drops down.
+bool SaveMenu(Thh& window, const char* id, const QString& dir, const char* name) {
+  QAction* action = window.action(id);
+  QMenu* menu = action ? action->menu() : nullptr;
+  if (!menu) return false;
+  menu->popup(QPoint(0, 0));
+  QApplication::processEvents();
+  const QString path = dir + "/" + name + ".png";
+  const bool ok = menu->grab().save(path);
+  std::cout << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
+  menu->hide();
   return ok;
 }
 
@@ -79,6 +99,13 @@ int SaveScreenshots(const char* folder) {
                      "Abhilfe.",
                      FromDisplay(eight), 8, help);
     ok &= Save(d, dir, "choice_list");
+  }
+  {
+    FillUsageScreen(s);
+    QStringList lines;
+    for (int i = 0; i < kUsageLineCount; ++i) lines << FromCp850(s.screen_lines[i]);
+    TShowScreen d(nullptr, "KV9", lines);
+    ok &= Save(d, dir, "usage_screen");
   }
   {
     Tin_janeindialog d(nullptr, "Datei überschreiben ?", false, help);
@@ -139,6 +166,24 @@ int SaveScreenshots(const char* folder) {
   }
   {
     s.abort_flag = false;  // the dialogs above were closed as cancelled
+    s.cfg.config_dir = scratch.path() + "/";
+    s.cfg.client_width = 1023;
+    s.cfg.client_height = 767;
+    Thh window(s);
+    ok &= Save(window, dir, "main_window_drawing7");
+    window.runItem(*FindMenuItem("mi_viewzahneingriff"));
+    ok &= Save(window, dir, "main_window_meshing");
+    window.show();
+    ok &= SaveMenu(window, "mi_file", dir, "menu_file_german");
+    ok &= SaveMenu(window, "mi_View", dir, "menu_view_german");
+    window.runItem(*FindMenuItem("mi_helpspracheKorea"));
+    ok &= SaveMenu(window, "mi_file", dir, "menu_file_korean");
+    ok &= SaveMenu(window, "mi_View", dir, "menu_view_korean");
+    ok &= Save(window, dir, "main_window_korean");
+    window.runItem(*FindMenuItem("mi_helpspracheDeutsch"));
+  }
+  {
+    s.display.Clear();
     TFtavigra graphics(s.display);
     graphics.resize(1000, 750);
     s.display.setClientSize(1000, 750);
