@@ -15,6 +15,7 @@
 #include "app/usage_screen.h"
 #include "cad/cad_driver.h"
 #include "calc/input_forms.h"
+#include "calc/spline_calculation.h"
 #include "drawings/spline_drawings.h"
 #include "gui/animation_step_dialog.h"
 #include "gui/cad_settings_dialog.h"
@@ -31,6 +32,8 @@
 #include "gui/texts_dialog.h"
 #include "model/data_file.h"
 #include "report/message_description_form.h"
+#include "report/report_state.h"
+#include "report/results_report.h"
 #include "support/examples.h"
 #include "support/test_session.h"
 #include "toothform/cad_settings_form.h"
@@ -157,12 +160,21 @@ int SaveScreenshots(const char* folder) {
     ok &= Save(d, dir, "message_description");
   }
   {
-    std::ofstream(scratch.file("outwin.txt"))
-        << "KV9 V2.61   Zähnezahl N = 38   Teilkreis-Ø D = 120.65 mm\n"
-           "Flankenspiel  cv min  0.025 mm   Spannung  Sc  85.3 N/mm²\n";
-    TextWindowSettings settings;
-    TextWindow w(nullptr, scratch.file("outwin.txt"), "KV9", settings, {});
-    ok &= Save(w, dir, "text_window");
+    // the standard results report of the example, as the text window shows it
+    s.abort_flag = false;
+    s.cfg.text_device = kTargetScreen;
+    s.cfg.text_device_window = false;
+    SplineCalculation(s);
+    ResultsReport(s.reportContext(), kReportStandard);
+    const std::vector<std::string> shown = t.ui.texts("textfile");
+    if (shown.empty()) {
+      std::cout << "the report reached no text window\n";
+      ok = false;
+    } else {
+      TextWindowSettings settings;
+      TextWindow w(nullptr, shown.back(), "KV9", settings, {});
+      ok &= Save(w, dir, "text_window_report");
+    }
   }
   {
     s.abort_flag = false;  // the dialogs above were closed as cancelled
