@@ -116,11 +116,17 @@ void Thh::runItem(const MenuItem& item) {
   // A Cancel of an earlier command must not stop this one.
   s_.abort_flag = false;
   const DisplayMark before(s_.display);
+  running_ = true;
   item.action(s_);
+  running_ = false;
   if (item.draws_view)
     view_ = item.action;
   else if (!(DisplayMark(s_.display) == before))
     view_ = RefreshView;  // a command shows the view the configuration chooses
+  if (resized_while_running_) {
+    resized_while_running_ = false;
+    redrawView();
+  }
   updateMenus();
   updateTitle();
   graphics_->refresh();
@@ -135,6 +141,12 @@ void Thh::redrawView() {
   // A calculation that failed shows its messages instead of a drawing, when a command asks
   // for one; a resize only keeps what is shown.
   if (s_.fatal_flag) return;
+  // The window can be resized while a command's dialog is open or its drawing is being made:
+  // the list is the command's until it ends.
+  if (running_) {
+    resized_while_running_ = true;
+    return;
+  }
   s_.display.Clear();
   s_.display.setClientSize(graphics_->width(), graphics_->height());
   s_.abort_flag = false;

@@ -49,6 +49,8 @@ class Thh : public QMainWindow {
   // What the window shows: the last view item run, or (after a command that showed the result
   // view) the view the configuration chooses; the shaft and hub tables at start.
   void (*view_)(Session&) = nullptr;
+  bool running_ = false;  // a menu command is running
+  bool resized_while_running_ = false;
 };
 
 }  // namespace kv9

@@ -153,5 +153,44 @@ TEST_F(MainWindowTest, PaintsDrawingSevenAndTheMeshingViewAndRedrawsTheViewShown
   EXPECT_NE(resized, meshing);
 }
 
+TEST_F(MainWindowTest, ExitGoesThroughTheCloseQueryWhichRemovesTheScreenBlockFiles) {
+  window->show();
+  const std::string block = s.scratch_dir + "$WELLE.dx$";
+  test::WriteBytes(block, "0\nEOF\n");
+  s.modified = true;
+  t.ui.cancel();  // "save the changes?" answered with Cancel
+  trigger("mi_fileexit");
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(std::filesystem::exists(block));
+
+  s.modified = false;
+  trigger("mi_fileexit");
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(std::filesystem::exists(block));
+}
+
+TEST_F(MainWindowTest, AResizeWhileACommandRunsRedrawsOnlyAfterIt) {
+  ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("side_fit_30")));
+  SplineCalculation(s);
+  window->show();
+  QApplication::processEvents();
+  const std::vector<std::string> shown = s.display.commands();
+  bool unchanged_during_dialog = false;
+  t.ui.on_dimensionsForm = [&](DimensionsForm&) {
+    window->resize(700, 500);
+    QApplication::processEvents();
+    unchanged_during_dialog = s.display.commands() == shown;
+    return true;
+  };
+  trigger("mi_editabmessungen");
+  EXPECT_TRUE(unchanged_during_dialog);
+  const std::vector<std::string> after = s.display.commands();
+  s.display.Clear();
+  s.display.setClientSize(window->graphics()->width(), window->graphics()->height());
+  ShowDrawingOnScreen(s, 7);
+  EXPECT_EQ(after, s.display.commands());  // the result view, for the new size
+  EXPECT_NE(after, shown);
+}
+
 }  // namespace
 }  // namespace kv9
