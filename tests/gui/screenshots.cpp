@@ -1,6 +1,7 @@
-// "--screenshots DIR": every dialog, the usage screen, the text window, the main window with
-// drawing 7 and the meshing view (and its menus in German and Korean), and the graphics widget,
-// filled from an example data set, saved as PNG files for a person to look at.
+// "--screenshots DIR": every dialog, the usage screen, the text window with a report, the main
+// window with drawing 7, the meshing view and the production drawings (and its menus in German
+// and Korean), and the graphics widget, filled from an example data set, saved as PNG files for a
+// person to look at.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -185,6 +186,8 @@ int SaveScreenshots(const char* folder) {
     ok &= Save(window, dir, "main_window_drawing7");
     window.runItem(*FindMenuItem("mi_viewzahneingriff"));
     ok &= Save(window, dir, "main_window_meshing");
+    window.runItem(*FindMenuItem("mi_viewfertigungbeide"));
+    ok &= Save(window, dir, "main_window_drawing8");
     window.show();
     ok &= SaveMenu(window, "mi_file", dir, "menu_file_german");
     ok &= SaveMenu(window, "mi_View", dir, "menu_view_german");
