@@ -129,6 +129,7 @@ void Thh::runItem(const MenuItem& item) {
   }
   updateMenus();
   updateTitle();
+  graphics_->setBackgroundColour(s_.cfg.background_colour);  // the settings may have changed it
   graphics_->refresh();
 }
 
