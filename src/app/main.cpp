@@ -1,6 +1,7 @@
 // wkv9: the command line decides between the usage screen, the batch runs and the desktop.
 // The batch runs and the usage screen run here with the console Ui; this program links no Qt.
-// The interactive start hands the process over to the desktop program when a display exists.
+// The interactive start and the usage screen hand the process over to the desktop program when
+// a display exists.
 #include <iostream>
 
 #include "app/command_line.h"
@@ -25,7 +26,9 @@ int CheckedExitCode(kv9::ConsoleUi& ui, int code) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (kv9::StartsDesktop(kv9::ParseCommandLine(args)) && kv9::HasDisplay()) {
+  // With a display the usage screen is a window too, with the folder messages before it.
+  const kv9::CommandLine cl = kv9::ParseCommandLine(args);
+  if ((kv9::StartsDesktop(cl) || cl.mode == kv9::RunMode::Usage) && kv9::HasDisplay()) {
     // Nothing is made yet (no scratch folder, no file read): the desktop starts from scratch.
     kv9::HandOverToDesktop(kv9::ExecutableFolder(), argv);
     return 3;

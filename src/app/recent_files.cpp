@@ -65,7 +65,13 @@ std::string ShortenRecentName(std::string_view name) {
 
 std::string RecentMenuText(const Session& s, int index) {
   if (index < 1 || index > kRecentFileCount) return "";
-  return "&" + std::to_string(index) + " " + ShortenRecentName(s.recent_files[index - 1]);
+  // A "&" of the name is a character, not the accelerator: menus show "&&" as "&".
+  std::string name;
+  for (char c : ShortenRecentName(s.recent_files[index - 1])) {
+    if (c == '&') name += '&';
+    name += c;
+  }
+  return "&" + std::to_string(index) + " " + name;
 }
 
 std::string RecentFilesName(const Session& s) {

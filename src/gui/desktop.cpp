@@ -1,15 +1,16 @@
-// The interactive start: the start-up routine with the Qt Ui (its folder messages and the
-// extension error show as windows), the interactive preparation, then the main window.
+// The interactive start: the start-up routine with the Qt Ui (the usage screen, its folder
+// messages and the extension error show as windows), the interactive preparation, then the main
+// window.
 #include "gui/desktop.h"
 
 #include <QApplication>
 #include <iostream>
 
 #include "app/program_env.h"
-#include "app/startup.h"
-#include "core/language.h"
 #include "app/recent_files.h"
 #include "app/session.h"
+#include "app/startup.h"
+#include "core/language.h"
 #include "core/signal_cleanup.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
@@ -44,6 +45,7 @@ int RunDesktop(int argc, char** argv) {
   ui.setParentWindow(&window);
   ui.setGraphics(window.graphics());
   if (!PrepareInteractiveStart(s, start.command_line)) return 0;
+  window.updateMenus();  // the first calculation's message count
   window.updateTitle();
   window.show();
   return app.exec();

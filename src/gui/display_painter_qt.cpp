@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 
 #include "gui/text_convert.h"
@@ -103,12 +104,34 @@ void QtDisplayPainter::drawArc(PixelPoint centre, int rx, int ry, Real start_deg
 
 void QtDisplayPainter::drawText(PixelPoint at, const std::string& text) {
   if (!text_visible_) return;
+  const QString shown = FromCp850(text);
   painter_.save();
   painter_.setFont(font_);
   painter_.translate(at.x, at.y);
   painter_.rotate(-static_cast<qreal>(text_.angle_deg));
-  painter_.scale(text_stretch_, 1);
-  painter_.drawText(QPointF(0, 0), FromCp850(text));
+  const qreal pitch = static_cast<qreal>(text_.width);
+  if (pitch <= 0) {
+    painter_.scale(text_stretch_, 1);
+    painter_.drawText(QPointF(0, 0), shown);
+  } else {
+    // The drawings lay their texts out at a fixed pitch per character (table columns, numbers
+    // padded with blanks), as the CAD fonts do. A proportional screen font would move a column
+    // of a text across a table line, so every character sits in its own cell of the pitch,
+    // centred, and a glyph wider than the cell is narrowed to it.
+    const QFontMetricsF metrics(font_, painter_.device());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+      const QChar c = shown.at(i);
+      if (c == QLatin1Char(' ')) continue;
+      const qreal advance = metrics.horizontalAdvance(c);
+      if (advance <= 0) continue;
+      const qreal stretch = std::min(text_stretch_, pitch / advance);
+      painter_.save();
+      painter_.translate(pitch * i + (pitch - advance * stretch) / 2, 0);
+      painter_.scale(stretch, 1);
+      painter_.drawText(QPointF(0, 0), QString(c));
+      painter_.restore();
+    }
+  }
   painter_.restore();
 }
 

@@ -1,18 +1,18 @@
-// The main window Thh: the graphics window with the current drawing, the window title and the
-// close query. Its menu bar is built from the menu table of the commands (buildMenus).
+// The main window Thh: the graphics window with the current drawing, the menu bar built from the
+// menu table of the commands, the window title and the close query.
 #pragma once
 
 #include <QMainWindow>
 #include <string>
+#include <vector>
+
+class QAction;
 
 namespace kv9 {
 
 class Session;
 class TFtavigra;
-
-// "KV9 - SAE Zahnwellenverbindung", with a current file followed by "  -  " and its name ("."
-// and the extension added when the name has none).
-std::string WindowTitleText(const Session& s);
+struct MenuItem;
 
 class Thh : public QMainWindow {
  public:
@@ -21,19 +21,36 @@ class Thh : public QMainWindow {
 
   TFtavigra* graphics() const { return graphics_; }
   void updateTitle();
-  // The default view: the shaft and hub tables (drawing 7), drawn for the current client size.
-  void showDefaultView();
+  // Every caption (in the current language), enabling and visibility asked again of the table.
+  void updateMenus();
+  // Runs a menu item as its activation does: its command, then the captions, the title and the
+  // graphics view follow.
+  void runItem(const MenuItem& item);
+  // The action bound to the item `id` ("mi_fileNew"), nullptr when there is none.
+  QAction* action(const char* id) const;
 
  protected:
   // The close query: an unsaved data set is saved or discarded first; Cancel keeps the window.
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // The place of the menu tree: every item bound to its command function through the table.
   void buildMenus();
+  // The view shown now, drawn again for the current client size.
+  void redrawView();
+
+  struct BoundItem {
+    const MenuItem* item;
+    QAction* action;
+  };
 
   Session& s_;
   TFtavigra* graphics_;
+  std::vector<BoundItem> items_;
+  // What the window shows: the last view item run, or (after a command that showed the result
+  // view) the view the configuration chooses; the shaft and hub tables at start.
+  void (*view_)(Session&) = nullptr;
+  bool running_ = false;  // a menu command is running
+  bool resized_while_running_ = false;
 };
 
 }  // namespace kv9

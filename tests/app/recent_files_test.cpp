@@ -52,10 +52,11 @@ TEST(RecentFiles, LongNamesAreShortenedInTheMenu) {
   EXPECT_EQ(ShortenRecentName(relative), "daten/.../datei.kv9");
 
   TestSession t;
-  t.s.recent_files = {"/a/b.kv9", longname, "", ""};
+  t.s.recent_files = {"/a/b.kv9", longname, "", "/a/welle&nabe.kv9"};
   EXPECT_EQ(RecentMenuText(t.s, 1), "&1 /a/b.kv9");
   EXPECT_EQ(RecentMenuText(t.s, 2), "&2 /.../antriebswelle.kv9");
   EXPECT_EQ(RecentMenuText(t.s, 3), "&3 ");
+  EXPECT_EQ(RecentMenuText(t.s, 4), "&4 /a/welle&&nabe.kv9");  // shown as one "&"
 }
 
 TEST(RecentFiles, FileIsWrittenAndReadBack) {

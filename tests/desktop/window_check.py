@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Starts wkv9 on an X server (run under xvfb-run) as a user would and checks its main window:
 the title without and with a data file, that it stays up until it is closed, that a close of an
-unchanged data set ends it without a question (exit 0), and that without a display the
-interactive start ends with exit 3.
+unchanged data set ends it without a question (exit 0), that the usage screen and the message
+of a wrong folder are windows of their own, and that without a display the interactive start
+ends with exit 3.
 
 usage: window_check.py WKV9 DATAFILE
 """
@@ -51,19 +52,34 @@ def close(dpy, window):
     dpy.flush()
 
 
-def run_window(wkv9, args, work, env, expected_title):
+def wait_for_window(dpy, proc, args, seen=()):
+    """The next window of `proc` (one not in `seen`), or a failure."""
+    end = time.monotonic() + DEADLINE
+    while time.monotonic() < end and proc.poll() is None:
+        found = window_of(dpy, proc.pid)
+        if found is not None and found[0].id not in seen:
+            return found
+        time.sleep(0.1)
+    proc.kill()
+    fail("%s: no window (exit %s): %s" % (args, proc.poll(), proc.stderr.read().decode()))
+
+
+def run_window(wkv9, args, work, env, expected_title, questions=()):
+    """Starts wkv9, closes the windows titled `questions` one after another as they come (a close
+    answers a message box or cancels a dialog), then checks the window `expected_title` and
+    closes it."""
     dpy = display.Display()
     proc = subprocess.Popen([wkv9] + args, cwd=work, env=env, stderr=subprocess.PIPE)
-    end = time.monotonic() + DEADLINE
-    found = None
-    while found is None and time.monotonic() < end and proc.poll() is None:
-        time.sleep(0.1)
-        found = window_of(dpy, proc.pid)
-    if found is None:
-        proc.kill()
-        fail("%s %s: no window (exit %s): %s" % (wkv9, args, proc.poll(),
-                                                 proc.stderr.read().decode()))
-    window, title = found
+    closed = []
+    for question in questions:
+        window, title = wait_for_window(dpy, proc, args, closed)
+        if title != question:
+            proc.kill()
+            fail("%s: window %r, expected %r first" % (args, title, question))
+        close(dpy, window)
+        closed.append(window.id)
+        print("ok: %r shown as a window and closed" % title)
+    window, title = wait_for_window(dpy, proc, args, closed)
     if title != expected_title:
         proc.kill()
         fail("title %r, expected %r" % (title, expected_title))
@@ -95,6 +111,11 @@ def main():
         run_window(wkv9, [], work, env, TITLE)
         name = os.path.basename(datafile)
         run_window(wkv9, [name], work, env, TITLE + "  -  " + name)
+        run_window(wkv9, ["?"], work, env, "KV9")
+        # A temporary folder that is none: its message and the question for another one are
+        # windows before the main window.
+        bad_temp = dict(env, TEMP=os.path.join(work, "missing"))
+        run_window(wkv9, [], work, bad_temp, TITLE, questions=("Fehler : ", "Eingabe"))
 
         no_display = {k: v for k, v in env.items() if k not in ("DISPLAY", "XAUTHORITY")}
         done = subprocess.run([wkv9, name], cwd=work, env=no_display, capture_output=True)

@@ -60,6 +60,22 @@ TEST_F(Graphics, PaintsLinesSolidsCirclesAndTexts) {
   EXPECT_EQ(Darkish(image, QRect(p.x, p.y + 2, 60, 20)), 0);
 }
 
+TEST_F(Graphics, TextCharactersKeepTheirCadPitch) {
+  // A table pads its columns with blanks: the sixth character stands in the sixth cell of the
+  // character width, whatever the advances of the screen font are.
+  list.Clear();
+  list.Header(0, 0, 400, 300);
+  list.SetColor(kBlack);
+  list.SetTextStyle(20, 14, 0, 0);
+  list.OutTextXY(40, 200, "l    M");
+  const QImage image = grab();
+  const PixelPoint p = list.ToPixel(40, 200);
+  const int cell = 14;
+  EXPECT_EQ(Darkish(image, QRect(p.x + cell + 2, p.y - 22, 4 * cell - 4, 24)), 0);
+  EXPECT_GT(Darkish(image, QRect(p.x + 5 * cell, p.y - 22, cell, 24)), 20);
+  EXPECT_EQ(Darkish(image, QRect(p.x + 6 * cell + 1, p.y - 22, 3 * cell, 24)), 0);
+}
+
 TEST_F(Graphics, ZoomInThenEscapeShowsTheWholeDrawingAgain) {
   const QImage full = grab();
   widget.setFocus();

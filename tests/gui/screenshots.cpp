@@ -1,21 +1,29 @@
-// "--screenshots DIR": every dialog, the text window and the graphics widget with drawing 7 and
-// the meshing view, filled from an example data set, saved as PNG files for a person to look at.
+// "--screenshots DIR": every dialog, the usage screen, the text window with a report, the main
+// window with drawing 7, the meshing view and the production drawings (and its menus in German
+// and Korean), and the graphics widget, filled from an example data set, saved as PNG files for a
+// person to look at.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QMessageBox>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "app/commands/menu_table.h"
 #include "app/data_file_commands.h"
+#include "app/usage_screen.h"
 #include "cad/cad_driver.h"
 #include "calc/input_forms.h"
+#include "calc/spline_calculation.h"
 #include "drawings/spline_drawings.h"
 #include "gui/animation_step_dialog.h"
 #include "gui/cad_settings_dialog.h"
 #include "gui/dimensions_dialog.h"
 #include "gui/generic_dialogs.h"
 #include "gui/graphics_widget.h"
+#include "gui/main_window.h"
 #include "gui/material_dialog.h"
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
@@ -25,6 +33,8 @@
 #include "gui/texts_dialog.h"
 #include "model/data_file.h"
 #include "report/message_description_form.h"
+#include "report/report_state.h"
+#include "report/results_report.h"
 #include "support/examples.h"
 #include "support/test_session.h"
 #include "toothform/cad_settings_form.h"
@@ -41,6 +51,20 @@ bool Save(QWidget& widget, const QString& dir, const char* name) {
   const bool ok = widget.grab().save(path);
   std::cout << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
   widget.close();
+  return ok;
+}
+
+// A menu of the main window as it drops down.
+bool SaveMenu(Thh& window, const char* id, const QString& dir, const char* name) {
+  QAction* action = window.action(id);
+  QMenu* menu = action ? action->menu() : nullptr;
+  if (!menu) return false;
+  menu->popup(QPoint(0, 0));
+  QApplication::processEvents();
+  const QString path = dir + "/" + name + ".png";
+  const bool ok = menu->grab().save(path);
+  std::cout << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
+  menu->hide();
   return ok;
 }
 
@@ -79,6 +103,13 @@ int SaveScreenshots(const char* folder) {
                      "Abhilfe.",
                      FromDisplay(eight), 8, help);
     ok &= Save(d, dir, "choice_list");
+  }
+  {
+    FillUsageScreen(s);
+    QStringList lines;
+    for (int i = 0; i < kUsageLineCount; ++i) lines << FromCp850(s.screen_lines[i]);
+    TShowScreen d(nullptr, "KV9", lines);
+    ok &= Save(d, dir, "usage_screen");
   }
   {
     Tin_janeindialog d(nullptr, "Datei überschreiben ?", false, help);
@@ -130,15 +161,44 @@ int SaveScreenshots(const char* folder) {
     ok &= Save(d, dir, "message_description");
   }
   {
-    std::ofstream(scratch.file("outwin.txt"))
-        << "KV9 V2.61   Zähnezahl N = 38   Teilkreis-Ø D = 120.65 mm\n"
-           "Flankenspiel  cv min  0.025 mm   Spannung  Sc  85.3 N/mm²\n";
-    TextWindowSettings settings;
-    TextWindow w(nullptr, scratch.file("outwin.txt"), "KV9", settings, {});
-    ok &= Save(w, dir, "text_window");
+    // the standard results report of the example, as the text window shows it
+    s.abort_flag = false;
+    s.cfg.text_device = kTargetScreen;
+    s.cfg.text_device_window = false;
+    SplineCalculation(s);
+    ResultsReport(s.reportContext(), kReportStandard);
+    const std::vector<std::string> shown = t.ui.texts("textfile");
+    if (shown.empty()) {
+      std::cout << "the report reached no text window\n";
+      ok = false;
+    } else {
+      TextWindowSettings settings;
+      TextWindow w(nullptr, shown.back(), "KV9", settings, {});
+      ok &= Save(w, dir, "text_window_report");
+    }
   }
   {
     s.abort_flag = false;  // the dialogs above were closed as cancelled
+    s.cfg.config_dir = scratch.path() + "/";
+    s.cfg.client_width = 1023;
+    s.cfg.client_height = 767;
+    Thh window(s);
+    ok &= Save(window, dir, "main_window_drawing7");
+    window.runItem(*FindMenuItem("mi_viewzahneingriff"));
+    ok &= Save(window, dir, "main_window_meshing");
+    window.runItem(*FindMenuItem("mi_viewfertigungbeide"));
+    ok &= Save(window, dir, "main_window_drawing8");
+    window.show();
+    ok &= SaveMenu(window, "mi_file", dir, "menu_file_german");
+    ok &= SaveMenu(window, "mi_View", dir, "menu_view_german");
+    window.runItem(*FindMenuItem("mi_helpspracheKorea"));
+    ok &= SaveMenu(window, "mi_file", dir, "menu_file_korean");
+    ok &= SaveMenu(window, "mi_View", dir, "menu_view_korean");
+    ok &= Save(window, dir, "main_window_korean");
+    window.runItem(*FindMenuItem("mi_helpspracheDeutsch"));
+  }
+  {
+    s.display.Clear();
     TFtavigra graphics(s.display);
     graphics.resize(1000, 750);
     s.display.setClientSize(1000, 750);

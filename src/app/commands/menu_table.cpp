@@ -40,6 +40,13 @@ MenuItem Item(const char* id, const char* parent, Caption caption, Action action
           .action = action};
 }
 
+// An item that only shows a drawing or a tooth-form view on the screen.
+MenuItem View(const char* id, const char* parent, Caption caption, Action action) {
+  MenuItem item = Item(id, parent, std::move(caption), action);
+  item.draws_view = true;
+  return item;
+}
+
 template <int Index>
 std::string RecentCaption(const Session& s) {
   return RecentMenuText(s, Index);
@@ -114,30 +121,30 @@ std::vector<MenuItem> BuildMainMenu() {
 
       Menu("mi_View", "", {W(MenuWord::View)}),
       Menu("mi_viewausdruck", "mi_View", {W(MenuWord::Printout)}),
-      Item("mi_viewausdruckstandard", "mi_viewausdruck", {W(MenuWord::StandardPrintout)},
+      View("mi_viewausdruckstandard", "mi_viewausdruck", {W(MenuWord::StandardPrintout)},
            CmdStandardPrintout),
       Item("mi_viewausdruckauszug", "mi_viewausdruck", {W(MenuWord::ExcerptPrintout)},
            CmdExcerptPrintout),
-      Item("mi_viewquick", "mi_View", {W(MenuWord::Quick)}, CmdViewDrawing<7>),
+      View("mi_viewquick", "mi_View", {W(MenuWord::Quick)}, CmdViewDrawing<7>),
       Menu("mi_viewtabelle", "mi_View", {C(CalcWord::Table)}),
-      Item("mi_viewtabellebeide", "mi_viewtabelle", shaft_and_hub, CmdViewDrawing<7>),
-      Item("mi_viewtabellewelle", "mi_viewtabelle", shaft, CmdViewDrawing<3>),
-      Item("mi_viewtabellenabe", "mi_viewtabelle", hub, CmdViewDrawing<4>),
+      View("mi_viewtabellebeide", "mi_viewtabelle", shaft_and_hub, CmdViewDrawing<7>),
+      View("mi_viewtabellewelle", "mi_viewtabelle", shaft, CmdViewDrawing<3>),
+      View("mi_viewtabellenabe", "mi_viewtabelle", hub, CmdViewDrawing<4>),
       Menu("mi_viewzeichnung", "mi_View", {W(MenuWord::Drawing)}),
-      Item("mi_viewzeichnungwelle", "mi_viewzeichnung", shaft, CmdViewDrawing<1>),
-      Item("mi_viewzeichnungnabe", "mi_viewzeichnung", hub, CmdViewDrawing<2>),
+      View("mi_viewzeichnungwelle", "mi_viewzeichnung", shaft, CmdViewDrawing<1>),
+      View("mi_viewzeichnungnabe", "mi_viewzeichnung", hub, CmdViewDrawing<2>),
       Menu("mi_viewfertigungszeichnung", "mi_View", {W(MenuWord::ProductionDrawing)}),
-      Item("mi_viewfertigungbeide", "mi_viewfertigungszeichnung", shaft_and_hub, CmdViewDrawing<8>),
-      Item("mi_viewfertigungwelle", "mi_viewfertigungszeichnung", shaft, CmdViewDrawing<5>),
-      Item("mi_viewfertigungnabe", "mi_viewfertigungszeichnung", hub, CmdViewDrawing<6>),
+      View("mi_viewfertigungbeide", "mi_viewfertigungszeichnung", shaft_and_hub, CmdViewDrawing<8>),
+      View("mi_viewfertigungwelle", "mi_viewfertigungszeichnung", shaft, CmdViewDrawing<5>),
+      View("mi_viewfertigungnabe", "mi_viewfertigungszeichnung", hub, CmdViewDrawing<6>),
       Menu("mi_viewzahnprofil", "mi_View", {C(CalcWord::Toothing)}),
-      Item("mi_viewzahnprofilbeide", "mi_viewzahnprofil", shaft_and_hub, CmdViewToothForm<3>),
-      Item("mi_viewzahnprofilwelle", "mi_viewzahnprofil", shaft, CmdViewToothForm<1>),
-      Item("mi_viewzahnprofilnabe", "mi_viewzahnprofil", hub, CmdViewToothForm<2>),
+      View("mi_viewzahnprofilbeide", "mi_viewzahnprofil", shaft_and_hub, CmdViewToothForm<3>),
+      View("mi_viewzahnprofilwelle", "mi_viewzahnprofil", shaft, CmdViewToothForm<1>),
+      View("mi_viewzahnprofilnabe", "mi_viewzahnprofil", hub, CmdViewToothForm<2>),
       Menu("mi_viewwerkzeug", "mi_View", {C(CalcWord::CuttingTool)}),
-      Item("mi_viewwerkzeugwelle", "mi_viewwerkzeug", shaft, CmdViewToothForm<4>),
-      Item("mi_viewwerkzeugnabe", "mi_viewwerkzeug", hub, CmdViewToothForm<5>),
-      Item("mi_viewzahneingriff", "mi_View", {C(CalcWord::ToothContact)}, CmdViewToothForm<6>),
+      View("mi_viewwerkzeugwelle", "mi_viewwerkzeug", shaft, CmdViewToothForm<4>),
+      View("mi_viewwerkzeugnabe", "mi_viewwerkzeug", hub, CmdViewToothForm<5>),
+      View("mi_viewzahneingriff", "mi_View", {C(CalcWord::ToothContact)}, CmdViewToothForm<6>),
       error_messages,
 
       Menu("mi_CAD", "", {W(MenuWord::Cad)}),

@@ -37,6 +37,9 @@ struct MenuItem {
   bool (*enabled)(const Session&) = nullptr;  // nullptr: always enabled
   bool (*visible)(const Session&) = nullptr;  // nullptr: always shown
   bool closes_window = false;                 // "Exit": the window closes through its close query
+  // A drawing or view on the screen and nothing else: the window runs it again when its client
+  // size changes, so that the view fits the new size.
+  bool draws_view = false;
 };
 
 const std::vector<MenuItem>& MainMenu();
