@@ -14,6 +14,8 @@ class TextsForm;
 class CadSettingsForm;
 class PlotSettingsForm;
 class MessageDescriptionForm;
+class ConfigForm;
+class SelectColorForm;
 
 #define KV9_UI_FORMS(X)                 \
   X(DimensionsForm, dimensionsForm)     \
@@ -23,6 +25,8 @@ class MessageDescriptionForm;
   X(TextsForm, textsForm)               \
   X(CadSettingsForm, cadSettingsForm)   \
   X(PlotSettingsForm, plotSettingsForm) \
-  X(MessageDescriptionForm, messageDescriptionForm)
+  X(MessageDescriptionForm, messageDescriptionForm) \
+  X(ConfigForm, configForm)         \
+  X(SelectColorForm, selectColorForm)
 
 }  // namespace kv9

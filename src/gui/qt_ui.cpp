@@ -16,6 +16,7 @@
 #include "core/process.h"
 #include "core/program_info.h"
 #include "gui/cad_settings_dialog.h"
+#include "gui/config_dialog.h"
 #include "gui/dimensions_dialog.h"
 #include "gui/display_painter_qt.h"
 #include "gui/generic_dialogs.h"
@@ -24,6 +25,7 @@
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
 #include "gui/quality_dialog.h"
+#include "gui/select_color_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/texts_dialog.h"
 #include "help/help_texts.h"
@@ -147,6 +149,12 @@ bool QtUi::messageDescriptionForm(MessageDescriptionForm& form) {
 }
 bool QtUi::textsForm(TextsForm& form) {
   return RunTextsDialog(parent_, form);
+}
+bool QtUi::configForm(ConfigForm& form) {
+  return RunConfigDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::selectColorForm(SelectColorForm& form) {
+  return RunSelectColorDialog(parent_, form);
 }
 // The plot settings have no Qt form yet: it answers as Cancel, so the core keeps its values.
 bool QtUi::plotSettingsForm(PlotSettingsForm&) {

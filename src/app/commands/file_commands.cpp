@@ -60,10 +60,6 @@ void CmdPrinterSetup(Session& s) {
   NotYetAvailable(s, "Die Druckereinstellung");
 }
 
-void CmdSettings(Session& s) {
-  NotYetAvailable(s, "Der Einstellungsdialog");
-}
-
 void CmdRecentFile(Session& s, int index) {
   s.abort_flag = false;
   if (RecentOpen(s, index)) RefreshView(s);
