@@ -6,11 +6,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QTextDocument>
 #include <QUrl>
 
 #include "core/process.h"
@@ -18,17 +16,18 @@
 #include "gui/cad_settings_dialog.h"
 #include "gui/config_dialog.h"
 #include "gui/dimensions_dialog.h"
-#include "gui/display_painter_qt.h"
 #include "gui/generic_dialogs.h"
 #include "gui/graphics_widget.h"
 #include "gui/material_dialog.h"
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
+#include "gui/printing.h"
 #include "gui/quality_dialog.h"
 #include "gui/select_color_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/texts_dialog.h"
 #include "help/help_texts.h"
+#include "model/config.h"
 #include "model/texts_form.h"
 
 namespace kv9 {
@@ -177,34 +176,29 @@ bool QtUi::openUrl(std::string_view url) {
 }
 
 bool QtUi::printTextFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  QPrinter printer;
-  QPrintDialog dialog(&printer, parent_);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  QTextDocument document;
-  QFont font(text_window_.font_family, text_window_.font_size);
-  font.setStyleHint(QFont::Monospace);
-  document.setDefaultFont(font);
-  document.setPlainText(QString::fromUtf8(file.readAll()));
-  document.print(&printer);
-  return true;
+  TextPrintSettings settings;
+  if (config_) {
+    settings.font_family = FromCp850(config_->printout_font);
+    settings.font_size = config_->printout_size;
+    settings.font_style = config_->printout_style;
+    settings.lines_per_page = config_->lines_per_page;
+  }
+  return PrintTextFile(parent_, path, settings);
 }
 
 bool QtUi::printDisplayList(const DisplayList& list) {
+  GraphicsPrintSettings settings;
+  QString font = "Arial";
+  if (config_) {
+    settings = GraphicsPrintSettingsOf(*config_);
+    font = FromCp850(config_->graphics_font);
+  }
   QPrinter printer;
-  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setPageOrientation(settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   QPrintDialog dialog(&printer, parent_);
   if (dialog.exec() != QDialog::Accepted) return false;
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  // The page is the client area of a copy: the drawing fits the page as it fits the window.
-  DisplayList page = list;
-  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-  page.setClientSize(area.width(), area.height());
-  QtDisplayPainter display(painter, "Arial");
-  ReplayDisplayList(page, display);
-  return painter.end();
+  settings.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+  return PrintDisplayListPage(printer, list, settings, font);
 }
 
 void QtUi::refreshGraphics() {

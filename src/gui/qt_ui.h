@@ -13,6 +13,7 @@ class QWidget;
 
 namespace kv9 {
 
+struct Config;
 struct HelpContext;
 class TFtavigra;
 
@@ -29,6 +30,8 @@ class QtUi : public Ui {
   // or for a number without entry, they show nothing.
   void setHelp(HelpContext* help) { help_ = help; }
   TextWindowSettings& textWindowSettings() { return text_window_; }
+  // The print settings (font, lines per page, scales ...) come from `config` once it is set.
+  void setConfig(const Config* config) { config_ = config; }
   // What the dialogs get as their help buttons and tooltips.
   HelpCallbacks helpCallbacks();
 
@@ -64,6 +67,7 @@ class QtUi : public Ui {
   QPointer<QWidget> parent_;
   TFtavigra* graphics_ = nullptr;
   HelpContext* help_ = nullptr;
+  const Config* config_ = nullptr;
   TextWindowSettings text_window_;
   int wait_depth_ = 0;  // setWaitCursor(true) calls not yet ended
 };
