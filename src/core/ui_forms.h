@@ -16,6 +16,8 @@ class PlotSettingsForm;
 class MessageDescriptionForm;
 class ConfigForm;
 class SelectColorForm;
+class PrintoutForm;
+class TableBrowser;
 
 #define KV9_UI_FORMS(X)                 \
   X(DimensionsForm, dimensionsForm)     \
@@ -27,6 +29,8 @@ class SelectColorForm;
   X(PlotSettingsForm, plotSettingsForm) \
   X(MessageDescriptionForm, messageDescriptionForm) \
   X(ConfigForm, configForm)         \
-  X(SelectColorForm, selectColorForm)
+  X(SelectColorForm, selectColorForm) \
+  X(PrintoutForm, printoutForm)     \
+  X(TableBrowser, tableBrowserForm)
 
 }  // namespace kv9

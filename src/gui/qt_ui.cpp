@@ -22,6 +22,7 @@
 #include "gui/measurement_dialog.h"
 #include "gui/message_dialogs.h"
 #include "gui/printing.h"
+#include "gui/printout_dialog.h"
 #include "gui/quality_dialog.h"
 #include "gui/select_color_dialog.h"
 #include "gui/text_convert.h"
@@ -152,6 +153,17 @@ bool QtUi::textsForm(TextsForm& form) {
 bool QtUi::configForm(ConfigForm& form) {
   return RunConfigDialog(parent_, form, helpCallbacks());
 }
+bool QtUi::printoutForm(PrintoutForm& form) {
+  if (!RunPrintoutDialog(parent_, form, printer(), helpCallbacks())) return false;
+  print_fit_ = form.fit;
+  // The platform takes the printer settings without a job: no empty page is sent.
+  if (form.setup_mode) ShowPrinterInfo(parent_, printer());
+  return true;
+}
+// The table browser has no Qt window yet: it answers as Cancel, so no record is chosen.
+bool QtUi::tableBrowserForm(TableBrowser&) {
+  return false;
+}
 bool QtUi::selectColorForm(SelectColorForm& form) {
   return RunSelectColorDialog(parent_, form);
 }
@@ -186,6 +198,12 @@ bool QtUi::printTextFile(const std::string& path) {
   return PrintTextFile(parent_, path, settings);
 }
 
+QPrinter& QtUi::printer() {
+  if (!printer_) printer_ = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+// On the current printer with the print settings, as the printout dialog left them.
 bool QtUi::printDisplayList(const DisplayList& list) {
   GraphicsPrintSettings settings;
   QString font = "Arial";
@@ -193,12 +211,8 @@ bool QtUi::printDisplayList(const DisplayList& list) {
     settings = GraphicsPrintSettingsOf(*config_);
     font = FromCp850(config_->graphics_font);
   }
-  QPrinter printer;
-  printer.setPageOrientation(settings.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-  QPrintDialog dialog(&printer, parent_);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  settings.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
-  return PrintDisplayListPage(printer, list, settings, font);
+  settings.fit = print_fit_;
+  return PrintDisplayListPage(printer(), list, settings, font);
 }
 
 void QtUi::refreshGraphics() {

@@ -4,11 +4,13 @@
 
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 #include "core/ui.h"
 #include "gui/form_widgets.h"
 #include "gui/text_window.h"
 
+class QPrinter;
 class QWidget;
 
 namespace kv9 {
@@ -63,11 +65,14 @@ class QtUi : public Ui {
 
  private:
   void showHelp(int mode);
+  QPrinter& printer();  // the current printer of the run, made on first use
 
   QPointer<QWidget> parent_;
   TFtavigra* graphics_ = nullptr;
   HelpContext* help_ = nullptr;
   const Config* config_ = nullptr;
+  std::shared_ptr<QPrinter> printer_;
+  bool print_fit_ = false;  // "anpassen" of the last printout dialog
   TextWindowSettings text_window_;
   int wait_depth_ = 0;  // setWaitCursor(true) calls not yet ended
 };

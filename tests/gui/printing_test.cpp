@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,11 +17,16 @@
 #include "app/data_file_commands.h"
 #include "cad/cad_driver.h"
 #include "drawings/spline_drawings.h"
+#include "gui/printout_dialog.h"
 #include "gui_support.h"
+#include "tables/printout_table.h"
+#include "tables/table_browser.h"
 #include "support/examples.h"
 
 namespace kv9 {
 namespace {
+
+using test::Find;
 
 std::string RunTool(const std::string& command) {
   std::string out;
@@ -141,6 +150,44 @@ TEST_F(Printing, LandscapeSettingGivesALandscapePageAndFitFillsIt) {
       }
   EXPECT_GT(right - left, w * 8 / 10);
   EXPECT_GT(bottom - top, h * 8 / 10);
+}
+
+// "Datenbank" picks the landscape set-up of the delivered table; OK makes it the print
+// settings, and the printout page is landscape.
+TEST_F(Printing, ALandscapeSetUpChosenInTheDialogPrintsALandscapePage) {
+  ScriptedUi ui;
+  MessageList messages;
+  bool abort_flag = false;
+  test::TempDir dbf;
+  std::string problem;
+  ASSERT_TRUE(WritePrintoutTable(dbf.file(kPrintoutTable), problem));
+  TableEnv env{ui, messages, abort_flag, true, dbf.dir(), dir.dir(), {2024, 3, 5}};
+  ui.on_tableBrowserForm = [](TableBrowser& b) {
+    b.selectRow(1);  // "A4 Querformat angepasst"
+    b.accept();
+    return true;
+  };
+  Config settings;
+  DbfTable table;
+  int last = 0;
+  PrintoutForm form(settings, env, table, "", last, false);
+  TFprintout dialog(nullptr, form, printer, {});
+  EXPECT_EQ(dialog.windowTitle(), "Printout");
+  EXPECT_TRUE(Find<QRadioButton>(&dialog, "RadioGroup_orientation_1")->isChecked());
+  Find<QPushButton>(&dialog, "Button_database")->click();
+  EXPECT_TRUE(Find<QRadioButton>(&dialog, "RadioGroup_orientation_2")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(&dialog, "CheckBox_fit")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(&dialog, "Edit_origin_x")->text(), "10");
+  Find<QPushButton>(&dialog, "Button_ok")->click();
+  EXPECT_EQ(settings.printer_orientation, 2);
+
+  DisplayList list;
+  list.setClientSize(400, 300);
+  list.Header(0, 0, 400, 300);
+  list.line(0, 0, 400, 300);
+  ASSERT_TRUE(PrintDisplayListPage(printer, list, GraphicsPrintSettingsOf(settings), "DejaVu Sans"));
+  EXPECT_EQ(InfoField(pdf, "Page size").find("842"), 0u);
+  EXPECT_FALSE(PrinterInfoRows(printer).empty());
 }
 
 }  // namespace
