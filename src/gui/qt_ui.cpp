@@ -25,6 +25,7 @@
 #include "gui/printout_dialog.h"
 #include "gui/quality_dialog.h"
 #include "gui/select_color_dialog.h"
+#include "gui/table_browser_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/texts_dialog.h"
 #include "help/help_texts.h"
@@ -160,9 +161,8 @@ bool QtUi::printoutForm(PrintoutForm& form) {
   if (form.setup_mode) ShowPrinterInfo(parent_, printer());
   return true;
 }
-// The table browser has no Qt window yet: it answers as Cancel, so no record is chosen.
-bool QtUi::tableBrowserForm(TableBrowser&) {
-  return false;
+bool QtUi::tableBrowserForm(TableBrowser& browser) {
+  return RunTableBrowserDialog(parent_, browser);
 }
 bool QtUi::selectColorForm(SelectColorForm& form) {
   return RunSelectColorDialog(parent_, form);
