@@ -117,8 +117,8 @@ void Tconfig::addRow(QGridLayout* grid, int row, ConfigControl& c) {
       main = edit;
       if (c.kind == Kind::Folder)
         add_button(3, "...", c.name + "_browse", [this, control] {
-          QString dir = QFileDialog::getExistingDirectory(this, QString(),
-                                                          FromDisplay(control->text));
+          QString dir =
+              QFileDialog::getExistingDirectory(this, QString(), FromDisplay(control->text));
           if (!dir.isEmpty()) control->text = ToDisplay(dir) + (dir.endsWith('/') ? "" : "/");
         });
       if (c.kind == Kind::Program)
@@ -191,9 +191,8 @@ void Tconfig::addRow(QGridLayout* grid, int row, ConfigControl& c) {
       });
       SetTooltip(help_, tooltips, c.help_topic, box);
       grid->addWidget(box, row, 0, 1, 2);
-      if (c.proposal) add_button(2, "<", c.name + "_propose", [this, control] {
-          form_.propose(control->name);
-        });
+      if (c.proposal)
+        add_button(2, "<", c.name + "_propose", [this, control] { form_.propose(control->name); });
       return;
     }
     case Kind::Colour: {
@@ -220,7 +219,8 @@ void Tconfig::addRow(QGridLayout* grid, int row, ConfigControl& c) {
       break;
     }
     case Kind::Button:
-      add_button(1, FromDisplay(c.caption), c.name, [this, control] { form_.press(control->name); });
+      add_button(1, FromDisplay(c.caption), c.name,
+                 [this, control] { form_.press(control->name); });
       return;
   }
   grid->addWidget(main, row, 1);

@@ -40,7 +40,7 @@ QButtonGroup* Radios(QWidget* parent, QGridLayout* grid, int row, const QString&
 
 QString PrinterName(const QPrinter& printer) {
   QString name = printer.outputFormat() == QPrinter::PdfFormat ? "PDF: " + printer.outputFileName()
-                                                                : printer.printerName();
+                                                               : printer.printerName();
   return name.left(40);
 }
 
@@ -74,15 +74,14 @@ TFprintout::TFprintout(QWidget* parent, PrintoutForm& form, QPrinter& printer,
   shading_ = Radios(this, grid, 5, "Schattierung", "RadioGroup_shading",
                     {"Monochrom", "Color / Graustufen"});
   connect(shading_, &QButtonGroup::idClicked, this, [this](int id) { form_.shading = id; });
-  orientation_ = Radios(this, grid, 6, "Ausdruck", "RadioGroup_orientation",
-                        {"Hochformat", "Querformat"});
-  connect(orientation_, &QButtonGroup::idClicked, this,
-          [this](int id) { form_.orientation = id; });
+  orientation_ =
+      Radios(this, grid, 6, "Ausdruck", "RadioGroup_orientation", {"Hochformat", "Querformat"});
+  connect(orientation_, &QButtonGroup::idClicked, this, [this](int id) { form_.orientation = id; });
   printer_name_ = new QLabel(this);
   printer_name_->setObjectName("Label_printer");
   grid->addWidget(printer_name_, 7, 0);
-  grid->addWidget(MakeButton("Drucker...", "Button_printer", this, [this] { choosePrinter(); }),
-                  7, 1);
+  grid->addWidget(MakeButton("Drucker...", "Button_printer", this, [this] { choosePrinter(); }), 7,
+                  1);
 
   ButtonRow buttons(this);
   buttons.addButton("Datenbank", "Button_database", [this] {
@@ -119,8 +118,7 @@ void TFprintout::refill() {
 void TFprintout::choosePrinter() {
   QPrintDialog dialog(&printer_, this);
   if (dialog.exec() == QDialog::Accepted)
-    form_.orientation =
-        printer_.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    form_.orientation = printer_.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
   refill();
 }
 

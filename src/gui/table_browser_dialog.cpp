@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 

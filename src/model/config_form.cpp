@@ -11,9 +11,9 @@ namespace kv9 {
 
 std::string ColourName(int colour) {
   static const std::array<const char*, 16> names = {
-      "rot",         "gelb",        "grün",         "cyan",          "blau",      "magenta",
-      "weiß",        "dunkel blau", "dunkel grün",  "dunkel cyan",   "dunkel rot",
-      "dunkel magenta", "braun",    "hell grau",    "dunkel grau",   "schwarz"};
+      "rot",   "gelb",        "grün",        "cyan",        "blau",       "magenta",
+      "weiß",  "dunkel blau", "dunkel grün", "dunkel cyan", "dunkel rot", "dunkel magenta",
+      "braun", "hell grau",   "dunkel grau", "schwarz"};
   return colour >= 1 && colour <= 16 ? names[colour - 1] : "?";
 }
 

@@ -82,8 +82,8 @@ struct ConfigFormEnvironment {
   std::string temp_env;            // TEMP, empty when not set
   std::string user_name;
   std::string working_dir;
-  std::string current_file;  // data file name, for the title-block switch
-  std::string now_text;      // current date and time, for the title-block switch
+  std::string current_file;                 // data file name, for the title-block switch
+  std::string now_text;                     // current date and time, for the title-block switch
   std::vector<std::string> output_formats;  // the report targets offered in the list
   // Resizes the main window's client area at once (leaving a window size edit).
   std::function<void(int width, int height)> resize_window;
@@ -116,9 +116,9 @@ class ConfigForm {
   // "Farbe...": the colour chooser for a Colour control; Cancel keeps the old colour.
   void chooseColour(const std::string& name);
 
-  void accept();   // "OK": copy back
-  void cancel() {} // "Abbrechen": nothing is copied
-  bool save();     // "&Speichern": copy back and write the file; the dialog stays open
+  void accept();    // "OK": copy back
+  void cancel() {}  // "Abbrechen": nothing is copied
+  bool save();      // "&Speichern": copy back and write the file; the dialog stays open
   // "Import..": a file choice in the configuration directory; the chosen file is read over the
   // current control values and refills the controls. Nothing happens without a choice.
   void importFile();

@@ -78,8 +78,8 @@ void ProposeText(ConfigControl& c, std::string text) {
 }
 
 // A real as an edit; `rule` is applied on copy back (0 gives 1.0 and the like).
-ConfigControl RealOf(std::string name, std::string caption, Real Config::*m,
-                     Real (*rule)(Real), const char* proposal = nullptr, int help = 0) {
+ConfigControl RealOf(std::string name, std::string caption, Real Config::*m, Real (*rule)(Real),
+                     const char* proposal = nullptr, int help = 0) {
   ConfigControl c = Control(Kind::Text, std::move(name), std::move(caption), help);
   c.load = [m](const Config& cfg, ConfigControl& self) { ShowReal(self, cfg.*m, cfg.*m); };
   c.store = [m, rule](const ConfigControl& self, Config& cfg) {
@@ -221,18 +221,17 @@ ConfigPage GraphicsPage(const ConfigFormEnvironment& env) {
   c.back().proposal = [env](ConfigForm& f, ConfigControl& self) {
     self.text = std::to_string(env.screen.width + env.frame_dx);
     SetText(f, "Edit_window_y",
-            std::to_string(env.screen.height +
-                           static_cast<int>(std::lround(1.65 * env.frame_dy))));
+            std::to_string(env.screen.height + static_cast<int>(std::lround(1.65 * env.frame_dy))));
   };
-  c.push_back(window_edit("Edit_window_y", "Fenstergroesse y", &Config::client_height,
-                          full_height));
+  c.push_back(
+      window_edit("Edit_window_y", "Fenstergroesse y", &Config::client_height, full_height));
 
   c.push_back(RealOf("Edit_text_width", "Textbreitenfaktor", &Config::graphics_text_width_factor,
                      ZeroGivesOne, "0.8", 1800));
   c.push_back(RealOf("Edit_text_height", "Texthöhenfaktor", &Config::text_height_factor,
                      ZeroGivesOne, "1", 1810));
-  ConfigControl font = TextOf(Kind::Font, "Edit_font", "Font...", &Config::graphics_font, true,
-                              1730);
+  ConfigControl font =
+      TextOf(Kind::Font, "Edit_font", "Font...", &Config::graphics_font, true, 1730);
   auto load_name = font.load;
   auto store_name = font.store;
   font.load = [load_name](const Config& cfg, ConfigControl& self) {
@@ -256,12 +255,12 @@ ConfigPage GraphicsPage(const ConfigFormEnvironment& env) {
   c.back().proposal = [screen_scale](ConfigForm&, ConfigControl& self) {
     self.value = screen_scale;
   };
-  c.push_back(SpinOf("Spin_element_scale", "Dialogelemente Größe %",
-                     &Config::dialog_element_scale, 0, 1000, 100));
+  c.push_back(SpinOf("Spin_element_scale", "Dialogelemente Größe %", &Config::dialog_element_scale,
+                     0, 1000, 100));
   c.back().proposal = [screen_scale](ConfigForm& f, ConfigControl& self) {
     if (screen_scale > 0)
-      self.value = static_cast<int>(
-          std::lround(100.0 * ValueOf(f, "Spin_dialog_scale") / screen_scale));
+      self.value =
+          static_cast<int>(std::lround(100.0 * ValueOf(f, "Spin_dialog_scale") / screen_scale));
   };
 
   const char* axes[3] = {"x °", "y °", "z °"};
@@ -272,7 +271,8 @@ ConfigPage GraphicsPage(const ConfigFormEnvironment& env) {
       ShowReal(self, cfg.view_3d[i], cfg.view_3d[i] * 180 / std::numbers::pi_v<Real>);
     };
     a.store = [i](const ConfigControl& self, Config& cfg) {
-      cfg.view_3d[i] = TypedReal(self, [](Real deg) { return deg * std::numbers::pi_v<Real> / 180; });
+      cfg.view_3d[i] =
+          TypedReal(self, [](Real deg) { return deg * std::numbers::pi_v<Real> / 180; });
     };
     c.push_back(a);
   }
@@ -322,11 +322,11 @@ ConfigPage CadPage() {
   c.push_back(CheckOf("Check_layer_mono", "Layer Monochrom ?", &Config::layer_monochrome, 1720));
   c.push_back(TextOf(Kind::Text, "Edit_cad_font", "Textstil", &Config::cad_text_font, true, 1730));
   c.back().max_length = 32;
-  c.push_back(RealOf("Edit_cad_width", "Textbreitenfaktor", &Config::cad_text_width_factor,
-                     nullptr, "1", 1740));
+  c.push_back(RealOf("Edit_cad_width", "Textbreitenfaktor", &Config::cad_text_width_factor, nullptr,
+                     "1", 1740));
   c.push_back(RealOf("Edit_cad_angle", "Textwinkel", &Config::cad_text_angle, nullptr, "0", 1960));
-  c.push_back(CheckOf("Check_limits", "Diagrammgrenzen abfragen", &Config::enter_diagram_limits,
-                      1980));
+  c.push_back(
+      CheckOf("Check_limits", "Diagrammgrenzen abfragen", &Config::enter_diagram_limits, 1980));
   c.push_back(SpinOf("Spin_cad_decimals", "Anzahl der Dezimalstellen DXF, TXT",
                      &Config::cad_decimals, 3, 16, 0, 1585));
   c.back().proposal = [](ConfigForm&, ConfigControl& self) { self.value = 6; };
@@ -384,11 +384,11 @@ ConfigPage PrinterPage() {
                        {"Monochrom", "Color / Graustufen"}, 1));
   c.push_back(ChoiceOf("Radio_orientation", "Ausdruck", &Config::printer_orientation,
                        {"Hochformat", "Querformat"}, 1));
-  c.push_back(CheckOf("Check_printout_dialog", "Ausgabeformat abfragen",
-                      &Config::graphic_printout_dialog));
+  c.push_back(
+      CheckOf("Check_printout_dialog", "Ausgabeformat abfragen", &Config::graphic_printout_dialog));
   c.back().hidden = true;
-  c.push_back(ChoiceOf("Radio_port", "Druckerschnittstelle für Textausdruck",
-                       &Config::printer_port, {"LPT1", "LPT2", "LPT3", "LPT4"}, 1));
+  c.push_back(ChoiceOf("Radio_port", "Druckerschnittstelle für Textausdruck", &Config::printer_port,
+                       {"LPT1", "LPT2", "LPT3", "LPT4"}, 1));
   return p;
 }
 
@@ -402,14 +402,14 @@ ConfigPage PrintoutPage(const ConfigFormEnvironment& env) {
                        1));
   c.push_back(SpinOf("Spin_lines", "Max. Anzahl Zeilen/Seite auf dem Ausdruck",
                      &Config::lines_per_page, 1, 999));
-  c.push_back(SpinOf("Spin_header_lines", "Leerzeilen am Seitenanfang",
-                     &Config::header_space_lines, 0, 30));
+  c.push_back(SpinOf("Spin_header_lines", "Leerzeilen am Seitenanfang", &Config::header_space_lines,
+                     0, 30));
   c.push_back(ChoiceOf("Radio_date", "Datum", &Config::date_code,
                        {"DD.MM.YYYY", "MM/DD/YYYY", "YYYY/MM/DD", "DD/MM/YYY"}, 1));
-  c.push_back(ChoiceOf("List_output", "Ausgabeformat", &Config::text_device, env.output_formats,
-                       1));
-  c.push_back(CheckOf("Check_output_window", "Ausgabeformat abfragen",
-                      &Config::text_device_window));
+  c.push_back(
+      ChoiceOf("List_output", "Ausgabeformat", &Config::text_device, env.output_formats, 1));
+  c.push_back(
+      CheckOf("Check_output_window", "Ausgabeformat abfragen", &Config::text_device_window));
   const char* sides[4] = {"links", "oben", "Breite", "Höhe"};
   for (int i = 0; i < 4; ++i) {
     ConfigControl side = NumberControl(std::string("Spin_textwin_") + "ltwh"[i],
@@ -434,12 +434,12 @@ ConfigPage PrintoutPage(const ConfigFormEnvironment& env) {
   };
   c.push_back(ChoiceOf("Radio_unit", "Einheit", &Config::unit_flag,
                        {"Metrisch (mm, N, MPa)", "Englisch (in, lbf, psi)"}, 0));
-  c.push_back(ChoiceOf("Radio_angle", "Winkel", &Config::angle_format,
-                       {"15.1234°", "15° 7' 26\""}, 1));
+  c.push_back(
+      ChoiceOf("Radio_angle", "Winkel", &Config::angle_format, {"15.1234°", "15° 7' 26\""}, 1));
   c.push_back(ChoiceOf("Radio_header", "Textausdruck", &Config::printout_header,
                        {"mit Kopf", "Kopf nur 1.Seite"}, 1));
-  ConfigControl font = TextOf(Kind::Font, "Edit_printout_font", "Font..",
-                              &Config::printout_font, true);
+  ConfigControl font =
+      TextOf(Kind::Font, "Edit_printout_font", "Font..", &Config::printout_font, true);
   auto load_name = font.load;
   auto store_name = font.store;
   font.load = [load_name](const Config& cfg, ConfigControl& self) {
@@ -463,21 +463,20 @@ ConfigPage SettingsPage() {
                        {"0 : Keine Info nach Eingabe", "1 : Normale Einstellung",
                         "2 : Erweiterte Hilfe, Einzeleingabe"},
                        0, 1755));
-  c.push_back(CheckOf("Check_user", "Usereingabe bei Programmstart", &Config::enter_password,
-                      1580));
+  c.push_back(
+      CheckOf("Check_user", "Usereingabe bei Programmstart", &Config::enter_password, 1580));
   c.push_back(ChoiceOf("Radio_decimal", "Dezimalzeichen", &Config::decimal_separator,
                        {"x.xx", "x,xx"}, 1, 1750));
   c.push_back(ChoiceOf("Radio_excel", "Dezimalzeichen Excel", &Config::table_decimal_style,
                        {"English x.xx", "German x,xx"}, 1, 1500));
-  c.push_back(SpinOf("Spin_decimals", "Anzahl der Dezimalstellen", &Config::decimals, 3, 6, 0,
-                     2530));
+  c.push_back(
+      SpinOf("Spin_decimals", "Anzahl der Dezimalstellen", &Config::decimals, 3, 6, 0, 2530));
   c.push_back(CheckOf("Check_archive", "Archivierungsmodus ?", &Config::archive_flag));
   c.push_back(ChoiceOf("Radio_special", "Sonderzeichen", &Config::plain_text_mode,
                        {"²  µ  °", "2  u  deg"}, 0));
-  c.push_back(ChoiceOf("Radio_result", "Ergebnisgrafik", &Config::result_graphic,
-                       {"egal", "Quick 1", "Quick 2", "Fertigungszeichnung", "Diagramm",
-                        "Zeichnung"},
-                       0, 2820));
+  c.push_back(ChoiceOf(
+      "Radio_result", "Ergebnisgrafik", &Config::result_graphic,
+      {"egal", "Quick 1", "Quick 2", "Fertigungszeichnung", "Diagramm", "Zeichnung"}, 0, 2820));
   return p;
 }
 
@@ -491,7 +490,7 @@ ConfigPage ExternalPage() {
     line.max_length = 80;
     line.load = [i](const Config& cfg, ConfigControl& self) {
       const auto& more = cfg.plot_command_lines_more;
-      self.text = Cp850ToUtf8(i == 1                      ? cfg.plot_command_line
+      self.text = Cp850ToUtf8(i == 1                     ? cfg.plot_command_line
                               : i - 2 < int(more.size()) ? more[i - 2]
                                                          : std::string());
     };
@@ -526,8 +525,7 @@ ConfigPage DrawingPage(const ConfigFormEnvironment& env) {
       "file name " + env.current_file + " ?", env.now_text + " ?", "$logo_1.dx$ ?"};
   for (int i = 0; i < 4; ++i) {
     // Stored inverted: the setting says which elements are hidden.
-    ConfigControl s =
-        Control(Kind::Check, "Check_title_" + std::to_string(i + 1), switches[i]);
+    ConfigControl s = Control(Kind::Check, "Check_title_" + std::to_string(i + 1), switches[i]);
     s.load = [i](const Config& cfg, ConfigControl& self) {
       self.value = cfg.title_block_hidden[i] ? 0 : 1;
     };
@@ -542,9 +540,8 @@ ConfigPage DrawingPage(const ConfigFormEnvironment& env) {
 }  // namespace
 
 std::vector<ConfigPage> BuildConfigPages(const ConfigFormEnvironment& env) {
-  return {DirectoriesPage(env), GraphicsPage(env), CadPage(),      ColourPage(),
-          PrinterPage(),        PrintoutPage(env), SettingsPage(), ExternalPage(),
-          DrawingPage(env)};
+  return {DirectoriesPage(env), GraphicsPage(env), CadPage(),      ColourPage(),    PrinterPage(),
+          PrintoutPage(env),    SettingsPage(),    ExternalPage(), DrawingPage(env)};
 }
 
 }  // namespace kv9

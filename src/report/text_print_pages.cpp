@@ -21,7 +21,11 @@ bool StartsWithFormFeed(const std::string& line) {
 bool IsUtf8(const std::string& s) {
   for (std::size_t i = 0; i < s.size();) {
     const unsigned char c = s[i];
-    int follow = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+    int follow = c < 0x80           ? 0
+                 : (c >> 5) == 0x6  ? 1
+                 : (c >> 4) == 0xE  ? 2
+                 : (c >> 3) == 0x1E ? 3
+                                    : -1;
     if (follow < 0 || i + follow >= s.size()) return false;
     for (int k = 1; k <= follow; ++k)
       if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;

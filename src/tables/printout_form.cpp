@@ -32,8 +32,8 @@ Real ReadNumber(const std::string& text) {
 
 }  // namespace
 
-PrintoutForm::PrintoutForm(Config& settings, TableEnv& env, DbfTable& table,
-                           std::string start_dir, int& last_record, bool setup)
+PrintoutForm::PrintoutForm(Config& settings, TableEnv& env, DbfTable& table, std::string start_dir,
+                           int& last_record, bool setup)
     : setup_mode(setup),
       settings_(settings),
       env_(env),
@@ -93,8 +93,7 @@ void PrintoutForm::storeToDatabase() {
           table_.setInteger(env_, "yorigin", ParseInt(origin_y)) &&
           table_.setLogical(env_, "landscape", orientation == 2) &&
           table_.setLogical(env_, "monochrom", shading == 1) &&
-          table_.setLogical(env_, "variable", fit) &&
-          table_.setLogical(env_, "borderline", border))
+          table_.setLogical(env_, "variable", fit) && table_.setLogical(env_, "borderline", border))
         table_.append(env_);
     }
   }

@@ -26,11 +26,11 @@ class PrintoutForm {
   std::string caption = "Printout";
   bool setup_mode;
   std::string scale_x, scale_y, origin_x, origin_y;
-  bool fit = false;         // "anpassen"
-  bool border = false;      // "Umrandung"
-  int shading = 1;          // 1 "Monochrom", 2 "Color / Graustufen"
-  int orientation = 1;      // 1 "Hochformat", 2 "Querformat"
-  std::string printer_name; // the current printer, cut to 40 characters by the window
+  bool fit = false;          // "anpassen"
+  bool border = false;       // "Umrandung"
+  int shading = 1;           // 1 "Monochrom", 2 "Color / Graustufen"
+  int orientation = 1;       // 1 "Hochformat", 2 "Querformat"
+  std::string printer_name;  // the current printer, cut to 40 characters by the window
 
   void fromDatabase();     // "Datenbank"
   void storeToDatabase();  // "Ü&bernehmen Datenbank"

@@ -36,8 +36,8 @@ TEST(ConfigDialog, WidgetsShowAndEditTheSettingsThroughTheFormModel) {
   ConfigForm form(settings, env);
   Tconfig dialog(nullptr, form, {});
   EXPECT_EQ(dialog.windowTitle(), "KV9 - SAE Zahnwellenverbindung Konfiguration");
-  EXPECT_EQ(Find<QTabWidget>(&dialog, "PageControl")->tabText(
-                Find<QTabWidget>(&dialog, "PageControl")->currentIndex()),
+  EXPECT_EQ(Find<QTabWidget>(&dialog, "PageControl")
+                ->tabText(Find<QTabWidget>(&dialog, "PageControl")->currentIndex()),
             "Grafik");
   EXPECT_EQ(Find<QSpinBox>(&dialog, "Spin_lines")->value(), 60);
 

@@ -19,9 +19,9 @@
 #include "drawings/spline_drawings.h"
 #include "gui/printout_dialog.h"
 #include "gui_support.h"
+#include "support/examples.h"
 #include "tables/printout_table.h"
 #include "tables/table_browser.h"
-#include "support/examples.h"
 
 namespace kv9 {
 namespace {
@@ -185,7 +185,8 @@ TEST_F(Printing, ALandscapeSetUpChosenInTheDialogPrintsALandscapePage) {
   list.setClientSize(400, 300);
   list.Header(0, 0, 400, 300);
   list.line(0, 0, 400, 300);
-  ASSERT_TRUE(PrintDisplayListPage(printer, list, GraphicsPrintSettingsOf(settings), "DejaVu Sans"));
+  ASSERT_TRUE(
+      PrintDisplayListPage(printer, list, GraphicsPrintSettingsOf(settings), "DejaVu Sans"));
   EXPECT_EQ(InfoField(pdf, "Page size").find("842"), 0u);
   EXPECT_FALSE(PrinterInfoRows(printer).empty());
 }

@@ -25,8 +25,8 @@ struct ConfigFormTest : ::testing::Test {
     e.frame_dx = 8;
     e.frame_dy = 40;
     e.screen_dialog_scale = 125;
-    e.output_formats = {"Bildschirm", "Textdrucker", "Datei", "Windows-Drucker", "ext", "TXT",
-                        "HTML"};
+    e.output_formats = {"Bildschirm", "Textdrucker", "Datei", "Windows-Drucker",
+                        "ext",        "TXT",         "HTML"};
     return e;
   }
 };
@@ -36,8 +36,7 @@ TEST_F(ConfigFormTest, HasTheNinePagesAndStartsOnGrafik) {
   std::vector<std::string> titles;
   for (const auto& p : form.pages) titles.push_back(p.title);
   EXPECT_EQ(titles, (std::vector<std::string>{"Directories", "Grafik", "CAD", "Farbe", "Drucker",
-                                              "Ausdruck", "Einstellungen", "Extern",
-                                              "Zeichnung"}));
+                                              "Ausdruck", "Einstellungen", "Extern", "Zeichnung"}));
   EXPECT_EQ(form.pages[form.first_page].title, "Grafik");
   EXPECT_EQ(form.caption, "KV9 - SAE Zahnwellenverbindung Konfiguration");
 }
@@ -48,7 +47,7 @@ TEST_F(ConfigFormTest, HasTheNinePagesAndStartsOnGrafik) {
 TEST_F(ConfigFormTest, EveryControlFillsFromAndCopiesBackToItsSetting) {
   ConfigForm form(settings, env());
   EXPECT_EQ(Control(form, "Edit_window_x").text, "800");  // client size, the file keeps - 1
-  EXPECT_EQ(Control(form, "Radio_colour").value, 1);       // monochrom
+  EXPECT_EQ(Control(form, "Radio_colour").value, 1);      // monochrom
   EXPECT_EQ(Control(form, "Edit_layer_1").text, "Lage4 ü");
   EXPECT_EQ(Control(form, "Check_title_1").value, 0);  // hidden in the settings
   Config copied;
@@ -110,9 +109,8 @@ TEST_F(ConfigFormTest, CancelChangesNothingAndOkAppliesTheRules) {
 TEST_F(ConfigFormTest, ProposalButtons) {
   ConfigForm form(settings, env());
   for (const char* name : {"Edit_zoom", "Edit_pan", "Edit_text_width", "Edit_release",
-                           "Edit_dim_factor", "Edit_scale_x", "Edit_window_x",
-                           "Spin_dialog_scale", "Spin_cad_decimals", "Edit_layer_1",
-                           "Edit_layer_5"})
+                           "Edit_dim_factor", "Edit_scale_x", "Edit_window_x", "Spin_dialog_scale",
+                           "Spin_cad_decimals", "Edit_layer_1", "Edit_layer_5"})
     form.propose(name);
   EXPECT_EQ(Control(form, "Edit_zoom").text, "1.02");
   EXPECT_EQ(Control(form, "Edit_pan").text, "0.02");

@@ -12,9 +12,8 @@ namespace kv9 {
 namespace {
 
 void RunPrintout(Session& s, bool setup_mode) {
-  TableEnv env{*s.ui,         s.messages,         s.abort_flag,
-               s.show_errors, s.cfg.dbf_dir,      s.scratch_dir,
-               s.clock.now(), s.cfg.lines_per_page};
+  TableEnv env{*s.ui,         s.messages,    s.abort_flag,  s.show_errors,
+               s.cfg.dbf_dir, s.scratch_dir, s.clock.now(), s.cfg.lines_per_page};
   std::error_code ec;
   PrintoutForm form(s.cfg, env, s.table, std::filesystem::current_path(ec).string(),
                     s.printout_record, setup_mode);

@@ -53,9 +53,9 @@ TEST_F(SettingsCommand, ImportOfAFileThatEndsEarlyRefillsOnlyWhatItContains) {
   t.ui.on_configForm = [&](ConfigForm& form) {
     form.find("Spin_lines")->value = 33;
     form.importFile();
-    EXPECT_EQ(form.find("Edit_dbf")->text, "/dbf/");        // in the file
+    EXPECT_EQ(form.find("Edit_dbf")->text, "/dbf/");  // in the file
     EXPECT_EQ(form.find("Radio_help")->value, 2);
-    EXPECT_EQ(form.find("Spin_lines")->value, 33);          // not in the file: as shown
+    EXPECT_EQ(form.find("Spin_lines")->value, 33);  // not in the file: as shown
     EXPECT_EQ(form.find("Spin_decimals")->value, before.decimals);
     return false;
   };
