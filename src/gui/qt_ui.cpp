@@ -152,6 +152,12 @@ bool QtUi::textsForm(TextsForm& form) {
   return RunTextsDialog(parent_, form);
 }
 bool QtUi::configForm(ConfigForm& form) {
+  if (QWidget* window = parent_ ? parent_->window() : nullptr) {
+    const QSize frame = window->frameGeometry().size() - window->size();
+    // Leaving a window size edit resizes the main window at once (the size is its client's).
+    form.setMainWindow(frame.width(), frame.height(),
+                       [window](int width, int height) { window->resize(width, height); });
+  }
   return RunConfigDialog(parent_, form, helpCallbacks());
 }
 bool QtUi::printoutForm(PrintoutForm& form) {

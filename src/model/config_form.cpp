@@ -66,6 +66,13 @@ void ConfigForm::press(const std::string& name) {
   if (control && control->action) control->action(*this);
 }
 
+void ConfigForm::setMainWindow(int frame_dx, int frame_dy,
+                               std::function<void(int, int)> resize) {
+  env_.frame_dx = frame_dx;
+  env_.frame_dy = frame_dy;
+  env_.resize_window = std::move(resize);
+}
+
 void ConfigForm::windowSizeLeft() {
   if (!env_.resize_window) return;
   Config sized = settings_;

@@ -124,6 +124,8 @@ class ConfigForm {
   void importFile();
 
   const ConfigFormEnvironment& env() const { return env_; }
+  // The window side fills in what only it knows: the main window's frame and its resizing.
+  void setMainWindow(int frame_dx, int frame_dy, std::function<void(int, int)> resize);
 
  private:
   Config& settings_;

@@ -218,10 +218,12 @@ ConfigPage GraphicsPage(const ConfigFormEnvironment& env) {
     return e;
   };
   c.push_back(window_edit("Edit_window_x", "Fenstergroesse x", &Config::client_width, full_width));
-  c.back().proposal = [env](ConfigForm& f, ConfigControl& self) {
-    self.text = std::to_string(env.screen.width + env.frame_dx);
+  // The frame is the main window's, known only once the dialog shows over it.
+  c.back().proposal = [](ConfigForm& f, ConfigControl& self) {
+    const ConfigFormEnvironment& e = f.env();
+    self.text = std::to_string(e.screen.width + e.frame_dx);
     SetText(f, "Edit_window_y",
-            std::to_string(env.screen.height + static_cast<int>(std::lround(1.65 * env.frame_dy))));
+            std::to_string(e.screen.height + static_cast<int>(std::lround(1.65 * e.frame_dy))));
   };
   c.push_back(
       window_edit("Edit_window_y", "Fenstergroesse y", &Config::client_height, full_height));
