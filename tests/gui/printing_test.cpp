@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -100,6 +102,29 @@ TEST_F(Printing, TheResultsReportPrintsItsPages) {
   EXPECT_EQ(InfoField(pdf, "Pages"), std::to_string(ui.offered));
   EXPECT_NE(PageText(pdf, 1).find("SPLINE TO ANSI B92.1"), std::string::npos);
   EXPECT_NE(PageText(pdf, 2).find("Bl.2"), std::string::npos);
+}
+
+TEST_F(Printing, ThePrintDialogOffersTheFormFeedPagesAndAMissingFileIsNamed) {
+  test::WriteBytes(dir.file("bericht.txt"), "eins\r\n\f\r\nzwei\r\n\f\r\ndrei\r\n\f\r\n");
+  int from = 0, to = 0;
+  test::WhenModal([&](QWidget* shown) {
+    auto* dialog = qobject_cast<QPrintDialog*>(shown);
+    ASSERT_NE(dialog, nullptr);
+    from = dialog->fromPage();
+    to = dialog->toPage();
+    dialog->reject();
+  });
+  EXPECT_FALSE(PrintTextFile(nullptr, dir.file("bericht.txt"), {}));
+  EXPECT_EQ(from, 1);
+  EXPECT_EQ(to, 3);
+
+  QString message;
+  test::WhenModal([&](QWidget* shown) {
+    message = static_cast<QMessageBox*>(shown)->text();
+    static_cast<QMessageBox*>(shown)->accept();
+  });
+  EXPECT_FALSE(PrintTextFile(nullptr, dir.file("fehlt.txt"), {}));
+  EXPECT_EQ(message, QString::fromStdString(dir.file("fehlt.txt") + " not found !"));
 }
 
 TEST_F(Printing, AFileWithoutFormFeedsPrintsNothing) {
