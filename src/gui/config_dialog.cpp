@@ -60,7 +60,10 @@ Tconfig::Tconfig(QWidget* parent, ConfigForm& form, const HelpCallbacks& help)
   ButtonRow buttons(this);
   buttons.addButton("&Speichern", "Button_save", then_refill([this] { form_.save(); }));
   buttons.addButton("Import..", "Button_import", then_refill([this] { form_.importFile(); }));
-  if (help_.help_text) buttons.addHelpText(help_, "&Hilfe");
+  if (help_.help_text)
+    buttons.addButton("&Hilfe", "Button_help", [this] {
+      if (form_.help(tabs_->currentIndex())) help_.help_text();
+    });
   buttons.layout()->addStretch();
   layout->addLayout(buttons.layout());
   refill();

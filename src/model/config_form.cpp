@@ -66,8 +66,7 @@ void ConfigForm::press(const std::string& name) {
   if (control && control->action) control->action(*this);
 }
 
-void ConfigForm::setMainWindow(int frame_dx, int frame_dy,
-                               std::function<void(int, int)> resize) {
+void ConfigForm::setMainWindow(int frame_dx, int frame_dy, std::function<void(int, int)> resize) {
   env_.frame_dx = frame_dx;
   env_.frame_dy = frame_dy;
   env_.resize_window = std::move(resize);
@@ -85,6 +84,13 @@ void ConfigForm::chooseColour(const std::string& name) {
   if (!control || control->kind != ConfigControl::Kind::Colour || !env_.ui) return;
   SelectColorForm chooser(control->value);
   if (env_.ui->selectColorForm(chooser) && !chooser.abort_flag) control->value = chooser.colour;
+}
+
+bool ConfigForm::help(int page) {
+  if (page < 0 || page >= int(pages.size()) || pages[page].help_topic == 0 || !env_.help_topic)
+    return false;
+  *env_.help_topic = pages[page].help_topic;
+  return true;
 }
 
 void ConfigForm::accept() {

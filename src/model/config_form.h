@@ -85,6 +85,7 @@ struct ConfigFormEnvironment {
   std::string current_file;                 // data file name, for the title-block switch
   std::string now_text;                     // current date and time, for the title-block switch
   std::vector<std::string> output_formats;  // the report targets offered in the list
+  int* help_topic = nullptr;                // the topic the next help button shows
   // Resizes the main window's client area at once (leaving a window size edit).
   std::function<void(int width, int height)> resize_window;
   // Writes the settings as the configuration file; false when that failed.
@@ -115,6 +116,9 @@ class ConfigForm {
   void windowSizeLeft();                  // a window size edit lost the focus
   // "Farbe...": the colour chooser for a Colour control; Cancel keeps the old colour.
   void chooseColour(const std::string& name);
+
+  // "&Hilfe" of page `page`: its help text becomes the topic; false for a page without one.
+  bool help(int page);
 
   void accept();    // "OK": copy back
   void cancel() {}  // "Abbrechen": nothing is copied

@@ -41,6 +41,19 @@ TEST_F(ConfigFormTest, HasTheNinePagesAndStartsOnGrafik) {
   EXPECT_EQ(form.caption, "KV9 - SAE Zahnwellenverbindung Konfiguration");
 }
 
+TEST_F(ConfigFormTest, HelpButtonsShowTheHelpTextOfTheirPage) {
+  int topic = 0;
+  ConfigFormEnvironment e = env();
+  e.help_topic = &topic;
+  ConfigForm form(settings, e);
+  EXPECT_TRUE(form.help(1));
+  EXPECT_EQ(topic, 1940);  // Grafik
+  EXPECT_TRUE(form.help(3));
+  EXPECT_EQ(topic, 1555);      // Farbe
+  EXPECT_FALSE(form.help(0));  // Directories has none
+  EXPECT_EQ(topic, 1555);
+}
+
 // Every control shows its setting and OK stores it back: copying the controls of an unusual
 // configuration onto the defaults gives the unusual one again, apart from the settings the
 // dialog has no control for.

@@ -47,6 +47,7 @@ ConfigFormEnvironment SettingsEnvironment(Session& s) {
   env.working_dir = std::filesystem::current_path(ec).string();
   for (const auto& name : ReportTargetNames()) env.output_formats.push_back(Cp850ToUtf8(name));
   env.current_file = s.current_file;
+  env.help_topic = &s.help_topic;
   const DateTime now = s.clock.now();
   char text[32];
   std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", now.day, now.month, now.year,
