@@ -20,6 +20,7 @@
 #include "screen/display_list.h"
 #include "report/report_state.h"
 #include "screen/display_list.h"
+#include "tables/dbf_table.h"
 #include "toothform/tooth_form_settings.h"
 
 namespace kv9 {
@@ -64,6 +65,8 @@ class Session {
   CadState cad;
   DisplayList display;
   ToothFormSettings toothform;
+  DbfTable table;            // the one open dBASE table
+  int printout_record = 0;   // the print set-up chosen last in this run (0: none)
 
   // Shared text table of the text screen and the choice dialogs (line 1 = title line).
   std::array<std::string, kScreenLineCount> screen_lines;

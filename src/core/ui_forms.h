@@ -19,6 +19,10 @@ class DrawingInfoForm;
 class DocumentSetupForm;
 class OverviewForm;
 class HelpPictureBrowser;
+class ConfigForm;
+class SelectColorForm;
+class PrintoutForm;
+class TableBrowser;
 
 #define KV9_UI_FORMS(X)                             \
   X(DimensionsForm, dimensionsForm)                 \
@@ -33,6 +37,10 @@ class HelpPictureBrowser;
   X(DrawingInfoForm, drawingInfoForm)               \
   X(DocumentSetupForm, documentSetupForm)           \
   X(OverviewForm, overviewForm)                     \
-  X(HelpPictureBrowser, helpPictureBrowser)
+  X(HelpPictureBrowser, helpPictureBrowser)         \
+  X(ConfigForm, configForm)                         \
+  X(SelectColorForm, selectColorForm)               \
+  X(PrintoutForm, printoutForm)                     \
+  X(TableBrowser, tableBrowserForm)
 
 }  // namespace kv9

@@ -34,6 +34,7 @@ int RunDesktop(int argc, char** argv) {
   QApplication::setApplicationName(kProductName);
   HelpContext help{ui, s.display, s.cfg.plt_dir, s.abort_flag, s.help_topic};
   ui.setHelp(&help);
+  ui.setConfig(&s.cfg);
 
   const StartOutcome start = StartUp(s);
   if (start.exit) return start.exit_code;

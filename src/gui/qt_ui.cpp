@@ -6,20 +6,19 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
-#include <QTextDocument>
 #include <QUrl>
 
 #include "core/process.h"
 #include "core/program_info.h"
 #include "gui/cad_settings_dialog.h"
 #include "gui/change_dialogs.h"
+#include "gui/config_dialog.h"
 #include "gui/dimensions_dialog.h"
-#include "gui/document_setup_dialog.h"
 #include "gui/display_painter_qt.h"
+#include "gui/document_setup_dialog.h"
 #include "gui/generic_dialogs.h"
 #include "gui/graphics_widget.h"
 #include "gui/help_picture_browser.h"
@@ -28,10 +27,15 @@
 #include "gui/message_dialogs.h"
 #include "gui/overview_window.h"
 #include "gui/plot_settings_dialog.h"
+#include "gui/printing.h"
+#include "gui/printout_dialog.h"
 #include "gui/quality_dialog.h"
+#include "gui/select_color_dialog.h"
+#include "gui/table_browser_dialog.h"
 #include "gui/text_convert.h"
 #include "gui/texts_dialog.h"
 #include "help/help_texts.h"
+#include "model/config.h"
 #include "model/texts_form.h"
 
 namespace kv9 {
@@ -171,6 +175,28 @@ bool QtUi::overviewForm(OverviewForm& form) {
 bool QtUi::documentSetupForm(DocumentSetupForm& form) {
   return RunDocumentSetupDialog(parent_, form, *this, helpCallbacks());
 }
+bool QtUi::configForm(ConfigForm& form) {
+  if (QWidget* window = parent_ ? parent_->window() : nullptr) {
+    const QSize frame = window->frameGeometry().size() - window->size();
+    // Leaving a window size edit resizes the main window at once (the size is its client's).
+    form.setMainWindow(frame.width(), frame.height(),
+                       [window](int width, int height) { window->resize(width, height); });
+  }
+  return RunConfigDialog(parent_, form, helpCallbacks());
+}
+bool QtUi::printoutForm(PrintoutForm& form) {
+  if (!RunPrintoutDialog(parent_, form, printer(), helpCallbacks())) return false;
+  print_fit_ = form.fit;
+  // The platform takes the printer settings without a job: no empty page is sent.
+  if (form.setup_mode) ShowPrinterInfo(parent_, printer());
+  return true;
+}
+bool QtUi::tableBrowserForm(TableBrowser& browser) {
+  return RunTableBrowserDialog(parent_, browser);
+}
+bool QtUi::selectColorForm(SelectColorForm& form) {
+  return RunSelectColorDialog(parent_, form);
+}
 
 // --- services ---
 
@@ -188,34 +214,31 @@ bool QtUi::openUrl(std::string_view url) {
 }
 
 bool QtUi::printTextFile(const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  QPrinter printer;
-  QPrintDialog dialog(&printer, parent_);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  QTextDocument document;
-  QFont font(text_window_.font_family, text_window_.font_size);
-  font.setStyleHint(QFont::Monospace);
-  document.setDefaultFont(font);
-  document.setPlainText(QString::fromUtf8(file.readAll()));
-  document.print(&printer);
-  return true;
+  TextPrintSettings settings;
+  if (config_) {
+    settings.font_family = FromCp850(config_->printout_font);
+    settings.font_size = config_->printout_size;
+    settings.font_style = config_->printout_style;
+    settings.lines_per_page = config_->lines_per_page;
+  }
+  return PrintTextFile(parent_, path, settings);
 }
 
+QPrinter& QtUi::printer() {
+  if (!printer_) printer_ = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+// On the current printer with the print settings, as the printout dialog left them.
 bool QtUi::printDisplayList(const DisplayList& list) {
-  QPrinter printer;
-  printer.setPageOrientation(QPageLayout::Landscape);
-  QPrintDialog dialog(&printer, parent_);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  // The page is the client area of a copy: the drawing fits the page as it fits the window.
-  DisplayList page = list;
-  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-  page.setClientSize(area.width(), area.height());
-  QtDisplayPainter display(painter, "Arial");
-  ReplayDisplayList(page, display);
-  return painter.end();
+  GraphicsPrintSettings settings;
+  QString font = "Arial";
+  if (config_) {
+    settings = GraphicsPrintSettingsOf(*config_);
+    font = FromCp850(config_->graphics_font);
+  }
+  settings.fit = print_fit_;
+  return PrintDisplayListPage(printer(), list, settings, font);
 }
 
 void QtUi::refreshGraphics() {

@@ -4,15 +4,18 @@
 
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 #include "core/ui.h"
 #include "gui/form_widgets.h"
 #include "gui/text_window.h"
 
+class QPrinter;
 class QWidget;
 
 namespace kv9 {
 
+struct Config;
 struct HelpContext;
 class TFtavigra;
 
@@ -29,6 +32,8 @@ class QtUi : public Ui {
   // or for a number without entry, they show nothing.
   void setHelp(HelpContext* help) { help_ = help; }
   TextWindowSettings& textWindowSettings() { return text_window_; }
+  // The print settings (font, lines per page, scales ...) come from `config` once it is set.
+  void setConfig(const Config* config) { config_ = config; }
   // What the dialogs get as their help buttons and tooltips.
   HelpCallbacks helpCallbacks();
 
@@ -60,10 +65,14 @@ class QtUi : public Ui {
 
  private:
   void showHelp(int mode);
+  QPrinter& printer();  // the current printer of the run, made on first use
 
   QPointer<QWidget> parent_;
   TFtavigra* graphics_ = nullptr;
   HelpContext* help_ = nullptr;
+  const Config* config_ = nullptr;
+  std::shared_ptr<QPrinter> printer_;
+  bool print_fit_ = false;  // "anpassen" of the last printout dialog
   TextWindowSettings text_window_;
   int wait_depth_ = 0;  // setWaitCursor(true) calls not yet ended
 };

@@ -372,6 +372,26 @@ TEST_F(Formatter, TextPrinterAsksForPausesAndEndsPagesWithoutLineEnd) {
   EXPECT_TRUE(s.abort_flag);
 }
 
+TEST_F(Formatter, TextPrinterGetsTheSetUpSequenceFirstAndAMissingDeviceStops) {
+  test::WriteBytes(dir.file("TEXT.HXP"), std::string("\x1b" "E\x1b(s12H", 9));
+  s.report.printer_device = dir.file("lp0");
+  t.ui.answer("N");
+  {
+    test::WorkingFolder here(dir.path());
+    std::string out = Report(kTargetTextPrinter, [&] { ReportLine(s.reportContext(), "Zeile"); });
+    EXPECT_EQ(out.substr(0, 9), std::string("\x1b" "E\x1b(s12H", 9));
+    EXPECT_NE(out.find("Zeile"), std::string::npos);
+  }
+  EXPECT_FALSE(s.abort_flag);
+
+  s.report.printer_device = dir.file("kein/lp0");  // no device opens
+  t.ui.answer("N");
+  ReportOpen(s.reportContext(), kTargetTextPrinter);
+  EXPECT_FALSE(ReportCreate(s.reportContext()));
+  EXPECT_TRUE(s.abort_flag);
+  EXPECT_EQ(t.ui.texts("error").size(), 1u);
+}
+
 TEST_F(Formatter, WriteErrorsAreReportedOnceWithTheAbortFlag) {
   s.report.printer_device = "/dev/full";
   t.ui.answer("N");

@@ -48,18 +48,6 @@ void CmdSaveAs(Session& s) {
   RecentAdd(s, s.current_file);
 }
 
-void CmdPrint(Session& s) {
-  NotYetAvailable(s, "Drucken");
-}
-
-void CmdPrinterSetup(Session& s) {
-  NotYetAvailable(s, "Die Druckereinstellung");
-}
-
-void CmdSettings(Session& s) {
-  NotYetAvailable(s, "Der Einstellungsdialog");
-}
-
 void CmdRecentFile(Session& s, int index) {
   s.abort_flag = false;
   if (RecentOpen(s, index)) RefreshView(s);

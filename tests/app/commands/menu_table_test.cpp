@@ -10,6 +10,7 @@
 #include "core/message_list.h"
 #include "support/examples.h"
 #include "support/test_session.h"
+#include "tables/printout_form.h"
 
 namespace kv9 {
 namespace {
@@ -97,11 +98,18 @@ TEST(MenuTable, RecentFileOpensAndMovesToTopAMissingOneIsRemovedWithItsMessage) 
   EXPECT_FALSE(t.s.display.commands().empty());  // the result view is on the screen
 }
 
-TEST(MenuTable, ItemsOfLaterSubsystemsSayTheyAreNotAvailableYet) {
+TEST(MenuTable, PrintAndPrinterSetupOpenThePrintoutDialog) {
   TestSession t;
+  RunItem(t.s, "mi_fileprint");  // Cancel: nothing is printed
+  EXPECT_EQ(t.ui.events.size(), 1u);
+  EXPECT_EQ(t.ui.events[0].kind, "form:printoutForm");
+  t.ui.on_printoutForm = [](PrintoutForm& form) {
+    form.accept();
+    return true;
+  };
   RunItem(t.s, "mi_fileprint");
-  EXPECT_EQ(t.ui.texts("note"),
-            std::vector<std::string>{"Drucken ist in dieser Version noch nicht verfügbar."});
+  EXPECT_EQ(t.ui.events.back().kind, "printlist");
+  EXPECT_TRUE(t.ui.texts("note").empty());
 }
 
 }  // namespace

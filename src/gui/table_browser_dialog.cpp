@@ -1,0 +1,139 @@
+#include "gui/table_browser_dialog.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "gui/form_widgets.h"
+#include "gui/text_convert.h"
+
+namespace kv9 {
+
+TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser)
+    : PlacedDialog(parent),
+      browser_(browser),
+      grid_(new QTableWidget(this)),
+      counter_(new QLabel(this)) {
+  setWindowTitle(FromDisplay(browser.caption()));
+  const BrowserControls controls = browser.controls();
+  auto* layout = new QVBoxLayout(this);
+
+  auto* menus = new QMenuBar(this);
+  QMenu* file = menus->addMenu("&Datei");
+  file->addAction("HTML Export ...", this, then_refill([this] { browser_.exportHtml(); }));
+  file->addAction("Speichern als Text ...", this,
+                  then_refill([this] { browser_.saveDelimited(); }));
+  if (controls.append_menu) {
+    file->addAction(FromDisplay("Anhängen aus dbf-Datei ..."), this,
+                    then_refill([this] { browser_.appendFromDbf(); }));
+    file->addAction(FromDisplay("Anhängen aus Text ..."), this,
+                    then_refill([this] { browser_.appendFromDelimited(); }));
+  }
+  file->addAction("Drucken", this, [this] { browser_.print(); });
+  file->addAction(FromDisplay("Schließen"), this, &QDialog::reject);
+  if (controls.record_menu) {
+    QMenu* records = menus->addMenu("Daten&satz");
+    records->addAction(FromDisplay("Anhängen"), this,
+                       then_refill([this] { browser_.appendRecord(); }));
+    records->addAction(FromDisplay("Löschen markieren"), this,
+                       then_refill([this] { browser_.toggleDeleted(browser_.currentRow()); }));
+    QAction* pack = records->addAction("Packen", this, then_refill([this] { browser_.pack(); }));
+    pack->setToolTip(FromCp850(kPackTooltip));
+    records->setToolTipsVisible(true);
+  }
+  QMenu* search = menus->addMenu("S&uchen");
+  search->addAction("&Suchen", this, then_refill([this] { browser_.search(); }));
+  search->addAction("&Weitersuchen", this, then_refill([this] { browser_.searchNext(); }));
+  QMenu* help = menus->addMenu("&Hilfe");
+  help->addAction(FromDisplay(browser_.structureCaption()), this,
+                  [this] { browser_.showStructure(); });
+  layout->setMenuBar(menus);
+
+  grid_->setObjectName("DBGrid");
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  if (!controls.edit_menu) grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
+    if (filling_ || row < 0) return;
+    browser_.selectRow(row);
+    counter_->setText(FromDisplay(browser_.counterText()));
+  });
+  connect(grid_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (filling_) return;
+    browser_.editCell(item->row(), item->column(), ToDisplay(item->text()));
+    refill();  // a refused value shows the stored one again
+  });
+  layout->addWidget(grid_);
+
+  auto* navigator = new QHBoxLayout;
+  const struct {
+    const char* caption;
+    const char* name;
+    void (TableBrowser::*move)();
+  } moves[] = {{"|<", "Button_first", &TableBrowser::first},
+               {"<", "Button_prior", &TableBrowser::prior},
+               {">", "Button_next", &TableBrowser::next},
+               {">|", "Button_last", &TableBrowser::last}};
+  for (const auto& m : moves) {
+    auto move = m.move;
+    navigator->addWidget(
+        MakeButton(m.caption, m.name, this, then_refill([this, move] { (browser_.*move)(); })));
+  }
+  counter_->setObjectName("Label_counter");
+  navigator->addWidget(counter_);
+  navigator->addStretch();
+  layout->addLayout(navigator);
+
+  ButtonRow buttons(this);
+  buttons.addButton("&Suchen", "Button_search", then_refill([this] { browser_.search(); }));
+  buttons.addButton("&Weitersuchen", "Button_search_next",
+                    then_refill([this] { browser_.searchNext(); }));
+  buttons.layout()->addStretch();
+  layout->addLayout(buttons.layout());
+  resize(640, 420);
+  refill();
+}
+
+std::function<void()> TableBrowserDialog::then_refill(std::function<void()> event) {
+  return [this, event] {
+    event();
+    refill();
+  };
+}
+
+void TableBrowserDialog::refill() {
+  filling_ = true;
+  const auto columns = browser_.columns();
+  grid_->setColumnCount(int(columns.size()));
+  grid_->setHorizontalHeaderLabels(FromDisplay(columns));
+  grid_->setRowCount(browser_.rowCount());
+  for (int r = 0; r < browser_.rowCount(); ++r) {
+    const auto cells = browser_.row(r);
+    for (int c = 0; c < int(cells.size()); ++c) {
+      auto* item = new QTableWidgetItem(FromDisplay(cells[c]));
+      if (browser_.rowDeleted(r)) item->setForeground(Qt::gray);
+      grid_->setItem(r, c, item);
+    }
+  }
+  filling_ = false;
+  showCurrent();
+}
+
+void TableBrowserDialog::showCurrent() {
+  filling_ = true;
+  if (browser_.currentRow() >= 0) grid_->setCurrentCell(browser_.currentRow(), 0);
+  filling_ = false;
+  counter_->setText(FromDisplay(browser_.counterText()));
+}
+
+bool RunTableBrowserDialog(QWidget* parent, TableBrowser& browser) {
+  TableBrowserDialog dialog(parent, browser);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace kv9

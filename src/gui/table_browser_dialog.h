@@ -1,0 +1,32 @@
+// The modal table browser over its model: the grid of records, the navigator, the record
+// counter, search, and the file, record and help menus. Select mode shows what the model
+// allows there (no editing, no deleted records).
+#pragma once
+
+#include "gui/dialog_placement.h"
+#include "tables/table_browser.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace kv9 {
+
+class TableBrowserDialog : public PlacedDialog {
+ public:
+  TableBrowserDialog(QWidget* parent, TableBrowser& browser);
+
+ private:
+  void refill();
+  void showCurrent();
+  std::function<void()> then_refill(std::function<void()> event);
+
+  TableBrowser& browser_;
+  QTableWidget* grid_;
+  QLabel* counter_;
+  bool filling_ = false;
+};
+
+// True with "OK".
+bool RunTableBrowserDialog(QWidget* parent, TableBrowser& browser);
+
+}  // namespace kv9

@@ -1,0 +1,77 @@
+// The configuration dialog and the colour chooser bound to their form models.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include "gui/config_dialog.h"
+#include "gui/select_color_dialog.h"
+#include "gui_support.h"
+
+namespace kv9 {
+namespace {
+
+using test::Find;
+
+TEST(ConfigDialog, WidgetsShowAndEditTheSettingsThroughTheFormModel) {
+  test::QtDialogsUi ui;
+  ui.on_selectColorForm = [](SelectColorForm& chooser) {
+    TForm_selectcolor dialog(nullptr, chooser);
+    auto* list = Find<QListWidget>(&dialog, "ListBox_colors");
+    EXPECT_EQ(list->currentRow(), chooser.colour - 1);
+    list->setCurrentRow(15);
+    Find<QPushButton>(&dialog, "Button_ok")->click();
+    return dialog.result() == QDialog::Accepted;
+  };
+  Config settings;
+  settings.lines_per_page = 60;
+  ConfigFormEnvironment env;
+  env.ui = &ui;
+  ConfigForm form(settings, env);
+  Tconfig dialog(nullptr, form, {});
+  EXPECT_EQ(dialog.windowTitle(), "KV9 - SAE Zahnwellenverbindung Konfiguration");
+  EXPECT_EQ(Find<QTabWidget>(&dialog, "PageControl")
+                ->tabText(Find<QTabWidget>(&dialog, "PageControl")->currentIndex()),
+            "Grafik");
+  EXPECT_EQ(Find<QSpinBox>(&dialog, "Spin_lines")->value(), 60);
+
+  auto* zoom = Find<QLineEdit>(&dialog, "Edit_zoom");
+  zoom->selectAll();
+  QTest::keyClicks(zoom, "0");
+  Find<QPushButton>(&dialog, "Edit_pan_propose")->click();
+  EXPECT_EQ(Find<QLineEdit>(&dialog, "Edit_pan")->text(), "0.02");
+  Find<QRadioButton>(&dialog, "Radio_orientation_1")->click();
+  Find<QSpinBox>(&dialog, "Spin_lines")->setValue(70);
+  Find<QPushButton>(&dialog, "Button_thickness_2")->click();
+  EXPECT_EQ(Find<QSpinBox>(&dialog, "Spin_thickness_31")->value(), 2);
+  Find<QPushButton>(&dialog, "Colour_20_choose")->click();
+  EXPECT_EQ(Find<QLabel>(&dialog, "Colour_20")->text(), "16 (schwarz)");
+  EXPECT_TRUE(settings.lines_per_page == 60);  // nothing before OK
+
+  Find<QPushButton>(&dialog, "Button_ok")->click();
+  EXPECT_EQ(settings.zoom_factor, 1.0L);
+  EXPECT_EQ(settings.pan_factor, 0.02L);
+  EXPECT_EQ(settings.printer_orientation, 2);
+  EXPECT_EQ(settings.lines_per_page, 70);
+  EXPECT_EQ(settings.line_thickness_16_31[15], 2);
+  EXPECT_EQ(settings.layer_colours_16_31[4], 16);
+}
+
+TEST(SelectColorDialog, CancelSetsTheAbortFlag) {
+  SelectColorForm chooser(3);
+  TForm_selectcolor dialog(nullptr, chooser);
+  EXPECT_EQ(dialog.windowTitle(), "Select Color");
+  Find<QListWidget>(&dialog, "ListBox_colors")->setCurrentRow(7);
+  Find<QPushButton>(&dialog, "Button_cancel")->click();
+  EXPECT_TRUE(chooser.abort_flag);
+  EXPECT_EQ(chooser.colour, 3);
+}
+
+}  // namespace
+}  // namespace kv9
