@@ -1,6 +1,6 @@
 #include "cad/plot_settings_form.h"
 
-#include "app/session.h"
+#include "cad/cad_context.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
@@ -55,7 +55,7 @@ const std::vector<std::string>& PlotSettingsForm::PostScriptFonts() {
   return fonts;
 }
 
-PlotSettingsForm::PlotSettingsForm(const Session& s, std::string stored_line)
+PlotSettingsForm::PlotSettingsForm(const CadContext& s, std::string stored_line)
     : program(kDefaultProgram),
       folder(s.cfg.temp_dir),
       temp_dir_(s.cfg.temp_dir),
@@ -144,25 +144,25 @@ void PlotSettingsForm::setRotate(bool on) {
   changed();
 }
 
-void PlotSettingsForm::chooseProgram(Session& s) {
-  auto chosen = s.ui->chooseOpenFile(DirOf(program),
-                                     "RIXTRAN for Windows|wrixtran|RIXTRAN for MS-DOS|rixtran");
+void PlotSettingsForm::chooseProgram(const CadContext& s) {
+  auto chosen = s.ui.chooseOpenFile(DirOf(program),
+                                    "RIXTRAN for Windows|wrixtran|RIXTRAN for MS-DOS|rixtran");
   if (chosen && !chosen->empty()) setText(PlotField::Program, *chosen);
 }
 
-void PlotSettingsForm::chooseFolder(Session& s) {
-  setText(PlotField::Folder, ChooseDirectory(s, folder));
+void PlotSettingsForm::chooseFolder(const CadContext& s) {
+  setText(PlotField::Folder, ChooseDirectory(DialogsOf(s), folder));
 }
 
 void PlotSettingsForm::resetFolder() {
   setText(PlotField::Folder, temp_dir_);
 }
 
-void PlotSettingsForm::accept(Session& s) {
+void PlotSettingsForm::accept(const CadContext& s) {
   s.abort_flag = false;
 }
 
-void PlotSettingsForm::cancel(Session& s) {
+void PlotSettingsForm::cancel(const CadContext& s) {
   s.abort_flag = true;
 }
 
@@ -195,9 +195,9 @@ int PlotSettingsForm::tooltipTopic(PlotField field) const {
   return 0;
 }
 
-bool EditPlotCommandLine(Session& s, std::string& line) {
+bool EditPlotCommandLine(const CadContext& s, std::string& line) {
   PlotSettingsForm form(s, line);
-  if (!s.ui->plotSettingsForm(form)) {
+  if (!s.ui.plotSettingsForm(form)) {
     s.abort_flag = true;
     return false;
   }

@@ -61,7 +61,7 @@ void Thh::updateTitle() {
 void Thh::showDefaultView() {
   s_.display.Clear();
   s_.display.setClientSize(graphics_->width(), graphics_->height());
-  DrawSplineDrawing(s_, kCadScreen, kDrawBothTables);
+  DrawSplineDrawing(s_.drawingContext(), kCadScreen, kDrawBothTables);
   s_.abort_flag = false;
   graphics_->refresh();
 }

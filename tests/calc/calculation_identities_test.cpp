@@ -34,7 +34,7 @@ bool CheckConnection(Session& s, const test::RefInputs& in, Counts& counts) {
   ds.k1 = ds.k2 = 0;
   ds.b = 0;
   ds.b1 = ds.b2 = 0;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   ++counts.runs;
   counts.odd += in.N % 2;
 
