@@ -13,7 +13,7 @@
 #include "calc/spline_calculation.h"
 #include "support/bad_inputs.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -23,16 +23,15 @@ using Messages = std::vector<std::string>;
 class CalculationFailureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    s.cfg.unit_flag = 0;
     test::ApplyInputs(ds, {.pitch_index = 7, .N = 20});
     ds.torque = 100;
     SplineCalculation(s.calcContext());
     ASSERT_FALSE(s.fatal_flag);
     before = ds;
   }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
   SplineDataSet before;
 };
 

@@ -10,8 +10,9 @@
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "core/number_format.h"
+#include "core/scripted_ui.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -24,9 +25,14 @@ class FormTest : public ::testing::Test {
     SplineCalculation(s.calcContext());
     MessageClear(s.messages, s.fatal_flag);
   }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  // The dialogs answer from a script; their help topic is kept here.
+  struct DialogState : test::FormState {
+    ScriptedUi ui;
+    int help_topic = 0;
+  };
+  DialogState t;
+  DialogState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 // --- dimensions ---
@@ -92,13 +98,13 @@ TEST_F(FormTest, OdProposalCalculatesOnACopy) {
   f.od.text = "123";
   f.proposeOd();
 
-  test::TestSession ref;  // the same connection with 30 teeth, calculated on its own
-  ref.s.cfg.unit_flag = 0;
-  ref.s.ds = before;
-  ref.s.ds.N = 30;
-  ref.s.ds.od = 0;
-  SplineCalculation(ref.s.calcContext());
-  const Real od = 1.1L * ref.s.ds.Dri + ref.s.ds.H;
+  test::FormState ref;  // the same connection with 30 teeth, calculated on its own
+  ref.cfg.unit_flag = 0;
+  ref.ds = before;
+  ref.ds.N = 30;
+  ref.ds.od = 0;
+  SplineCalculation(ref.calcContext());
+  const Real od = 1.1L * ref.ds.Dri + ref.ds.H;
   EXPECT_NEAR(ReadFieldNumber(f.od.text), od, 1e-3L);
   EXPECT_EQ(f.teeth, 30);
 
@@ -145,7 +151,7 @@ TEST_F(FormTest, DimensionsDialogThroughTheUi) {
     f.onTeethChanged(30);
     return true;
   };
-  EXPECT_TRUE(ShowDimensionsForm(s.formContext(), *s.ui, s.help_topic));
+  EXPECT_TRUE(ShowDimensionsForm(s.formContext(), s.ui, s.help_topic));
   EXPECT_EQ(ds.N, 30);
   EXPECT_FALSE(s.abort_flag);
   EXPECT_EQ(s.help_topic, 5030);
@@ -153,7 +159,7 @@ TEST_F(FormTest, DimensionsDialogThroughTheUi) {
     f.onTeethChanged(40);
     return false;
   };
-  EXPECT_FALSE(ShowDimensionsForm(s.formContext(), *s.ui, s.help_topic));
+  EXPECT_FALSE(ShowDimensionsForm(s.formContext(), s.ui, s.help_topic));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(ds.N, 30);
   EXPECT_EQ(t.ui.texts("form:dimensionsForm").size(), 2u);
@@ -323,7 +329,7 @@ TEST_F(FormTest, StressUnitToggleAndCancel) {
     g.torque.text = "5";
     return false;
   };
-  EXPECT_FALSE(ShowStressForm(s.formContext(), *s.ui, s.help_topic));
+  EXPECT_FALSE(ShowStressForm(s.formContext(), s.ui, s.help_topic));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(ds.torque, 100);
   EXPECT_EQ(s.help_topic, 5500);

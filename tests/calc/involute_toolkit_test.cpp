@@ -15,7 +15,7 @@
 #include "calc/spline_geometry.h"
 #include "core/guarded_math.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -25,16 +25,15 @@ using Messages = std::vector<std::string>;
 class ToolkitTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    s.cfg.unit_flag = 0;
     test::ApplyInputs(ds, {.pitch_index = 7, .N = 20});
     SplineCalculation(s.calcContext());
     ASSERT_FALSE(s.fatal_flag);
     MessageClear(s.messages, s.fatal_flag);
   }
   bool HasMessage(const std::string& text) const { return test::HasMessage(s, text); }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 TEST_F(ToolkitTest, GearSetupPressureAngleLimits) {
@@ -158,13 +157,12 @@ TEST(RootFormDiameter, ValuesOfThreeConnections) {
        -16.833458884L},
   };
   for (const Case& c : cases) {
-    test::TestSession t;
-    t.s.cfg.unit_flag = 0;
-    test::ApplyInputs(t.s.ds, c.inputs);
-    SplineCalculation(t.s.calcContext());
-    ASSERT_FALSE(t.s.fatal_flag) << c.inputs.N;
-    EXPECT_NEAR(t.s.ds.dFf[0], c.shaft, 1e-8L) << c.inputs.N;
-    EXPECT_NEAR(t.s.ds.dFf[1], c.hub, 1e-8L) << c.inputs.N;
+    test::CalcState t;
+    test::ApplyInputs(t.ds, c.inputs);
+    SplineCalculation(t.calcContext());
+    ASSERT_FALSE(t.fatal_flag) << c.inputs.N;
+    EXPECT_NEAR(t.ds.dFf[0], c.shaft, 1e-8L) << c.inputs.N;
+    EXPECT_NEAR(t.ds.dFf[1], c.hub, 1e-8L) << c.inputs.N;
   }
 }
 
@@ -231,14 +229,12 @@ TEST_F(ToolkitTest, PlausibilityWarningsNameTheMember) {
 TEST(ToolkitUndercut, FewTeethAtThirtyDegrees) {
   // x min = 5/6 - z sin²(30°)/2 is above x = 0 for 6 teeth, below it for 7
   for (int N : {6, 7}) {
-    test::TestSession t;
-    t.s.cfg.unit_flag = 0;
-    test::ApplyInputs(t.s.ds, {.pitch_index = 7, .N = N});
-    SplineCalculation(t.s.calcContext());
-    EXPECT_NEAR(t.s.ds.x_min[0], 5.0L / 6 - N / 8.0L, 1e-15L);
+    test::CalcState t;
+    test::ApplyInputs(t.ds, {.pitch_index = 7, .N = N});
+    SplineCalculation(t.calcContext());
+    EXPECT_NEAR(t.ds.x_min[0], 5.0L / 6 - N / 8.0L, 1e-15L);
     bool warned = false;
-    for (const auto& m : t.s.messages.entries)
-      warned = warned || m == "Warnung: Unterschnitt ! (1)";
+    for (const auto& m : t.messages.entries) warned = warned || m == "Warnung: Unterschnitt ! (1)";
     EXPECT_EQ(warned, N == 6) << N;
   }
 }

@@ -10,7 +10,7 @@
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -19,15 +19,14 @@ using Messages = std::vector<std::string>;
 
 class PinMeasurementTest : public ::testing::Test {
  protected:
-  void SetUp() override { s.cfg.unit_flag = 0; }
   void Run(int N, int tolerance_class = 2) {
     test::ApplyInputs(ds, {.pitch_index = 7, .N = N, .tolerance_class = tolerance_class});
     SplineCalculation(s.calcContext());
     ASSERT_FALSE(s.fatal_flag);
   }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 TEST_F(PinMeasurementTest, ProposedBallDiameterAndItsRounding) {
@@ -35,16 +34,15 @@ TEST_F(PinMeasurementTest, ProposedBallDiameterAndItsRounding) {
   const Real dm = ProposedBallDiameter(s.calcContext(), 0, 0);
   EXPECT_NEAR(dm, 4.836L, 5e-4L);
   EXPECT_NEAR(dm, test::RefBallProposal(20, 2.54L, test::RefRad(30), 0), 1e-12L);
-  EXPECT_NEAR(RoundBallDiameter(InchMode(s.cfg), dm), 4.8L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(false, dm), 4.8L, 1e-15L);
   // the hub's ball sits in a tooth space of the internal gear
   EXPECT_NEAR(ProposedBallDiameter(s.calcContext(), 1, 0),
               test::RefBallProposal(-20, 2.54L, test::RefRad(30), 0), 1e-12L);
   // halves go to the even tenth
-  EXPECT_NEAR(RoundBallDiameter(InchMode(s.cfg), 4.25L), 4.2L, 1e-15L);
-  EXPECT_NEAR(RoundBallDiameter(InchMode(s.cfg), 4.75L), 4.8L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(false, 4.25L), 4.2L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(false, 4.75L), 4.8L, 1e-15L);
   // in inch mode to thousandths of an inch: 0.19040 in -> 0.190 in
-  s.cfg.unit_flag = 1;
-  EXPECT_NEAR(RoundBallDiameter(InchMode(s.cfg), dm), 0.190L * 25.4L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(true, dm), 0.190L * 25.4L, 1e-15L);
   EXPECT_TRUE(s.messages.entries.empty());
 }
 
@@ -99,10 +97,10 @@ TEST_F(PinMeasurementTest, ProposalFailures) {
                                           "Fatal  : Kugelma\xE1 DmMess !"}));
   EXPECT_FALSE(s.fatal_flag);
 
-  test::TestSession fresh;  // never calculated: z = 0
-  EXPECT_EQ(SpanCountProposal(fresh.s.calcContext(), 0, 0), 0);
-  EXPECT_TRUE(fresh.s.fatal_flag);
-  EXPECT_EQ(fresh.s.messages.entries, Messages{"Fatal  : z = 0 !"});
+  test::CalcState fresh;  // never calculated: z = 0
+  EXPECT_EQ(SpanCountProposal(fresh.calcContext(), 0, 0), 0);
+  EXPECT_TRUE(fresh.fatal_flag);
+  EXPECT_EQ(fresh.messages.entries, Messages{"Fatal  : z = 0 !"});
 }
 
 TEST_F(PinMeasurementTest, BallTooSmallAndFatalState) {

@@ -10,7 +10,7 @@
 #include "app/session.h"
 #include "calc/spline_geometry.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -21,15 +21,14 @@ constexpr Real kPiRef = 3.14159265358979323846264338327950288L;
 
 class SplineCalculationTest : public ::testing::Test {
  protected:
-  void SetUp() override { s.cfg.unit_flag = 0; }
   void Run(const RefInputs& in) {
     test::ApplyInputs(ds, in);
     SplineCalculation(s.calcContext());
   }
   bool HasMessage(const std::string& text) const { return test::HasMessage(s, text); }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 TEST_F(SplineCalculationTest, ThirtyDegreesP10N20Class5) {
@@ -56,7 +55,7 @@ TEST_F(SplineCalculationTest, ThirtyDegreesP10N20Class5) {
   EXPECT_NEAR(ds.Di_max, ds.Di_min + 25.4L * 360 / std::pow(10.0L, 0.667L) * 1e-4L, 1e-12L);
   EXPECT_NEAR(ds.reference_diameter, (20 + 1.1L) * 2.54L, 1e-12L);
   // the drawings start from the calculated profile shifts
-  EXPECT_EQ(s.toothform.xe, ds.x);
+  EXPECT_EQ(s.drawing_shift, ds.x);
 }
 
 TEST_F(SplineCalculationTest, ProfileShiftMakesTheStandardSpaceWidth) {

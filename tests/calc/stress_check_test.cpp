@@ -12,7 +12,7 @@
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -22,7 +22,6 @@ constexpr Real kPiRef = 3.14159265358979323846264338327950288L;
 class StressCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    s.cfg.unit_flag = 0;
     test::ApplyInputs(ds, {.pitch_index = 7, .N = 20});
     ds.torque = 500;
     ds.sac = 1000, ds.sas = 1000;
@@ -30,9 +29,9 @@ class StressCheckTest : public ::testing::Test {
     ASSERT_FALSE(s.fatal_flag);
   }
   bool HasMessage(const std::string& text) const { return test::HasMessage(s, text); }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 TEST_F(StressCheckTest, StressesOfASolidShaftAndADerivedHub) {
