@@ -77,16 +77,17 @@ void BM_ScreenBlockInserts(benchmark::State& state) {
     ScriptedUi ui;
     Session s(ui);
     s.scratch_dir = dir;
-    CadOpen(s, kCadScreen);
-    CadLimits(s, 0, 0, 210, 297);
-    CadBlocksBegin(s);
-    CadBlockBegin(s, "ZAHN");
-    for (int i = 0; i < state.range(0); ++i) CadLine(s, i * 0.01L, 0, i * 0.01L + 0.3L, 1);
-    CadBlockEnd(s);
-    CadSectionEnd(s);
-    CadEntitiesBegin(s);
-    for (int k = 0; k < 20; ++k) CadInsert(s, "ZAHN", 100, 100, k * 18, 1, 1);
-    CadClose(s);
+    CadOpen(s.cadContext(), kCadScreen);
+    CadLimits(s.cadContext(), 0, 0, 210, 297);
+    CadBlocksBegin(s.cadContext());
+    CadBlockBegin(s.cadContext(), "ZAHN");
+    for (int i = 0; i < state.range(0); ++i)
+      CadLine(s.cadContext(), i * 0.01L, 0, i * 0.01L + 0.3L, 1);
+    CadBlockEnd(s.cadContext());
+    CadSectionEnd(s.cadContext());
+    CadEntitiesBegin(s.cadContext());
+    for (int k = 0; k < 20; ++k) CadInsert(s.cadContext(), "ZAHN", 100, 100, k * 18, 1, 1);
+    CadClose(s.cadContext());
     benchmark::DoNotOptimize(s.display.commands().size());
   }
   state.SetItemsProcessed(state.iterations() * state.range(0) * 20);

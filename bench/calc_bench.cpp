@@ -14,7 +14,7 @@ void RunCalculation(benchmark::State& state, int teeth) {
   s.cfg.unit_flag = 0;
   if (teeth > 0) s.ds.N = teeth;
   for (auto _ : state) {
-    kv9::SplineCalculation(s);
+    kv9::SplineCalculation(s.calcContext());
     benchmark::DoNotOptimize(s.ds.MdR);
   }
   if (s.fatal_flag) state.SkipWithError("the calculation stopped on a fatal message");

@@ -23,15 +23,16 @@ void BM_ReadDataFile(benchmark::State& state) {
   std::string content = Example();
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
-  for (auto _ : state) benchmark::DoNotOptimize(kv9::ReadDataFileContent(s, content));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kv9::ReadDataFileContent(s.ds, s.docs, s.abort_flag, content));
 }
 BENCHMARK(BM_ReadDataFile);
 
 void BM_WriteDataFile(benchmark::State& state) {
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
-  kv9::ReadDataFileContent(s, Example());
-  for (auto _ : state) benchmark::DoNotOptimize(kv9::DataFileContent(s));
+  kv9::ReadDataFileContent(s.ds, s.docs, s.abort_flag, Example());
+  for (auto _ : state) benchmark::DoNotOptimize(kv9::DataFileContent(s.ds, s.docs, s.cfg, s.clock));
 }
 BENCHMARK(BM_WriteDataFile);
 
@@ -45,7 +46,7 @@ void BM_ResultsReport(benchmark::State& state) {
   const std::string dir = folder.path();
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
-  kv9::ReadDataFileContent(s, Example());
+  kv9::ReadDataFileContent(s.ds, s.docs, s.abort_flag, Example());
   s.cfg.temp_dir = dir + "/";
   s.data_dir = dir + "/";
   s.current_file = "bench";

@@ -41,7 +41,8 @@ void BM_DoubleSheetDxf(benchmark::State& state) {
   }
   s.current_file = "bench";
   s.batch_cad = true;
-  for (auto _ : state) kv9::DrawSplineDrawing(s, kv9::kCadDxf, kv9::kDrawBothSheets);
+  for (auto _ : state)
+    kv9::DrawSplineDrawing(s.drawingContext(), kv9::kCadDxf, kv9::kDrawBothSheets);
   std::error_code ec;  // a drawing that failed left no file
   state.counters["bytes"] =
       static_cast<double>(std::filesystem::file_size(folder.path() + "/bench.dxf", ec));
@@ -58,7 +59,8 @@ void BM_DoubleSheetScreen(benchmark::State& state) {
   }
   s.scratch_dir = folder.path() + "/";
   s.cfg.temp_dir = folder.path() + "/";
-  for (auto _ : state) kv9::DrawSplineDrawing(s, kv9::kCadScreen, kv9::kDrawBothSheets);
+  for (auto _ : state)
+    kv9::DrawSplineDrawing(s.drawingContext(), kv9::kCadScreen, kv9::kDrawBothSheets);
   state.counters["commands"] = static_cast<double>(s.display.commands().size());
 }
 BENCHMARK(BM_DoubleSheetScreen)->Unit(benchmark::kMillisecond);
@@ -73,8 +75,8 @@ void BM_DoubleSheetRecorded(benchmark::State& state) {
   std::size_t calls = 0;
   for (auto _ : state) {
     kv9::RecordingCadWriter rec;
-    kv9::CadOpenWriter(s, rec);
-    kv9::EmitSplineDrawing(s, kv9::kDrawBothSheets);
+    kv9::CadOpenWriter(s.cadContext(), rec);
+    kv9::EmitSplineDrawing(s.drawingContext(), kv9::kDrawBothSheets);
     calls = rec.calls.size();
   }
   state.counters["calls"] = static_cast<double>(calls);

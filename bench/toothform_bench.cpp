@@ -26,7 +26,7 @@ constexpr int kPoints = 200;
 void LargeShaft(Session& s) {
   s.ds.N = kTeeth;
   s.ds.pitch_index = 8;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   s.ds.involute_points = kPoints;
 }
 
@@ -43,7 +43,7 @@ void BM_WholeShaftDxf(benchmark::State& state) {
   const std::string file = dir.file("shaft.dxf");
   for (auto _ : state) {
     ui.answer(file);
-    ToothFormMenu(s, kCadDxf, 1);
+    ToothFormMenu(s.toothFormContext(), kCadDxf, 1);
   }
   if (s.abort_flag) {
     state.SkipWithError("the drawing failed");
@@ -63,7 +63,7 @@ void BM_WholeShaftScreen(benchmark::State& state) {
   Session s(ui);
   s.scratch_dir = dir.dir();
   LargeShaft(s);
-  for (auto _ : state) ToothFormMenu(s, kCadScreen, 1);
+  for (auto _ : state) ToothFormMenu(s.toothFormContext(), kCadScreen, 1);
   if (s.abort_flag) state.SkipWithError("the drawing failed");
   state.counters["commands"] = static_cast<double>(s.display.commands().size());
 }
@@ -73,12 +73,12 @@ void BM_ToothOutline(benchmark::State& state) {
   ScriptedUi ui;
   Session s(ui);
   LargeShaft(s);
-  const WheelGeometry w = MakeToothFormGeometry(s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(s.toothFormContext()).shaft();
   for (auto _ : state) {
     RecordingCadWriter rec;
-    CadOpenWriter(s, rec);
-    DrawToothOutline(s, w);
-    CadClose(s);
+    CadOpenWriter(s.cadContext(), rec);
+    DrawToothOutline(s.toothFormContext(), w);
+    CadClose(s.cadContext());
     benchmark::DoNotOptimize(rec.calls.size());
   }
 }

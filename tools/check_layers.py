@@ -4,8 +4,8 @@
 The layer order is the one src/CMakeLists.txt builds: each layer's library links only the
 layers below it. Layers of the same rank (geometry and screen; drawings and toothform; help,
 tables and exchange; app and gui) may not include each other either, except where RANK_PEERS
-says so. The sources named in KV9_SESSION_USERS of src/CMakeLists.txt may still include the
-Session header, and nothing else above them; one of them that no longer does must leave the list.
+says so. The Session belongs to the app: a file below it that names the Session (even in a
+comment) fails too, since the layers below take only the parts they use.
 Usage: check_layers.py [SRC_DIR]
 """
 import pathlib
@@ -21,14 +21,8 @@ RANK_PEERS = {("screen", "geometry"), ("drawings", "toothform"), ("toothform", "
               ("gui", "app")}
 # The program's main() binds the desktop to the batch layers.
 PROGRAM = "app/main.cpp"
-SESSION_HEADER = "app/session.h"
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
-
-
-def session_users(src):
-    text = (src / "CMakeLists.txt").read_text()
-    match = re.search(r"set\(KV9_SESSION_USERS\s+([^)]*)\)", text)
-    return set(match.group(1).split()) if match else set()
+SESSION = re.compile(r"\bSession\b")
 
 
 def layer_of_include(including_layer, header):
@@ -41,36 +35,30 @@ def layer_of_include(including_layer, header):
 
 
 def upward_edges(src):
-    allowed_session = session_users(src)
     for path in sorted(src.rglob("*")):
         if path.suffix not in (".h", ".cpp") or not path.is_file():
             continue
         name = path.relative_to(src).as_posix()
         layer = path.relative_to(src).parts[0]
-        includes_session = False
         if layer not in RANK:
             yield f"{path.relative_to(src)}: folder '{layer}' is not a known layer"
             continue
         for number, line in enumerate(path.read_text(errors="replace").splitlines(), 1):
+            if RANK[layer] < RANK["app"] and SESSION.search(line):
+                yield f"{name}:{number}: names the Session below the app layer"
             match = INCLUDE.match(line)
             if not match:
                 continue
             header = match.group(1)
             target = layer_of_include(layer, header)
             where = f"{name}:{number}: includes \"{header}\""
-            if header == SESSION_HEADER:
-                includes_session = True
             if target is None or target not in RANK:
                 yield f"{where}, which names no layer"
             elif target == layer or name == PROGRAM:
                 continue
-            elif header == SESSION_HEADER and name in allowed_session:
-                continue
             elif RANK[target] > RANK[layer] or (
                     RANK[target] == RANK[layer] and (layer, target) not in RANK_PEERS):
                 yield f"{where} from the layer above ({layer} -> {target})"
-        if name in allowed_session and not includes_session:
-            yield f"{name}: no longer includes {SESSION_HEADER}; take it out of KV9_SESSION_USERS"
 
 
 def main():

@@ -11,18 +11,18 @@ namespace kv9 {
 
 void DrawBatchDrawing(Session& s, int format, int drawing) {
   if (drawing >= kDrawShaftView && drawing <= kDrawBothTables)
-    DrawSplineDrawing(s, format, drawing);
+    DrawSplineDrawing(s.drawingContext(), format, drawing);
   else if (drawing >= 8 && drawing <= 12)
-    ToothFormMenu(s, format, drawing - 7);
+    ToothFormMenu(s.toothFormContext(), format, drawing - 7);
   else if (drawing == kLastBatchDrawing)
-    DrawSplineDrawing(s, format, kDrawBothSheets);
+    DrawSplineDrawing(s.drawingContext(), format, kDrawBothSheets);
 }
 
 int RunBatchCad(Session& s, const std::string& file, int format, int drawing) {
   if (!ReadBatchFile(s, file)) return kExitNotRead;
   if (ShowFatalCalculation(s)) return kExitCalcFatal;
   // A tooth count no drawing takes ends the run as a fatal calculation would.
-  if (!CadTeethDrawable(s)) return kExitCalcFatal;
+  if (!CadTeethDrawable(s.cadContext(), s.ds.N)) return kExitCalcFatal;
   s.current_file = BaseName(file);
   s.abort_flag = false;
   s.batch_cad = true;

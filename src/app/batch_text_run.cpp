@@ -20,7 +20,8 @@ bool ReadBatchFile(Session& s, const std::string& file) {
 
 bool ShowFatalCalculation(Session& s) {
   if (!s.fatal_flag) return false;
-  for (int i = 1; i <= MessageCount(s); ++i) ShowPlain(s, MessageText(s, i));
+  for (int i = 1; i <= MessageCount(s.messages); ++i)
+    ShowPlain(DialogsOf(s), MessageText(s.messages, i));
   return true;
 }
 

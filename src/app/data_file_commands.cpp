@@ -1,5 +1,6 @@
 #include "app/data_file_commands.h"
 
+#include "app/data_file_names.h"
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "core/generic_dialogs.h"
@@ -13,10 +14,10 @@ bool SaveDataFile(Session& s, std::string_view name) {
   std::string full = ResolveSaveName(s, name);
   if (full.empty() || s.abort_flag) return false;
   s.ui->setWaitCursor(true);
-  int error = WriteFileReplacing(full, DataFileContent(s));
+  int error = WriteFileReplacing(full, DataFileContent(s.ds, s.docs, s.cfg, s.clock));
   s.ui->setWaitCursor(false);
   if (error != 0) {
-    ReportWriteError(s, error == ENOSPC ? 101 : 0);
+    ReportWriteError(DialogsOf(s), error == ENOSPC ? 101 : 0);
     return false;
   }
   s.modified = false;
@@ -52,20 +53,20 @@ bool LoadDataFile(Session& s, std::string_view name) {
     full = FullDataFileName(s, name);
   }
   std::string content;
-  if (!CheckReadable(s, full) || !ReadWholeFile(full, content)) {
+  if (!CheckReadable(DialogsOf(s), full) || !ReadWholeFile(full, content)) {
     s.abort_flag = true;
     if (full != name) s.current_file.clear();
     return false;
   }
-  DataReadResult result = ReadDataFileContent(s, content);
+  DataReadResult result = ReadDataFileContent(s.ds, s.docs, s.abort_flag, content);
   if (result == DataReadResult::Failed) {
-    ShowErrorIfAllowed(s, "Lesefehler " + NameText(Trim(full)));
+    ShowErrorIfAllowed(DialogsOf(s), "Lesefehler " + NameText(Trim(full)));
     return false;
   }
   if (result == DataReadResult::OlderLayout)
-    ShowNote(s, std::string("Neue Werte ab Version ") + kVersion);
+    ShowNote(DialogsOf(s), std::string("Neue Werte ab Version ") + kVersion);
   s.modified = false;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   return true;
 }
 
@@ -84,7 +85,8 @@ void AskSaveOrDiscard(Session& s) {
   }
   if (!s.modified) return;
   if (!s.current_file.empty()) {
-    switch (AskYesNoCancel3(s, "Datei speichern (" + NameText(CurrentFullName(s)) + ") ?")) {
+    switch (
+        AskYesNoCancel3(DialogsOf(s), "Datei speichern (" + NameText(CurrentFullName(s)) + ") ?")) {
       case YesNoCancel::Yes:
         SaveCurrentFile(s);  // a failed save leaves `modified` and the abort flag set
         break;
@@ -96,7 +98,7 @@ void AskSaveOrDiscard(Session& s) {
     }
     return;
   }
-  if (AskYesNoCancel3(s, "Bisherige Eingaben verwerfen ?") == YesNoCancel::Yes)
+  if (AskYesNoCancel3(DialogsOf(s), "Bisherige Eingaben verwerfen ?") == YesNoCancel::Yes)
     s.modified = false;
   else
     s.abort_flag = true;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/data_file_commands.h"
+#include "app/data_file_names.h"
 #include "app/session.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
@@ -40,7 +41,7 @@ bool RecentOpen(Session& s, int index) {
   if (entry.empty()) return false;
   if (!FileExists(entry)) {
     RecentRemove(s, index);
-    ShowError(s, "File " + Utf8ToCp850(entry) + " not found !");
+    ShowError(DialogsOf(s), "File " + Utf8ToCp850(entry) + " not found !");
     return false;
   }
   s.data_dir = DirOf(entry);
@@ -89,7 +90,7 @@ void ReadRecentFiles(Session& s) {
 }
 
 bool WriteRecentFiles(Session& s) {
-  LineWriter w(StyleOf(s));
+  LineWriter w(StyleOf(s.cfg));
   w.text(std::string(kProductNameLower) + "\t Session " + s.data_dir);
   for (const auto& entry : s.recent_files) w.text(entry);
   // The configuration folder is made when missing, as saving the configuration does.
@@ -99,11 +100,11 @@ bool WriteRecentFiles(Session& s) {
   if (error == 0) return true;
   // Once, and on: a read-only program folder must not keep the program from ending.
   if (error == EACCES || error == EPERM || error == EROFS)
-    ShowError(s, "Schreibschutz entfernen !");
+    ShowError(DialogsOf(s), "Schreibschutz entfernen !");
   else if (error == ENOENT || error == ENOTDIR)
-    ShowError(s, "Programmdiskette einlegen !");
+    ShowError(DialogsOf(s), "Programmdiskette einlegen !");
   else
-    ShowError(s, "I/O-Error " + std::to_string(error));
+    ShowError(DialogsOf(s), "I/O-Error " + std::to_string(error));
   return false;
 }
 

@@ -1,10 +1,48 @@
 #include "app/session.h"
 
 #include "app/data_file_commands.h"
+#include "app/data_file_names.h"
 #include "core/command_options.h"
 #include "model/data_file.h"
 
 namespace kv9 {
+
+DialogContext DialogsOf(Session& s) {
+  return {*s.ui, PlainText(s.cfg), s.abort_flag, s.show_errors};
+}
+
+CalcContext Session::calcContext() {
+  return {ds, messages, fatal_flag, abort_flag, toothform.xe};
+}
+
+FormContext Session::formContext() {
+  return {calcContext(), cfg};
+}
+
+CadContext Session::cadContext() {
+  return {.cad = cad,
+          .cfg = cfg,
+          .messages = messages,
+          .abort_flag = abort_flag,
+          .help_topic = help_topic,
+          .ui = *ui,
+          .display = display,
+          .clock = clock,
+          .current_file = current_file,
+          .data_dir = data_dir,
+          .program_dir = program_dir,
+          .scratch_dir = scratch_dir,
+          .batch_cad = batch_cad,
+          .show_errors = show_errors};
+}
+
+DrawingContext Session::drawingContext() {
+  return {cadContext(), ds, docs, rng, fatal_flag, reportContext()};
+}
+
+ToothFormContext Session::toothFormContext() {
+  return {drawingContext(), toothform};
+}
 
 ReportContext Session::reportContext() {
   ReportContext r{.state = report,

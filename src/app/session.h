@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "cad/cad_state.h"
+#include "calc/input_forms.h"
 #include "core/clock.h"
+#include "core/generic_dialogs.h"
 #include "core/language.h"
 #include "core/message_list.h"
 #include "core/program_info.h"
@@ -17,10 +19,10 @@
 #include "model/documentation.h"
 #include "model/spline_data_set.h"
 #include "report/report_context.h"
-#include "screen/display_list.h"
 #include "report/report_state.h"
 #include "screen/display_list.h"
 #include "tables/dbf_table.h"
+#include "toothform/tooth_form_context.h"
 #include "toothform/tooth_form_settings.h"
 
 namespace kv9 {
@@ -33,6 +35,13 @@ class Session {
 
   // What a report uses of the session, for one report operation or one whole report.
   ReportContext reportContext();
+  // What the calculation works on, and what the input forms of its data work on.
+  CalcContext calcContext();
+  FormContext formContext();
+  // What the CAD output, the drawings and the tooth-form drawings use, for one operation.
+  CadContext cadContext();
+  DrawingContext drawingContext();
+  ToothFormContext toothFormContext();
 
   Ui* ui;  // never null; a pointer so that tests and the GUI can swap it
 
@@ -75,5 +84,8 @@ class Session {
   Clock clock;
   std::mt19937 rng{20261209};  // random numbers of the break lines; tests fix the seed
 };
+
+// The dialogs over the session's Ui, plain-text setting, abort flag and error switch.
+DialogContext DialogsOf(Session& s);
 
 }  // namespace kv9

@@ -3,6 +3,7 @@
 
 #include "app/batch_runs.h"
 #include "app/data_file_commands.h"
+#include "app/data_file_names.h"
 #include "app/program_env.h"
 #include "app/session.h"
 #include "app/usage_screen.h"
@@ -24,10 +25,10 @@ StartOutcome StartUp(Session& s) {
   out.command_line = ParseCommandLine(s.args);
   const CommandLine& cl = out.command_line;
 
-  ReadConfig(s);
+  ReadConfig(s.cfg, s.program_dir, DialogsOf(s));
   s.abort_flag = false;
   s.show_errors = true;
-  ValidateFolders(s);
+  ValidateFolders(s.cfg, s.program_dir, DialogsOf(s));
   s.abort_flag = false;
   MakeScratchFolder(s);
 
@@ -51,7 +52,7 @@ StartOutcome StartUp(Session& s) {
       return finish(RunBatchCad(s, cl.file, cl.cad_format, cl.cad_drawing));
     case RunMode::FileMode:
       if (!HasDot(cl.file)) {
-        ShowError(s, MissingExtensionText());
+        ShowError(DialogsOf(s), MissingExtensionText());
         return finish(0);
       }
       return out;
@@ -62,11 +63,11 @@ StartOutcome StartUp(Session& s) {
 
 std::optional<std::string> AskUserName(Session& s) {
   s.help_topic = 1120;
-  const std::string answer = InputText(s, "Passwort (User) eingeben ...", "", 8);
+  const std::string answer = InputText(DialogsOf(s), "Passwort (User) eingeben ...", "", 8);
   if (s.abort_flag) return std::nullopt;
   const std::string base = AddBackslash(s.cfg.default_data_dir);
   if (!DirReachable(base)) {
-    ShowError(s, "Invalid Directory " + base);
+    ShowError(DialogsOf(s), "Invalid Directory " + base);
     return std::nullopt;
   }
   // The answer names one folder right below the default data folder.
@@ -74,7 +75,7 @@ std::optional<std::string> AskUserName(Session& s) {
                          answer.find('/') != std::string::npos ||
                          (answer.size() > 1 && answer[1] == ':');
   if (malformed || !DirReachable(base + Cp850ToUtf8(answer))) {
-    ShowError(s, "Ung\x81ltiges Passwort " + answer + " !");
+    ShowError(DialogsOf(s), "Ung\x81ltiges Passwort " + answer + " !");
     return std::nullopt;
   }
   return answer;
@@ -106,7 +107,7 @@ bool PrepareInteractiveStart(Session& s, const CommandLine& cl) {
     s.ui->setWaitCursor(false);
   }
   s.abort_flag = false;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   s.abort_flag = false;
   s.modified = false;
   return true;

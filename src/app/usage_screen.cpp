@@ -29,7 +29,7 @@ void FillUsageScreen(Session& s) {
 
 void ShowUsageScreen(Session& s) {
   FillUsageScreen(s);
-  ShowScreen(s, kUsageLineCount);
+  ShowScreen(DialogsOf(s), std::span(s.screen_lines).first(kUsageLineCount));
 }
 
 }  // namespace kv9

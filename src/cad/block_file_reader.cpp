@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/session.h"
+#include "cad/cad_context.h"
 #include "cad/cad_driver.h"
 #include "core/generic_dialogs.h"
 #include "core/message_list.h"
@@ -23,7 +23,7 @@ struct Vertex {
 
 class BlockReader {
  public:
-  BlockReader(Session& s, CadWriter& sink)
+  BlockReader(const CadContext& s, CadWriter& sink)
       : s_(s),
         sink_(sink),
         t_(s.cad.transform),
@@ -123,7 +123,8 @@ class BlockReader {
   void segment(const Vertex& from, const Vertex& to) {
     Real angle = 4 * std::atan(from.bulge);
     if (angle != 0) {
-      if (auto arc = GetArcCenter(s_, {from.x, from.y}, {to.x, to.y}, angle)) {
+      if (auto arc = GetArcCenter(s_.messages, PointStyle(s_.cfg), {from.x, from.y}, {to.x, to.y},
+                                  angle)) {
         Point c = place(arc->centre.x, arc->centre.y);
         sink_.arc(c.x, c.y, arc->start_angle * 180 / kPi + t_.rotation,
                   arc->end_angle * 180 / kPi + t_.rotation, arc->radius * t_.x_scale);
@@ -136,7 +137,7 @@ class BlockReader {
 
   // A polyline must be followed by its vertices.
   void dropEmptyPolyline() {
-    MessageAdd(s_, "Error in DXF File");
+    MessageAdd(s_.messages, "Error in DXF File");
     in_polyline_ = false;
   }
 
@@ -147,7 +148,7 @@ class BlockReader {
     vertices_.clear();
   }
 
-  Session& s_;
+  const CadContext& s_;
   CadWriter& sink_;
   CadTransform t_;
   Real cos_, sin_;  // of the insert's rotation: a wheel's tooth block has thousands of points
@@ -161,18 +162,19 @@ class BlockReader {
 
 }  // namespace
 
-void DrawBlockEntities(Session& s, CadWriter& sink, const std::vector<BlockEntity>& entities) {
+void DrawBlockEntities(const CadContext& s, CadWriter& sink,
+                       const std::vector<BlockEntity>& entities) {
   BlockReader reader(s, sink);
   for (const BlockEntity& e : entities)
     if (!reader.handle(e)) return;
   reader.finish();
 }
 
-void DrawBlockEntities(Session& s, CadWriter& sink, std::istream& in) {
+void DrawBlockEntities(const CadContext& s, CadWriter& sink, std::istream& in) {
   DrawBlockEntities(s, sink, ParseBlockEntities(in));
 }
 
-void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x, Real y,
+void DrawBlockFile(const CadContext& s, CadWriter& sink, const std::string& path, Real x, Real y,
                    Real angle_deg, Real x_scale, Real y_scale) {
   CadState& c = s.cad;
   if (c.nesting == 0) c.nesting_error = false;
@@ -180,7 +182,7 @@ void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x,
   ++c.nesting;
   if (c.nesting > kMaxBlockNesting) {
     // A block that (directly or not) inserts itself. The drawing stops; the program goes on.
-    ShowError(s, "error blockno." + std::to_string(c.nesting));
+    ShowError(DialogsOf(s), "error blockno." + std::to_string(c.nesting));
     s.abort_flag = true;
     c.nesting_error = true;
     --c.nesting;
@@ -193,7 +195,7 @@ void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x,
   // Held while it is drawn: a nested insert may replace the cached entry.
   const BlockFileCache::Block block = c.block_cache.get(path);
   if (!block) {
-    MessageAdd(s, "Invalid temp directory");
+    MessageAdd(s.messages, "Invalid temp directory");
     s.abort_flag = true;
   } else {
     DrawBlockEntities(s, sink, *block);
@@ -203,7 +205,7 @@ void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x,
   if (c.nesting == 0) sink.layer(c.layer);
 }
 
-void DrawBlockInsert(Session& s, CadWriter& sink, const std::string& name, Real x, Real y,
+void DrawBlockInsert(const CadContext& s, CadWriter& sink, const std::string& name, Real x, Real y,
                      Real angle_deg, Real x_scale, Real y_scale) {
   DrawBlockFile(s, sink, CadBlockFilePath(s, name), x, y, angle_deg, x_scale, y_scale);
 }

@@ -13,7 +13,7 @@
 
 namespace kv9 {
 
-class Session;
+struct CadContext;
 
 inline constexpr int kMaxBlockNesting = 4;
 
@@ -21,16 +21,17 @@ inline constexpr int kMaxBlockNesting = 4;
 // transform of the level being read. A missing file adds "Invalid temp directory" to the message
 // list and sets the abort flag; a fifth nesting level shows "error blockno.5", sets the abort
 // flag and stops the whole insertion.
-void DrawBlockInsert(Session& s, CadWriter& sink, const std::string& name, Real x, Real y,
+void DrawBlockInsert(const CadContext& s, CadWriter& sink, const std::string& name, Real x, Real y,
                      Real angle_deg, Real x_scale, Real y_scale);
 // The same for a file given by its path.
-void DrawBlockFile(Session& s, CadWriter& sink, const std::string& path, Real x, Real y,
+void DrawBlockFile(const CadContext& s, CadWriter& sink, const std::string& path, Real x, Real y,
                    Real angle_deg, Real x_scale, Real y_scale);
 // Draws the entities of an open block file through s.cad.transform. A POLYLINE that is not
 // followed by a VERTEX adds "Error in DXF File" and ends the block; unknown entities are
 // skipped, numbers that cannot be read count as 0, a file cut short is read as far as it goes.
-void DrawBlockEntities(Session& s, CadWriter& sink, std::istream& in);
+void DrawBlockEntities(const CadContext& s, CadWriter& sink, std::istream& in);
 // The same for the entities of a parsed file.
-void DrawBlockEntities(Session& s, CadWriter& sink, const std::vector<BlockEntity>& entities);
+void DrawBlockEntities(const CadContext& s, CadWriter& sink,
+                       const std::vector<BlockEntity>& entities);
 
 }  // namespace kv9

@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <cmath>
 
-#include "app/session.h"
 #include "cad/block_file_reader.h"
+#include "cad/cad_context.h"
 #include "cad/cad_driver_internal.h"
 #include "cad/cad_output_file.h"
 #include "cad/dxf_writer.h"
@@ -18,7 +18,7 @@ namespace kv9 {
 
 namespace cad_internal {
 
-CadWriter* Target(Session& s) {
+CadWriter* Target(const CadContext& s) {
   CadState& c = s.cad;
   if (!c.open || c.skipping_block) return nullptr;
   if (c.kind == kCadScreen && c.in_blocks) return c.block_writer.get();
@@ -29,7 +29,7 @@ int ErrorNumber(int error) {
   return error == ENOSPC ? 101 : 0;
 }
 
-void DropOutput(Session& s) {
+void DropOutput(const CadContext& s) {
   CadState& c = s.cad;
   c.block_writer.reset();
   c.block_file.reset();
@@ -39,11 +39,11 @@ void DropOutput(Session& s) {
   c.open = false;
 }
 
-void AfterWrite(Session& s) {
+void AfterWrite(const CadContext& s) {
   CadState& c = s.cad;
   for (CadWriter* w : {c.writer, static_cast<CadWriter*>(c.block_writer.get())}) {
     if (!w) continue;
-    for (const auto& m : w->messages) MessageAdd(s, m);
+    for (const auto& m : w->messages) MessageAdd(s.messages, m);
     w->messages.clear();
   }
   for (CadOutputFile* f : {c.file.get(), c.block_file.get()}) {
@@ -55,24 +55,24 @@ void AfterWrite(Session& s) {
   }
 }
 
-void ReportOutputFailure(Session& s, const CadOutputFile& f, WritePhase phase) {
+void ReportOutputFailure(const CadContext& s, const CadOutputFile& f, WritePhase phase) {
   // A batch output names its file: the message is all the user sees of it.
   if (f.replacing())
-    ReportFileError(s, f.path(), phase, f.error());
+    ReportFileError(DialogsOf(s), f.path(), phase, f.error());
   else if (phase == WritePhase::Write)
-    ReportWriteError(s, ErrorNumber(f.error()));
+    ReportWriteError(DialogsOf(s), ErrorNumber(f.error()));
   else
-    ReportCloseError(s, ErrorNumber(f.error()));
+    ReportCloseError(DialogsOf(s), ErrorNumber(f.error()));
 }
 
-bool RealPolylines(const Session& s) {
+bool RealPolylines(const CadContext& s) {
   const CadState& c = s.cad;
   if (c.kind == kCadDxf || c.kind == kCadPlot) return c.polyline_output;
   if (c.kind == kCadWriterHook) return c.writer && c.writer->polylines();
   return false;
 }
 
-void ResetDrawing(Session& s) {
+void ResetDrawing(const CadContext& s) {
   CadState& c = s.cad;
   c.in_blocks = c.skipping_block = c.block_open = false;
   c.layer = 0;
@@ -99,11 +99,11 @@ void ResetDrawing(Session& s) {
 
 using namespace cad_internal;
 
-bool CadIsOpen(const Session& s) {
+bool CadIsOpen(const CadContext& s) {
   return s.cad.open;
 }
 
-void CadLayer(Session& s, int n) {
+void CadLayer(const CadContext& s, int n) {
   if (n < 0) n = 0;
   if (n > 31) n = n % 16 + 16;
   CadState& c = s.cad;
@@ -117,7 +117,8 @@ void CadLayer(Session& s, int n) {
   }
 }
 
-CadTextFormat CadTextFormatOf(const Session& s, int font, Real angle_deg, Real height, Real width) {
+CadTextFormat CadTextFormatOf(const CadContext& s, int font, Real angle_deg, Real height,
+                              Real width) {
   CadTextFormat t;
   t.height = height;
   t.width_factor =
@@ -129,29 +130,29 @@ CadTextFormat CadTextFormatOf(const Session& s, int font, Real angle_deg, Real h
   return t;
 }
 
-void CadTextStyle(Session& s, int font, Real angle_deg, Real height, Real width) {
+void CadTextStyle(const CadContext& s, int font, Real angle_deg, Real height, Real width) {
   s.cad.text = CadTextFormatOf(s, font, angle_deg, height, width);
 }
 
-void CadTextAlign(Session& s, int horizontal, int vertical) {
+void CadTextAlign(const CadContext& s, int horizontal, int vertical) {
   s.cad.align_h = horizontal;
   s.cad.align_v = vertical;
 }
 
-void CadLineSpacing(Session& s, Real factor) {
+void CadLineSpacing(const CadContext& s, Real factor) {
   s.cad.line_spacing = factor;
 }
 
-void CadOrigin(Session& s, Real dx, Real dy) {
+void CadOrigin(const CadContext& s, Real dx, Real dy) {
   s.cad.origin_x = dx;
   s.cad.origin_y = dy;
 }
 
-void CadSetPolylineOutput(Session& s, bool on) {
+void CadSetPolylineOutput(const CadContext& s, bool on) {
   s.cad.polyline_output = on;
 }
 
-void CadLine(Session& s, Real x1, Real y1, Real x2, Real y2) {
+void CadLine(const CadContext& s, Real x1, Real y1, Real x2, Real y2) {
   CadState& c = s.cad;
   if (CadWriter* w = Target(s)) {
     w->line(x1 + c.origin_x, y1 + c.origin_y, x2 + c.origin_x, y2 + c.origin_y);
@@ -159,7 +160,7 @@ void CadLine(Session& s, Real x1, Real y1, Real x2, Real y2) {
   }
 }
 
-void CadCircle(Session& s, Real x, Real y, Real r) {
+void CadCircle(const CadContext& s, Real x, Real y, Real r) {
   CadState& c = s.cad;
   if (CadWriter* w = Target(s)) {
     w->circle(x + c.origin_x, y + c.origin_y, r);
@@ -167,7 +168,7 @@ void CadCircle(Session& s, Real x, Real y, Real r) {
   }
 }
 
-void CadArc(Session& s, Real x, Real y, Real start_deg, Real end_deg, Real r) {
+void CadArc(const CadContext& s, Real x, Real y, Real start_deg, Real end_deg, Real r) {
   if (r == 0) return;
   CadState& c = s.cad;
   if (CadWriter* w = Target(s)) {
@@ -176,7 +177,8 @@ void CadArc(Session& s, Real x, Real y, Real start_deg, Real end_deg, Real r) {
   }
 }
 
-void CadSolid(Session& s, Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4, Real y4) {
+void CadSolid(const CadContext& s, Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, Real x4,
+              Real y4) {
   CadState& c = s.cad;
   Real dx = c.origin_x, dy = c.origin_y;
   if (CadWriter* w = Target(s)) {
@@ -185,7 +187,7 @@ void CadSolid(Session& s, Real x1, Real y1, Real x2, Real y2, Real x3, Real y3, 
   }
 }
 
-void CadText(Session& s, std::string_view text, Real x, Real y) {
+void CadText(const CadContext& s, std::string_view text, Real x, Real y) {
   if (text.empty()) return;
   CadState& c = s.cad;
   Real n = static_cast<Real>(text.size());
@@ -200,23 +202,23 @@ void CadText(Session& s, std::string_view text, Real x, Real y) {
   }
 }
 
-void CadTextLine(Session& s, std::string_view text) {
+void CadTextLine(const CadContext& s, std::string_view text) {
   CadState& c = s.cad;
   CadText(s, text, c.cur_x, c.cur_y);
   c.cur_y -= 1.6L * c.text.height * c.line_spacing;
 }
 
-void CadMoveTo(Session& s, Real x, Real y) {
+void CadMoveTo(const CadContext& s, Real x, Real y) {
   s.cad.cur_x = x;
   s.cad.cur_y = y;
 }
 
-void CadLineTo(Session& s, Real x, Real y) {
+void CadLineTo(const CadContext& s, Real x, Real y) {
   CadLine(s, s.cad.cur_x, s.cad.cur_y, x, y);
   CadMoveTo(s, x, y);
 }
 
-void CadRectangle(Session& s, Real x1, Real y1, Real x2, Real y2) {
+void CadRectangle(const CadContext& s, Real x1, Real y1, Real x2, Real y2) {
   CadMoveTo(s, x1, y1);
   CadLineTo(s, x1, y2);
   CadLineTo(s, x2, y2);
@@ -228,10 +230,11 @@ namespace {
 
 // One emulated polyline segment from the current point: an arc when the included angle is not
 // 0 (a line when the arc cannot be formed), else a line.
-void Segment(Session& s, Real x, Real y, Real included_angle) {
+void Segment(const CadContext& s, Real x, Real y, Real included_angle) {
   CadState& c = s.cad;
   if (included_angle != 0) {
-    if (auto arc = GetArcCenter(s, {c.cur_x, c.cur_y}, {x, y}, included_angle)) {
+    if (auto arc = GetArcCenter(s.messages, PointStyle(s.cfg), {c.cur_x, c.cur_y}, {x, y},
+                                included_angle)) {
       CadArc(s, arc->centre.x, arc->centre.y, arc->start_angle * 180 / kPi,
              arc->end_angle * 180 / kPi, arc->radius);
       CadMoveTo(s, x, y);
@@ -243,7 +246,7 @@ void Segment(Session& s, Real x, Real y, Real included_angle) {
 
 }  // namespace
 
-void CadPolylineBegin(Session& s, int flags) {
+void CadPolylineBegin(const CadContext& s, int flags) {
   CadState& c = s.cad;
   c.real_polyline = RealPolylines(s);
   c.polyline_flags = flags;
@@ -257,7 +260,7 @@ void CadPolylineBegin(Session& s, int flags) {
   }
 }
 
-void CadVertex(Session& s, Real x, Real y, Real included_angle) {
+void CadVertex(const CadContext& s, Real x, Real y, Real included_angle) {
   CadState& c = s.cad;
   if (c.real_polyline) {
     if (CadWriter* w = Target(s)) {
@@ -277,7 +280,7 @@ void CadVertex(Session& s, Real x, Real y, Real included_angle) {
   ++c.vertex_count;
 }
 
-void CadPolylineEnd(Session& s) {
+void CadPolylineEnd(const CadContext& s) {
   CadState& c = s.cad;
   if (c.real_polyline) {
     if (CadWriter* w = Target(s)) {
@@ -293,8 +296,8 @@ void CadPolylineEnd(Session& s) {
   c.prev_angle = 0;
 }
 
-void CadEllipseArc(Session& s, Real xc, Real yc, Real start_deg, Real end_deg, Real r, Real fx,
-                   Real fy, Real step_deg) {
+void CadEllipseArc(const CadContext& s, Real xc, Real yc, Real start_deg, Real end_deg, Real r,
+                   Real fx, Real fy, Real step_deg) {
   if (r == 0) return;
   // A step that is not positive would never reach the end; a tiny one would never finish.
   constexpr Real kMaxSteps = 100000;
@@ -315,8 +318,8 @@ void CadEllipseArc(Session& s, Real xc, Real yc, Real start_deg, Real end_deg, R
   CadPolylineEnd(s);
 }
 
-void CadInsert(Session& s, const std::string& name, Real x, Real y, Real angle_deg, Real x_scale,
-               Real y_scale) {
+void CadInsert(const CadContext& s, const std::string& name, Real x, Real y, Real angle_deg,
+               Real x_scale, Real y_scale) {
   CadState& c = s.cad;
   CadWriter* w = Target(s);
   if (!w) return;
@@ -336,7 +339,7 @@ bool CadIsLogoBlock(std::string_view name) {
   return lower == "logo_1" || lower == "logo_2" || lower == "logo_3";
 }
 
-std::string CadBlockFilePath(const Session& s, std::string_view name) {
+std::string CadBlockFilePath(const CadContext& s, std::string_view name) {
   std::string lower = LowerAscii(name);
   if (lower == "logo_1") return FindFileNoCase(s.program_dir, "$logo_1.dx$");
   if (lower == "logo_2" || lower == "logo_3")

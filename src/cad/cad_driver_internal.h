@@ -8,24 +8,24 @@
 namespace kv9 {
 
 class CadOutputFile;
-class Session;
+struct CadContext;
 
 namespace cad_internal {
 
 // The writer that takes the next entity: the kind's writer, the screen's block file inside the
 // blocks section, or nothing (output closed, block skipped).
-CadWriter* Target(Session& s);
+CadWriter* Target(const CadContext& s);
 // Moves the writers' messages into the message list and reports a failed write (which closes
 // the output).
-void AfterWrite(Session& s);
+void AfterWrite(const CadContext& s);
 // The message of a failed output file (with its name for a batch output); sets the abort flag.
-void ReportOutputFailure(Session& s, const CadOutputFile& f, WritePhase phase);
+void ReportOutputFailure(const CadContext& s, const CadOutputFile& f, WritePhase phase);
 // Drops writers and files without finishing them (partial files stay, except a batch output's,
 // which is removed and leaves the old file as it was).
-void DropOutput(Session& s);
-void ResetDrawing(Session& s);
+void DropOutput(const CadContext& s);
+void ResetDrawing(const CadContext& s);
 int ErrorNumber(int error);
-bool RealPolylines(const Session& s);
+bool RealPolylines(const CadContext& s);
 
 }  // namespace cad_internal
 }  // namespace kv9

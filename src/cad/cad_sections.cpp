@@ -2,8 +2,8 @@
 // extents with border and footer, the blocks (block files on the screen), logos, the plot start.
 #include <cerrno>
 
-#include "app/session.h"
 #include "cad/block_file_reader.h"
+#include "cad/cad_context.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_driver_internal.h"
 #include "cad/cad_output_file.h"
@@ -17,7 +17,9 @@
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/process.h"
+#include "core/program_info.h"
 #include "core/text.h"
+#include "screen/display_list.h"
 
 namespace kv9 {
 
@@ -28,8 +30,10 @@ namespace {
 constexpr const char* kKindTexts[5] = {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
                                        "Ausgabe auf Laserprinter/Plotter mit RIXTRAN", "TXT"};
 
-CadTextConverter FileTextConverter(Session& s) {
-  return [&s](std::string_view text) { return CadTextConvert(s, text); };
+CadTextConverter FileTextConverter(const CadContext& s) {
+  return [&cfg = s.cfg](std::string_view text) {
+    return CadTextConvert(cfg.cad_text_mode, PlainText(cfg), text);
+  };
 }
 
 std::string WithoutExtension(const std::string& path) {
@@ -39,22 +43,22 @@ std::string WithoutExtension(const std::string& path) {
 }
 
 // The file of kinds 1, 2 and 5: the batch name, or the user's choice. Empty on cancel.
-std::string OutputFileName(Session& s, int kind) {
+std::string OutputFileName(const CadContext& s, int kind) {
   std::string ext = CadExtension(kind);
   if (s.batch_cad) return CadBatchFileName(s, kind);
-  auto chosen = s.ui->chooseSaveFile(AddBackslash(s.cfg.cad_dir) + NameNoExt(s.current_file),
-                                     "*." + ext + "|*." + ext + "|*.*|*.*");
+  auto chosen = s.ui.chooseSaveFile(AddBackslash(s.cfg.cad_dir) + NameNoExt(s.current_file),
+                                    "*." + ext + "|*." + ext + "|*.*|*.*");
   if (!chosen || chosen->empty()) return "";
   std::string name = *chosen;
   if (!HasDot(name)) name += "." + ext;
   return name;
 }
 
-bool CreateOutput(Session& s, const std::string& name, bool no_follow) {
+bool CreateOutput(const CadContext& s, const std::string& name, bool no_follow) {
   int error = 0;
   s.cad.file = CadOutputFile::Create(name, no_follow, error);
   if (!s.cad.file) {
-    ReportCreateError(s, ErrorNumber(error));
+    ReportCreateError(DialogsOf(s), ErrorNumber(error));
     return false;
   }
   return true;
@@ -62,15 +66,15 @@ bool CreateOutput(Session& s, const std::string& name, bool no_follow) {
 
 // The output of a batch run: refused when the old file is read-only, else a new file that
 // replaces the old one only when the drawing is complete.
-bool CreateBatchOutput(Session& s, const std::string& name) {
+bool CreateBatchOutput(const CadContext& s, const std::string& name) {
   if (FileIsReadOnly(name)) {
-    ReportReadOnlyFile(s, name);
+    ReportReadOnlyFile(DialogsOf(s), name);
     return false;
   }
   int error = 0;
   s.cad.file = CadOutputFile::CreateReplacing(name, error);
   if (!s.cad.file) {
-    ReportFileError(s, name, WritePhase::Create, error);
+    ReportFileError(DialogsOf(s), name, WritePhase::Create, error);
     return false;
   }
   return true;
@@ -78,7 +82,7 @@ bool CreateBatchOutput(Session& s, const std::string& name) {
 
 // The plot command line: pick one of the stored lines, edit it in the settings dialog and the
 // text input, or compose it step by step. Stores the result back. False on cancel.
-bool PlotSetUp(Session& s) {
+bool PlotSetUp(const CadContext& s) {
   std::vector<std::string> lines{s.cfg.plot_command_line};
   for (const auto& l : s.cfg.plot_command_lines_more)
     if (static_cast<int>(lines.size()) < kScreenLineCount) lines.push_back(l);
@@ -86,8 +90,9 @@ bool PlotSetUp(Session& s) {
   int chosen = 1;
   if (n >= 2) {
     s.help_topic = 2055;
-    for (int i = 0; i < n; ++i) s.screen_lines[i] = lines[i].substr(0, 65);
-    chosen = ChooseFromList(s, "RIXTRAN Command Line", n, s.cad.plot_line);
+    std::vector<std::string> choices;
+    for (const auto& l : lines) choices.push_back(l.substr(0, 65));
+    chosen = ChooseFromList(DialogsOf(s), "RIXTRAN Command Line", choices, s.cad.plot_line);
     if (s.abort_flag) return false;
   }
   std::string line = lines[chosen - 1];
@@ -95,7 +100,7 @@ bool PlotSetUp(Session& s) {
   s.help_topic = 2060;
   // A longer line (built by the dialog) is shown whole instead of being cut to 60 characters.
   int max_length = line.size() > 60 ? static_cast<int>(line.size()) : 60;
-  line = InputText(s, "RIXTRAN-Kommandozeile (0=Parameter)", line, max_length);
+  line = InputText(DialogsOf(s), "RIXTRAN-Kommandozeile (0=Parameter)", line, max_length);
   if (s.abort_flag) return false;
   std::string trimmed = Trim(line);
   if (trimmed.empty() || trimmed[0] == '0') {
@@ -111,7 +116,7 @@ bool PlotSetUp(Session& s) {
   return true;
 }
 
-void InsertLogo(Session& s, const char* name, Real x, Real y, Real xs, Real ys) {
+void InsertLogo(const CadContext& s, const char* name, Real x, Real y, Real xs, Real ys) {
   std::string path = CadBlockFilePath(s, name);
   if (!FileReadable(path) || !s.cad.writer) return;
   DrawBlockFile(s, *s.cad.writer, path, x, y, 0, xs, ys);
@@ -119,7 +124,7 @@ void InsertLogo(Session& s, const char* name, Real x, Real y, Real xs, Real ys) 
 }
 
 // The footer of the screen check: date, time, program and data file.
-void ScreenFooter(Session& s) {
+void ScreenFooter(const CadContext& s) {
   CadState& c = s.cad;
   Real w = c.xmax - c.xmin, h = c.ymax - c.ymin;
   std::string path;
@@ -131,8 +136,8 @@ void ScreenFooter(Session& s) {
   CadLayer(s, 30);
   CadTextStyle(s, 0, 0, 0.006L * h, 0.0045L * w);
   CadText(s,
-          TodayText(s) + " " + NowTimeText(s) + " - " + "TAVIRON " + kProductName + " V" +
-              kVersion + " - " + path,
+          TodayText(s.clock, s.cfg.date_code) + " " + NowTimeText(s.clock) + " - " + "TAVIRON " +
+              kProductName + " V" + kVersion + " - " + path,
           c.xmin + 0.005L * w, c.ymin + 0.002L * h);
 }
 
@@ -151,31 +156,30 @@ std::string CadExtension(int kind) {
   }
 }
 
-std::string CadBatchFileName(const Session& s, int kind) {
+std::string CadBatchFileName(const CadContext& s, int kind) {
   return FileNamePart(s.current_file) + "." + CadExtension(kind);
 }
 
-bool CadTeethDrawable(Session& s) {
-  const int n = s.ds.N;
+bool CadTeethDrawable(const CadContext& s, int n) {
   if (n >= DimensionsForm::kMinTeeth && n <= DimensionsForm::kMaxTeeth) return true;
-  ShowError(s, "Z\x84hnezahl N = " + std::to_string(n) +
-                   " au\xE1"
-                   "erhalb " +
-                   std::to_string(DimensionsForm::kMinTeeth) + " ... " +
-                   std::to_string(DimensionsForm::kMaxTeeth) + ": keine Zeichnung");
+  ShowError(DialogsOf(s), "Z\x84hnezahl N = " + std::to_string(n) +
+                              " au\xE1"
+                              "erhalb " +
+                              std::to_string(DimensionsForm::kMinTeeth) + " ... " +
+                              std::to_string(DimensionsForm::kMaxTeeth) + ": keine Zeichnung");
   s.abort_flag = true;
   return false;
 }
 
-void CadOpen(Session& s, int kind) {
+void CadOpen(const CadContext& s, int kind) {
   DropOutput(s);
   ResetDrawing(s);
   CadState& c = s.cad;
   c.kind = kCadChoose;
   if (kind == kCadChoose) {
     s.help_topic = 2050;
-    for (int i = 0; i < 5; ++i) s.screen_lines[i] = kKindTexts[i];
-    kind = ChooseFromList(s, "CAD-Code", 5, 1);
+    const std::vector<std::string> kinds(std::begin(kKindTexts), std::end(kKindTexts));
+    kind = ChooseFromList(DialogsOf(s), "CAD-Code", kinds, 1);
     if (s.abort_flag) return;
   }
   if (kind < kCadDxf || kind > kCadText) {
@@ -212,7 +216,7 @@ void CadOpen(Session& s, int kind) {
       break;
     case kCadPlot: {
       std::string name = AddBackslash(s.cfg.temp_dir) + "rixtran.dxf";
-      ShowNote(s, name + " " + "wird geplottet" + "..");
+      ShowNote(DialogsOf(s), name + " " + "wird geplottet" + "..");
       if (!CreateOutput(s, name, true)) return;
       c.owned_writer =
           std::make_unique<DxfWriter>(c.file->stream(), DxfSettingsOf(s), FileTextConverter(s));
@@ -224,7 +228,7 @@ void CadOpen(Session& s, int kind) {
   c.open = true;
 }
 
-void CadOpenWriter(Session& s, CadWriter& writer) {
+void CadOpenWriter(const CadContext& s, CadWriter& writer) {
   DropOutput(s);
   ResetDrawing(s);
   s.cad.writer = &writer;
@@ -232,7 +236,7 @@ void CadOpenWriter(Session& s, CadWriter& writer) {
   s.cad.open = true;
 }
 
-void CadLimits(Session& s, Real xmin, Real ymin, Real xmax, Real ymax) {
+void CadLimits(const CadContext& s, Real xmin, Real ymin, Real xmax, Real ymax) {
   CadState& c = s.cad;
   c.xmin = xmin;
   c.ymin = ymin;
@@ -252,7 +256,7 @@ void CadLimits(Session& s, Real xmin, Real ymin, Real xmax, Real ymax) {
   CadLayer(s, screen ? 30 : 29);
 }
 
-void CadTables(Session& s, int layer_set) {
+void CadTables(const CadContext& s, int layer_set) {
   CadState& c = s.cad;
   if (!c.open) return;
   if (c.kind == kCadDxf || c.kind == kCadPlot || c.kind == kCadWriterHook) {
@@ -261,7 +265,7 @@ void CadTables(Session& s, int layer_set) {
   }
 }
 
-void CadBlocksBegin(Session& s) {
+void CadBlocksBegin(const CadContext& s) {
   CadState& c = s.cad;
   c.in_blocks = true;
   if (!c.open) return;
@@ -269,7 +273,7 @@ void CadBlocksBegin(Session& s) {
   AfterWrite(s);
 }
 
-void CadBlockBegin(Session& s, const std::string& name) {
+void CadBlockBegin(const CadContext& s, const std::string& name) {
   CadState& c = s.cad;
   if (!c.open) return;
   if (s.abort_flag) {
@@ -298,7 +302,7 @@ void CadBlockBegin(Session& s, const std::string& name) {
   AfterWrite(s);
 }
 
-void CadBlockEnd(Session& s) {
+void CadBlockEnd(const CadContext& s) {
   CadState& c = s.cad;
   bool was_aborted = s.abort_flag;
   if (c.skipping_block) {
@@ -309,7 +313,7 @@ void CadBlockEnd(Session& s) {
         c.block_writer->finish();
         AfterWrite(s);
         if (c.block_file && !c.block_file->close()) {
-          ReportWriteError(s, ErrorNumber(c.block_file->error()));
+          ReportWriteError(DialogsOf(s), ErrorNumber(c.block_file->error()));
           DropOutput(s);
         }
         c.block_writer.reset();
@@ -326,7 +330,7 @@ void CadBlockEnd(Session& s) {
   if (was_aborted && c.open) s.abort_flag = false;
 }
 
-void CadSectionEnd(Session& s) {
+void CadSectionEnd(const CadContext& s) {
   CadState& c = s.cad;
   bool leaving_blocks = c.in_blocks;
   c.in_blocks = false;
@@ -337,7 +341,7 @@ void CadSectionEnd(Session& s) {
   AfterWrite(s);
 }
 
-void CadEntitiesBegin(Session& s) {
+void CadEntitiesBegin(const CadContext& s) {
   CadState& c = s.cad;
   if (!c.open) return;
   c.writer->entitiesBegin();
@@ -351,7 +355,7 @@ void CadEntitiesBegin(Session& s) {
   }
 }
 
-void CadClose(Session& s) {
+void CadClose(const CadContext& s) {
   CadState& c = s.cad;
   if (!c.open) return;
   int kind = c.kind;
@@ -368,11 +372,11 @@ void CadClose(Session& s) {
   c.kind = kCadChoose;
   if (kind == kCadScreen) {
     if (!s.scratch_dir.empty()) DeleteByMask(s.scratch_dir, "$*.dx$");
-    s.ui->refreshGraphics();
+    s.ui.refreshGraphics();
   }
   if (kind == kCadPlot && ok) {
-    StartResult started = s.ui->startProgram(command, false);
-    if (!started.ok()) ShowError(s, StartResultText(started));
+    StartResult started = s.ui.startProgram(command, false);
+    if (!started.ok()) ShowError(DialogsOf(s), StartResultText(started));
   }
 }
 

@@ -1,10 +1,10 @@
 #include "cad/cad_text_writer.h"
 
-#include "app/session.h"
+#include "cad/cad_context.h"
 
 namespace kv9 {
 
-CadTextSettings CadTextSettingsOf(const Session& s) {
+CadTextSettings CadTextSettingsOf(const CadContext& s) {
   CadTextSettings t;
   t.decimals = s.cfg.cad_decimals >= 1 && s.cfg.cad_decimals <= 32 ? s.cfg.cad_decimals : 6;
   t.comma = s.cfg.decimal_separator == 2;

@@ -11,13 +11,13 @@
 
 namespace kv9 {
 
-class Session;
+struct CadContext;
 
 struct CadTextSettings {
   int decimals = 6;    // "Decimals DXF,TXT"
   bool comma = false;  // the display setting "x,xx"
 };
-CadTextSettings CadTextSettingsOf(const Session& s);
+CadTextSettings CadTextSettingsOf(const CadContext& s);
 
 class CadTextWriter : public CadWriter {
  public:

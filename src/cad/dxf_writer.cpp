@@ -2,19 +2,19 @@
 
 #include <cmath>
 
-#include "app/session.h"
+#include "cad/cad_context.h"
 #include "core/text.h"
 
 namespace kv9 {
 
-DxfSettings DxfSettingsOf(const Session& s) {
+DxfSettings DxfSettingsOf(const CadContext& s) {
   DxfSettings d;
   d.decimals = s.cfg.cad_decimals >= 1 && s.cfg.cad_decimals <= 32 ? s.cfg.cad_decimals : 6;
   for (int i = 0; i < 5; ++i) d.layer_names[i] = s.cfg.layers[i].name;
   d.colours = LayerColoursOf(s.cfg);
   d.monochrome = s.cfg.layer_monochrome;
   d.font = s.cfg.cad_text_font;
-  d.short_style = PointStyle(s);
+  d.short_style = PointStyle(s.cfg);
   d.code_page = DxfCodePage(s.cfg.cad_text_mode);
   return d;
 }

@@ -16,7 +16,7 @@
 
 namespace kv9 {
 
-class Session;
+struct CadContext;
 
 struct DxfSettings {
   int decimals = 6;  // "Decimals DXF,TXT"
@@ -28,7 +28,7 @@ struct DxfSettings {
   // $DWGCODEPAGE: the code page of the entity texts' bytes.
   std::string code_page = "ANSI_1252";
 };
-DxfSettings DxfSettingsOf(const Session& s);
+DxfSettings DxfSettingsOf(const CadContext& s);
 
 // The code page the texts of CAD text mode `mode` are in: "ANSI_1252" for Windows-1252 (2) and
 // its ASCII transliteration (3), "dos850" for the program's own bytes (1 and any other).

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "app/session.h"
+#include "cad/cad_context.h"
+#include "core/program_info.h"
 
 namespace kv9 {
 
@@ -44,13 +45,13 @@ std::vector<std::string> CutParameters(const std::string& text) {
 
 }  // namespace
 
-IgesSettings IgesSettingsOf(const Session& s, const std::string& file_base) {
+IgesSettings IgesSettingsOf(const CadContext& s, const std::string& file_base) {
   IgesSettings g;
   g.decimals = s.cfg.decimals < 0 ? 0 : (s.cfg.decimals > 10 ? 10 : s.cfg.decimals);
   g.file_base = file_base;
   g.date = s.clock.now();
   g.colours = LayerColoursOf(s.cfg);
-  g.short_style = PointStyle(s);
+  g.short_style = PointStyle(s.cfg);
   return g;
 }
 

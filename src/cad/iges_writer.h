@@ -19,7 +19,7 @@
 
 namespace kv9 {
 
-class Session;
+struct CadContext;
 
 struct IgesSettings {
   int decimals = 3;               // "Dezimalstellen", 0..10
@@ -28,7 +28,7 @@ struct IgesSettings {
   LayerColours colours;
   NumberStyle short_style{3, 1};  // the maximum coordinate in the Global section
 };
-IgesSettings IgesSettingsOf(const Session& s, const std::string& file_base);
+IgesSettings IgesSettingsOf(const CadContext& s, const std::string& file_base);
 
 // The IGES colour number of a DXF colour, and a layer's line font pattern.
 int IgesColour(int dxf_colour);

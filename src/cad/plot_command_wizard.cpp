@@ -6,11 +6,12 @@
 
 #include <array>
 
-#include "app/session.h"
+#include "cad/cad_context.h"
 #include "cad/plot_settings_form.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
+#include "core/program_info.h"
 #include "core/text.h"
 
 namespace kv9 {
@@ -31,14 +32,9 @@ bool WriteBatchFile(const std::string& name, const std::string& command) {
   return (::close(fd) == 0) && ok;
 }
 
-void SetScreenLines(Session& s, std::initializer_list<const char*> lines) {
-  int i = 0;
-  for (const char* l : lines) s.screen_lines[i++] = l;
-}
-
 }  // namespace
 
-void PlotCommandWizard(Session& s, std::string& line) {
+void PlotCommandWizard(const CadContext& s, std::string& line) {
   int format = 1, interface = 2;
   long long port = 1;
   Real scale = 1, shift_x = 0, shift_y = 0, width_factor = 1;
@@ -51,56 +47,58 @@ void PlotCommandWizard(Session& s, std::string& line) {
     if (auto slash = first.rfind('/'); slash != std::string::npos) folder = first.substr(0, slash);
   }
 
-  SetScreenLines(s, {"WRIXTRAN.EXE (Windows)", "RIXTRAN.EXE (MS-DOS)"});
-  int kind = ChooseFromList(s, "RIXTRAN/WRIXTRAN", 2, 1);
+  const std::vector<std::string> programs{"WRIXTRAN.EXE (Windows)", "RIXTRAN.EXE (MS-DOS)"};
+  int kind = ChooseFromList(DialogsOf(s), "RIXTRAN/WRIXTRAN", programs, 1);
   if (s.abort_flag) return;
   std::string program_file = kind == 1 ? "wrixtran" : "rixtran";
 
   for (;;) {
     s.help_topic = 2080;
-    folder = InputText(s, "Programmverzeichnis von " + program_file, folder, 40);
+    folder = InputText(DialogsOf(s), "Programmverzeichnis von " + program_file, folder, 40);
     if (s.abort_flag) return;
-    if (CheckReadable(s, AddBackslash(folder) + program_file)) break;
+    if (CheckReadable(DialogsOf(s), AddBackslash(folder) + program_file)) break;
   }
 
   s.help_topic = 2090;
-  for (std::size_t i = 0; i < kFormatQuestionItems.size(); ++i)
-    s.screen_lines[i] = kFormatQuestionItems[i];
-  format = ChooseFromList(s, "Ausgabeformat", 5, format);
+  const std::vector<std::string> formats(kFormatQuestionItems.begin(), kFormatQuestionItems.end());
+  format = ChooseFromList(DialogsOf(s), "Ausgabeformat", formats, format);
   if (s.abort_flag) return;
 
   s.help_topic = 2110;
-  SetScreenLines(s, {"seriell", "parallel", "Datei"});
-  interface = ChooseFromList(s, "Ausgabeschnittstelle", 3, interface);
+  const std::vector<std::string> interfaces{"seriell", "parallel", "Datei"};
+  interface = ChooseFromList(DialogsOf(s), "Ausgabeschnittstelle", interfaces, interface);
   if (s.abort_flag) return;
 
   if (interface == 1 || interface == 2) {
     s.help_topic = 2120;
-    port = InputInt(s, interface == 1 ? "COM-Port" : "LPT-Port", port, 1, 4);
+    port = InputInt(DialogsOf(s), interface == 1 ? "COM-Port" : "LPT-Port", port, 1, 4);
   } else {
     s.help_topic = 2130;
-    output_file = InputText(s, "Name der Ausgabedatei", output_file, 30);
+    output_file = InputText(DialogsOf(s), "Name der Ausgabedatei", output_file, 30);
   }
   if (s.abort_flag) return;
 
   s.help_topic = 2140;
-  scale = InputReal(s, "Ma\xE1stab (0=anpassen)", scale, 0, 1000);
+  scale = InputReal(DialogsOf(s), StyleOf(s.cfg), "Ma\xE1stab (0=anpassen)", scale, 0, 1000);
   if (s.abort_flag) return;
   s.help_topic = 2145;
-  rotate = AskYesNoBool(s, "Plot um 90 Grad drehen ?", rotate);
+  rotate = AskYesNoBool(DialogsOf(s), "Plot um 90 Grad drehen ?", rotate);
   if (s.abort_flag) return;
   s.help_topic = 2150;
-  shift_x = InputReal(s, "Nullpunktverschiebung in x-Richtung", shift_x, -100000000, 100000000);
+  shift_x = InputReal(DialogsOf(s), StyleOf(s.cfg), "Nullpunktverschiebung in x-Richtung", shift_x,
+                      -100000000, 100000000);
   if (s.abort_flag) return;
   s.help_topic = 2150;
-  shift_y = InputReal(s, "Nullpunktverschiebung in y-Richtung", shift_y, -100000000, 100000000);
+  shift_y = InputReal(DialogsOf(s), StyleOf(s.cfg), "Nullpunktverschiebung in y-Richtung", shift_y,
+                      -100000000, 100000000);
   if (s.abort_flag) return;
   s.help_topic = 2160;
-  width_factor = InputReal(s, "Textbreitenfaktor", width_factor, 0.1L, 10);
+  width_factor =
+      InputReal(DialogsOf(s), StyleOf(s.cfg), "Textbreitenfaktor", width_factor, 0.1L, 10);
   if (s.abort_flag) return;
   if (format == 2) {
     s.help_topic = 2280;
-    font = InputText(s, "Postscript-Zeichensatz", "", 28);
+    font = InputText(DialogsOf(s), "Postscript-Zeichensatz", "", 28);
     if (s.abort_flag) return;
   }
 
@@ -110,22 +108,22 @@ void PlotCommandWizard(Session& s, std::string& line) {
   if (interface != 2) composed += " /D" + std::to_string(interface);
   if ((interface == 1 || interface == 2) && port != 1) composed += " /P" + std::to_string(port);
   if (interface == 3 && !RemoveBlanks(output_file).empty()) composed += " /F" + output_file;
-  if (scale != 1) composed += scale == 0 ? " /M*" : " /M" + FormatShort(s, scale);
-  if (shift_x != 0) composed += " /X" + FormatShort(s, shift_x);
+  if (scale != 1) composed += scale == 0 ? " /M*" : " /M" + FormatShort(StyleOf(s.cfg), scale);
+  if (shift_x != 0) composed += " /X" + FormatShort(StyleOf(s.cfg), shift_x);
   if (rotate) composed += " /R";
-  if (shift_y != 0) composed += " /Y" + FormatShort(s, shift_y);
-  if (width_factor != 1) composed += " /B" + FormatShort(s, width_factor);
+  if (shift_y != 0) composed += " /Y" + FormatShort(StyleOf(s.cfg), shift_y);
+  if (width_factor != 1) composed += " /B" + FormatShort(StyleOf(s.cfg), width_factor);
   if (format == 2) composed += " /T" + font;
 
   if (composed.size() <= kMaxPlotCommandLength) {
     line = composed;
     return;
   }
-  ShowNote(s, "Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt.");
+  ShowNote(DialogsOf(s), "Kommandozeile zu lang, Es wird eine Batch-Datei erzeugt.");
   std::string name = std::string("/opt/rixtran/") + kProductNameLower;
   for (;;) {
     s.help_topic = 2170;
-    name = InputText(s, "Name der Batch-Datei (ohne .bat)", name, 20);
+    name = InputText(DialogsOf(s), "Name der Batch-Datei (ohne .bat)", name, 20);
     if (s.abort_flag) {
       line = composed;
       return;
@@ -135,7 +133,7 @@ void PlotCommandWizard(Session& s, std::string& line) {
       line = name + ".BAT";
       return;
     }
-    ShowErrorIfAllowed(s, "Datei " + name + ".BAT " + "kann nicht angelegt werden");
+    ShowErrorIfAllowed(DialogsOf(s), "Datei " + name + ".BAT " + "kann nicht angelegt werden");
   }
 }
 

@@ -6,12 +6,12 @@
 
 namespace kv9 {
 
-class Session;
+struct CadContext;
 
 inline constexpr int kMaxPlotCommandLength = 60;
 
 // Cancel in any question sets the abort flag and leaves `line` unchanged; a cancelled batch-file
 // name leaves the long composed line.
-void PlotCommandWizard(Session& s, std::string& line);
+void PlotCommandWizard(const CadContext& s, std::string& line);
 
 }  // namespace kv9

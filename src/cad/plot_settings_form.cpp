@@ -1,6 +1,6 @@
 #include "cad/plot_settings_form.h"
 
-#include "app/session.h"
+#include "cad/cad_context.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
@@ -55,7 +55,7 @@ const std::vector<std::string>& PlotSettingsForm::PostScriptFonts() {
   return fonts;
 }
 
-PlotSettingsForm::PlotSettingsForm(const Session& s, std::string stored_line)
+PlotSettingsForm::PlotSettingsForm(const CadContext& s, std::string stored_line)
     : program(kDefaultProgram),
       folder(s.cfg.temp_dir),
       temp_dir_(s.cfg.temp_dir),
@@ -160,11 +160,11 @@ void PlotSettingsForm::resetFolder() {
   setText(PlotField::Folder, temp_dir_);
 }
 
-void PlotSettingsForm::accept(Session& s) {
+void PlotSettingsForm::accept(const CadContext& s) {
   s.abort_flag = false;
 }
 
-void PlotSettingsForm::cancel(Session& s) {
+void PlotSettingsForm::cancel(const CadContext& s) {
   s.abort_flag = true;
 }
 
@@ -197,9 +197,9 @@ int PlotSettingsForm::tooltipTopic(PlotField field) const {
   return 0;
 }
 
-bool EditPlotCommandLine(Session& s, std::string& line) {
+bool EditPlotCommandLine(const CadContext& s, std::string& line) {
   PlotSettingsForm form(s, line);
-  if (!s.ui->plotSettingsForm(form)) {
+  if (!s.ui.plotSettingsForm(form)) {
     s.abort_flag = true;
     return false;
   }

@@ -9,7 +9,7 @@
 
 namespace kv9 {
 
-class Session;
+struct CadContext;
 class Ui;
 
 enum class PlotField {
@@ -53,7 +53,7 @@ class PlotSettingsForm {
   static constexpr int kHelpTopic = 2055;
 
   // Opens with the standard values; `stored_line` is the dialog's result until a field changes.
-  PlotSettingsForm(const Session& s, std::string stored_line);
+  PlotSettingsForm(const CadContext& s, std::string stored_line);
 
   // Field values, as the widgets show them.
   std::string program;
@@ -87,8 +87,8 @@ class PlotSettingsForm {
   void chooseProgram(Ui& ui);  // "...": file-open dialog on the program's folder
   void chooseFolder(Ui& ui);   // "Dir..."
   void resetFolder();              // "<": the temporary folder again
-  void accept(Session& s);         // "OK": clears the abort flag
-  void cancel(Session& s);         // "Abbrechen": sets it
+  void accept(const CadContext& s);  // "OK": clears the abort flag
+  void cancel(const CadContext& s);  // "Abbrechen": sets it
 
   // --- enabling ---
   bool comEnabled() const { return interface == 1; }
@@ -108,6 +108,6 @@ class PlotSettingsForm {
 
 // Shows the settings dialog for `line`. OK: the dialog's line replaces it and the abort flag is
 // cleared; Cancel: the line stays and the abort flag is set. Returns whether OK was pressed.
-bool EditPlotCommandLine(Session& s, std::string& line);
+bool EditPlotCommandLine(const CadContext& s, std::string& line);
 
 }  // namespace kv9

@@ -1,9 +1,10 @@
 #include "cad/screen_writer.h"
 
-#include "app/session.h"
 #include "cad/block_file_reader.h"
+#include "cad/cad_context.h"
 #include "cad/iges_writer.h"
 #include "cad/layer_colours.h"
+#include "screen/display_list.h"
 
 namespace kv9 {
 
@@ -13,7 +14,7 @@ Real ScreenWriter::num(Real x) {
   return v;
 }
 
-int ScreenWriter::LayerColour(const Session& s, int n) {
+int ScreenWriter::LayerColour(const CadContext& s, int n) {
   int background = s.cfg.background_colour;
   int contrast = background == 0 ? 15 : 0;
   if (!s.cfg.colour_graphics) return contrast;
@@ -26,7 +27,7 @@ int ScreenWriter::LayerLineStyle(int n) {
   return n == 1 ? 2 : n == 2 ? 3 : 0;
 }
 
-int ScreenWriter::LayerLineWidth(const Session& s, int n) {
+int ScreenWriter::LayerLineWidth(const CadContext& s, int n) {
   if (n >= 0 && n <= 5) return s.cfg.line_thickness_0_5[n];
   if (n >= 16 && n <= 31) return s.cfg.line_thickness_16_31[n - 16];
   return 1;

@@ -2,16 +2,15 @@
 // colour, line style and width; inserts read the block files back (block_file_reader.h).
 #pragma once
 
+#include "cad/cad_context.h"
 #include "cad/cad_number.h"
 #include "cad/cad_writer.h"
 
 namespace kv9 {
 
-class Session;
-
 class ScreenWriter : public CadWriter {
  public:
-  explicit ScreenWriter(Session& s) : s_(s) {}
+  explicit ScreenWriter(const CadContext& s) : s_(s) {}
 
   void limits(Real xmin, Real ymin, Real xmax, Real ymax) override;  // the window; abort if empty
   void entitiesBegin() override;
@@ -25,13 +24,13 @@ class ScreenWriter : public CadWriter {
               Real y_scale) override;
 
   // Palette colour, line style and width the screen uses for a layer.
-  static int LayerColour(const Session& s, int n);
+  static int LayerColour(const CadContext& s, int n);
   static int LayerLineStyle(int n);
-  static int LayerLineWidth(const Session& s, int n);
+  static int LayerLineWidth(const CadContext& s, int n);
 
  private:
   Real num(Real x);
-  Session& s_;
+  CadContext s_;
   CadNumbers numbers_;
 };
 

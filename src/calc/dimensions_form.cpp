@@ -2,19 +2,21 @@
 
 #include <cmath>
 
-#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "calc/spline_geometry.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
+#include "core/program_info.h"
 #include "core/text.h"
+#include "core/ui.h"
+#include "model/config.h"
 
 namespace kv9 {
 
 namespace {
 
-std::string LengthText(const Session& s, Real mm) {
-  return FormatFieldNumber(s, ToDisplayLength(s, mm));
+std::string LengthText(const FormContext& s, Real mm) {
+  return FormatFieldNumber(StyleOf(s.cfg), ToDisplayLength(UnitsOf(s.cfg), mm));
 }
 
 int PitchPosition(const SplineDataSet& ds) {
@@ -26,12 +28,13 @@ int PitchPosition(const SplineDataSet& ds) {
 
 }  // namespace
 
-DimensionsForm::DimensionsForm(Session& s) : s_(s) {
+DimensionsForm::DimensionsForm(const FormContext& s) : s_(s) {
   caption = ProgramTitle() + " " + "Abmessungen";
   alpha.items = {kPressureAngleTexts[0], kPressureAngleTexts[1], kPressureAngleTexts[2]};
   for (int i = 1; i <= 17; ++i) {
     const Real P = PitchOfIndex(i);
-    pitch.items.push_back(FormatShort(s, P) + " / " + FormatShort(s, 2 * P));
+    pitch.items.push_back(FormatShort(StyleOf(s.cfg), P) + " / " +
+                          FormatShort(StyleOf(s.cfg), 2 * P));
   }
   fit.items = {kFitTexts[0], kFitTexts[1], kFitTexts[2]};
   tooltips = s.cfg.help_level != 0;
@@ -48,15 +51,15 @@ void DimensionsForm::fill(const SplineDataSet& ds) {
   b.set(ds.b, LengthText(s_, ds.b));
   od.set(ds.od, LengthText(s_, ds.od));
   din.set(ds.din, LengthText(s_, ds.din));
-  length_unit = LengthUnit(s_);
-  degree_unit = Cp850ToDisplay(s_, DegreeUnit(s_));
-  unit_button = InchMode(s_) ? "mm" : "inch";
+  length_unit = LengthUnit(UnitsOf(s_.cfg));
+  degree_unit = Cp850ToDisplay(PlainText(s_.cfg), DegreeUnit(UnitsOf(s_.cfg)));
+  unit_button = InchMode(s_.cfg) ? "mm" : "inch";
   onAlphaChanged(alpha.pos);
   updatePitchDiameter();
 }
 
 void DimensionsForm::takeOver(SplineDataSet& ds) const {
-  auto from_display = [this](Real v) { return FromDisplayLength(s_, v); };
+  auto from_display = [this](Real v) { return FromDisplayLength(UnitsOf(s_.cfg), v); };
   ds.alpha_index = alpha.pos + 1;
   ds.pitch_index = pitch.pos + 1;
   ds.fit_index = fit.pos + 1;
@@ -97,9 +100,9 @@ void DimensionsForm::onTeethChanged(int n) {
 
 void DimensionsForm::proposeB1() {
   // 0.4 d, rounded to whole millimetres or tenths of an inch
-  const Real d = ToDisplayLength(s_, pitchDiameter());
-  const std::string text = FormatFixed(s_, 0, InchMode(s_) ? 1 : 0, 0.4L * d);
-  b1.set(FromDisplayLength(s_, ReadFieldNumber(text)), text);
+  const Real d = ToDisplayLength(UnitsOf(s_.cfg), pitchDiameter());
+  const std::string text = FormatFixed(StyleOf(s_.cfg), 0, InchMode(s_.cfg) ? 1 : 0, 0.4L * d);
+  b1.set(FromDisplayLength(UnitsOf(s_.cfg), ReadFieldNumber(text)), text);
 }
 
 void DimensionsForm::proposeAllWidths() {
@@ -109,12 +112,12 @@ void DimensionsForm::proposeAllWidths() {
 }
 
 void DimensionsForm::proposeB2() {
-  auto from_display = [this](Real v) { return FromDisplayLength(s_, v); };
+  auto from_display = [this](Real v) { return FromDisplayLength(UnitsOf(s_.cfg), v); };
   b2.set(b1.value(from_display), b1.text);
 }
 
 void DimensionsForm::proposeB() {
-  auto from_display = [this](Real v) { return FromDisplayLength(s_, v); };
+  auto from_display = [this](Real v) { return FromDisplayLength(UnitsOf(s_.cfg), v); };
   const Real w1 = b1.value(from_display), w2 = b2.value(from_display);
   if (w1 <= w2)
     b.set(w1, b1.text);
@@ -126,12 +129,14 @@ void DimensionsForm::proposeOd() {
   // OD = 0 lets the calculation derive it; the calculation runs on a copy so that the data set
   // stays as it was until OK.
   od.set(0, LengthText(s_, 0));
-  Session scratch(*s_.ui);
-  scratch.cfg = s_.cfg;
-  scratch.ds = s_.ds;
-  takeOver(scratch.ds);
-  SplineCalculation(scratch);
-  fill(scratch.ds);
+  SplineDataSet scratch = s_.ds;
+  takeOver(scratch);
+  MessageList messages;
+  bool fatal_flag = false, abort_flag = false;
+  Pair<Real> drawing_shift = s_.drawing_shift;
+  CalcContext calc{scratch, messages, fatal_flag, abort_flag, drawing_shift};
+  SplineCalculation(calc);
+  fill(scratch);
 }
 
 void DimensionsForm::proposeDin() {
@@ -141,7 +146,7 @@ void DimensionsForm::proposeDin() {
 void DimensionsForm::onUnitToggle() {
   SplineDataSet values = s_.ds;
   takeOver(values);
-  s_.cfg.unit_flag = InchMode(s_) ? 0 : 1;
+  s_.cfg.unit_flag = InchMode(s_.cfg) ? 0 : 1;
   fill(values);
 }
 
@@ -154,10 +159,10 @@ void DimensionsForm::cancel() {
   s_.abort_flag = true;
 }
 
-bool ShowDimensionsForm(Session& s) {
-  s.help_topic = DimensionsForm::kHelpTopic;
+bool ShowDimensionsForm(const FormContext& s, Ui& ui, int& help_topic) {
+  help_topic = DimensionsForm::kHelpTopic;
   DimensionsForm form(s);
-  if (s.ui->dimensionsForm(form)) {
+  if (ui.dimensionsForm(form)) {
     form.accept();
     return true;
   }

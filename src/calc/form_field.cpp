@@ -11,8 +11,8 @@ Real ReadFieldNumber(std::string_view text) {
   return std::isfinite(v) ? v : 0;
 }
 
-std::string FormatFieldNumber(const Session& s, Real display_value) {
-  return FormatShortDigits(s, -3, display_value);
+std::string FormatFieldNumber(const NumberStyle& st, Real display_value) {
+  return FormatShortDigits(st, -3, display_value);
 }
 
 }  // namespace kv9

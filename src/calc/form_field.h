@@ -11,13 +11,13 @@
 
 namespace kv9 {
 
-class Session;
+struct NumberStyle;
 
 // ParseReal that also turns "inf" and "nan" (which the reader accepts) into 0.
 Real ReadFieldNumber(std::string_view text);
 
 // A value as an edit field shows it: about six significant digits, trailing zeros dropped.
-std::string FormatFieldNumber(const Session& s, Real display_value);
+std::string FormatFieldNumber(const NumberStyle& st, Real display_value);
 
 class NumberField {
  public:

@@ -9,13 +9,21 @@
 #include <string>
 #include <vector>
 
+#include "calc/calc_context.h"
 #include "calc/form_field.h"
 #include "core/real.h"
 
 namespace kv9 {
 
-class Session;
-struct SplineDataSet;
+class Ui;
+struct Config;
+
+// What the input forms work on: the calculation's data set, messages and flags (the proposal
+// buttons calculate), and the settings, whose unit toggles change the unit setting at once.
+// OK clears the abort flag, Cancel sets it.
+struct FormContext : CalcContext {
+  Config& cfg;
+};
 
 // A selection list: its items and the chosen position (0-based).
 struct FormChoice {
@@ -33,7 +41,7 @@ class DimensionsForm {
   static constexpr int kTooltipAngle = 5080, kTooltipTeeth = 5110, kTooltipWidths = 5120,
                        kTooltipOd = 5130, kTooltipDin = 5140;
 
-  explicit DimensionsForm(Session& s);
+  explicit DimensionsForm(const FormContext& s);
 
   std::string caption;
   FormChoice alpha, pitch, fit;
@@ -62,7 +70,7 @@ class DimensionsForm {
   void takeOver(SplineDataSet& ds) const;
   Real pitchDiameter() const;  // mm, of the current pitch and number of teeth
   void updatePitchDiameter();
-  Session& s_;
+  FormContext s_;
 };
 
 // The quality dialog: standard, runouts (always inches), class, fit class, involute points.
@@ -72,7 +80,7 @@ class QualityForm {
   static constexpr int kTooltipPoints = 8300;
   static constexpr int kMinPoints = 5, kMaxPoints = 200;
 
-  explicit QualityForm(Session& s);
+  explicit QualityForm(const FormContext& s);
 
   std::string caption;
   FormChoice standard, tolerance_class, fit_class;
@@ -87,7 +95,7 @@ class QualityForm {
   void cancel();
 
  private:
-  Session& s_;
+  FormContext s_;
 };
 
 // The measurement dialog: span counts and ball diameters of shaft and hub.
@@ -95,7 +103,7 @@ class MeasurementForm {
  public:
   static constexpr int kHelpTopic = 9020;
 
-  explicit MeasurementForm(Session& s);
+  explicit MeasurementForm(const FormContext& s);
 
   std::string caption;
   std::array<std::string, 2> k_text;  // span counts, integers
@@ -111,7 +119,7 @@ class MeasurementForm {
  private:
   void fill(const Pair<int>& k, const Pair<Real>& dm_mm);
   void takeOver(Pair<int>& k, Pair<Real>& dm_mm) const;
-  Session& s_;
+  FormContext s_;
 };
 
 // "Material Data": the nine selections and the torque, stresses and factors they fill.
@@ -119,7 +127,7 @@ class StressForm {
  public:
   static constexpr int kHelpTopic = 5500;
 
-  explicit StressForm(Session& s);
+  explicit StressForm(const FormContext& s);
 
   std::string caption;
   FormChoice spline, material, revolutions, torque_cycles, cycle_type, power_source, load,
@@ -142,15 +150,15 @@ class StressForm {
   void fillValues(const Values& v);
   Values takeOverValues() const;
   void applyTables();
-  Session& s_;
+  FormContext s_;
 };
 
 // The dialogs themselves: the form is filled, shown through the Ui, and on OK written into the
 // data set (true); on Cancel the abort flag is set (false). The help topic of the dialog is
 // set first.
-bool ShowDimensionsForm(Session& s);
-bool ShowQualityForm(Session& s);
-bool ShowMeasurementForm(Session& s);
-bool ShowStressForm(Session& s);
+bool ShowDimensionsForm(const FormContext& s, Ui& ui, int& help_topic);
+bool ShowQualityForm(const FormContext& s, Ui& ui, int& help_topic);
+bool ShowMeasurementForm(const FormContext& s, Ui& ui, int& help_topic);
+bool ShowStressForm(const FormContext& s, Ui& ui, int& help_topic);
 
 }  // namespace kv9

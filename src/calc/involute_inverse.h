@@ -8,8 +8,8 @@
 
 namespace kv9 {
 
-class Session;
+struct CalcContext;
 
-Real InverseInvolute(Session& s, Real v);
+Real InverseInvolute(const CalcContext& s, Real v);
 
 }  // namespace kv9

@@ -7,20 +7,20 @@
 
 namespace kv9 {
 
-class Session;
+struct CalcContext;
 
 // Plausibility limits (phi D, helix, mn, b, |z|), face widths raised to b (b1, b2 change in
 // the data set), tool angles, alpha, alpha t, mt, d and x min.
-void GearSetup(Session& s);
+void GearSetup(const CalcContext& s);
 // Deviations, absolute tool values, working pressure angle (a failure sets the fatal and the
 // abort flag), backlash, generating profile shifts, dw, df, dfB, da th, da0, db and the pitches.
-void PairGeometry(Session& s);
+void PairGeometry(const CalcContext& s);
 // Tip shortening (da = da0 when |kmn| < 0.001), tip clearance, tooth heights, tooth
 // thicknesses, tip thicknesses, form and usable root diameters, mating tip limits and the tip
 // interference value Y of the internal pair.
-void ToothDimensions(Session& s);
+void ToothDimensions(const CalcContext& s);
 // The warnings about pointed teeth, undercut, tip clearance, interference, profile shift, tool
 // angles, ball diameter, span count and deviations; run after the measurement step.
-void PlausibilityWarnings(Session& s);
+void PlausibilityWarnings(const CalcContext& s);
 
 }  // namespace kv9

@@ -1,29 +1,31 @@
 #include "calc/input_forms.h"
 
-#include "app/session.h"
 #include "calc/calc_support.h"
 #include "calc/pin_measurement.h"
 #include "core/number_format.h"
+#include "core/program_info.h"
+#include "core/ui.h"
+#include "model/config.h"
 
 namespace kv9 {
 
-MeasurementForm::MeasurementForm(Session& s) : s_(s) {
+MeasurementForm::MeasurementForm(const FormContext& s) : s_(s) {
   caption = ProgramTitle() + "  " + "Messzaehnezahl" + ", " + "Kugel-und Rollendurchmesser";
   fill({s.ds.k1, s.ds.k2}, {s.ds.dm1, s.ds.dm2});
 }
 
 void MeasurementForm::fill(const Pair<int>& k, const Pair<Real>& dm_mm) {
-  const bool inch = InchMode(s_);
+  const bool inch = InchMode(s_.cfg);
   for (int i = 0; i < 2; ++i) {
     k_text[i] = FormatInt(k[i]);
-    dm[i].set(dm_mm[i],
-              inch ? FormatFixed(s_, 0, 4, dm_mm[i] / kInch) : FormatFieldNumber(s_, dm_mm[i]));
+    dm[i].set(dm_mm[i], inch ? FormatFixed(StyleOf(s_.cfg), 0, 4, dm_mm[i] / kInch)
+                             : FormatFieldNumber(StyleOf(s_.cfg), dm_mm[i]));
   }
   unit_button = inch ? "in" : "mm";
 }
 
 void MeasurementForm::takeOver(Pair<int>& k, Pair<Real>& dm_mm) const {
-  auto from_display = [this](Real v) { return FromDisplayLength(s_, v); };
+  auto from_display = [this](Real v) { return FromDisplayLength(UnitsOf(s_.cfg), v); };
   for (int i = 0; i < 2; ++i) {
     k[i] = RoundToInt(ReadFieldNumber(k_text[i]));  // typed decimals are rounded
     dm_mm[i] = dm[i].value(from_display);
@@ -43,7 +45,7 @@ void MeasurementForm::proposeBall() {
   Pair<Real> d;
   takeOver(k, d);
   for (int i = 0; i < 2; ++i)
-    d[i] = RoundBallDiameter(s_, ProposedBallDiameter(s_, i, s_.ds.xemin[i]));
+    d[i] = RoundBallDiameter(InchMode(s_.cfg), ProposedBallDiameter(s_, i, s_.ds.xemin[i]));
   fill(k, d);
 }
 
@@ -51,7 +53,7 @@ void MeasurementForm::onUnitToggle() {
   Pair<int> k;
   Pair<Real> d;
   takeOver(k, d);
-  s_.cfg.unit_flag = InchMode(s_) ? 0 : 1;
+  s_.cfg.unit_flag = InchMode(s_.cfg) ? 0 : 1;
   fill(k, d);
 }
 
@@ -70,10 +72,10 @@ void MeasurementForm::cancel() {
   s_.abort_flag = true;
 }
 
-bool ShowMeasurementForm(Session& s) {
-  s.help_topic = MeasurementForm::kHelpTopic;
+bool ShowMeasurementForm(const FormContext& s, Ui& ui, int& help_topic) {
+  help_topic = MeasurementForm::kHelpTopic;
   MeasurementForm form(s);
-  if (s.ui->measurementForm(form)) {
+  if (ui.measurementForm(form)) {
     form.accept();
     return true;
   }

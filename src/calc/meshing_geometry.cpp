@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "app/session.h"
+#include "calc/calc_context.h"
 #include "core/guarded_math.h"
 
 namespace kv9 {
 
-MeshingGeometry ComputeMeshingGeometry(Session& s, const Pair<Real>& xs,
+MeshingGeometry ComputeMeshingGeometry(const CalcContext& s, const Pair<Real>& xs,
                                        const MeshingOptions& options) {
   const auto& ds = s.ds;
   MeshingGeometry g;
-  const Real tan_alpha = SafeTan(s, ds.alpha);
+  const Real tan_alpha = SafeTan(s.messages, ds.alpha);
   for (int i = 0; i < 2; ++i) {
     g.s[i] = (kPi / 2 + 2 * xs[i] * tan_alpha) * ds.mn;
     const Real shift = options.mean_tolerance[i] > 0.00001L ? (ds.xemin[i] + ds.xemax[i]) * ds.mn
@@ -25,8 +25,8 @@ MeshingGeometry ComputeMeshingGeometry(Session& s, const Pair<Real>& xs,
     const Real c = std::cos(ds.alpha_t) * (ds.D[0] + ds.D[1]) / 2 / options.centre_distance;
     // c = 0 (a coaxial pair, d1 + d2 = 0) would need a working angle of 90°
     if (!(c > 0 && c <= 1)) {
-      MessageSetFatal(s);
-      MessageAdd(s, "Fatal  : Achsabstand !");
+      s.fatal_flag = true;
+      MessageAdd(s.messages, "Fatal  : Achsabstand !");
       return g;
     }
     g.alpha_w = std::acos(c);

@@ -7,7 +7,7 @@
 
 namespace kv9 {
 
-class Session;
+struct CalcContext;
 
 struct MeshingOptions {
   // Per member: above 0.00001 the generating shift is the mean of the maximum and minimum
@@ -26,10 +26,10 @@ struct MeshingGeometry {
   Real alpha_w = 0;        // working transverse pressure angle, radians
 };
 
-// The geometry for the profile shift factors xs (usually the drawing shifts, Session
-// toothform.xe). A centre distance that no pressure angle fits sets the fatal flag and adds
+// The geometry for the profile shift factors xs (usually the drawing shifts of the
+// tooth-form settings). A centre distance that no pressure angle fits sets the fatal flag and adds
 // "Fatal  : Achsabstand !".
-MeshingGeometry ComputeMeshingGeometry(Session& s, const Pair<Real>& xs,
+MeshingGeometry ComputeMeshingGeometry(const CalcContext& s, const Pair<Real>& xs,
                                        const MeshingOptions& options = {});
 
 }  // namespace kv9

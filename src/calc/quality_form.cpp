@@ -1,9 +1,11 @@
 #include "calc/input_forms.h"
 
-#include "app/session.h"
 #include "calc/tolerances.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
+#include "core/program_info.h"
+#include "core/ui.h"
+#include "model/config.h"
 
 namespace kv9 {
 
@@ -17,7 +19,7 @@ Real FromInches(Real v) {
 
 }  // namespace
 
-QualityForm::QualityForm(Session& s) : s_(s) {
+QualityForm::QualityForm(const FormContext& s) : s_(s) {
   const auto& ds = s.ds;
   caption = ProgramTitle();
   standard.items = {kQualityStandardTexts[0], kQualityStandardTexts[1]};
@@ -28,15 +30,15 @@ QualityForm::QualityForm(Session& s) : s_(s) {
   // es of d, e and f for the pitch diameter of the last calculation
   const Real d_inch = MaxReal(ds.D[0], 0) / kInch;
   for (int i = 1; i <= 3; ++i)
-    fit_class.items.push_back(std::string(1, kFitClassLetters[i - 1]) +
-                              " (es = " + FormatShort(s, FitClassEs(s, i, d_inch)) + "\")");
+    fit_class.items.push_back(std::string(1, kFitClassLetters[i - 1]) + " (es = " +
+                              FormatShort(StyleOf(s.cfg), FitClassEs(s, i, d_inch)) + "\")");
   fit_class.items.push_back("h (es = 0)");
   fit_class.pos = ClampInt(ds.fit_class - 1, 0, 3);
-  d_label = "D = " + FormatDecimals(s, 4, d_inch) + "\"";
+  d_label = "D = " + FormatDecimals(StyleOf(s.cfg), 4, d_inch) + "\"";
 
   // the runouts are entered in inches whatever the unit setting
-  coe.set(ds.coe, FormatFieldNumber(s, ds.coe / kInch));
-  coi.set(ds.coi, FormatFieldNumber(s, ds.coi / kInch));
+  coe.set(ds.coe, FormatFieldNumber(StyleOf(s.cfg), ds.coe / kInch));
+  coi.set(ds.coi, FormatFieldNumber(StyleOf(s.cfg), ds.coi / kInch));
   points = ClampInt(ds.involute_points, kMinPoints, kMaxPoints);
   tooltips = s.cfg.help_level != 0;
   onStandardChanged(standard.pos);
@@ -68,10 +70,10 @@ void QualityForm::cancel() {
   s_.abort_flag = true;
 }
 
-bool ShowQualityForm(Session& s) {
-  s.help_topic = QualityForm::kHelpTopic;
+bool ShowQualityForm(const FormContext& s, Ui& ui, int& help_topic) {
+  help_topic = QualityForm::kHelpTopic;
   QualityForm form(s);
-  if (s.ui->qualityForm(form)) {
+  if (ui.qualityForm(form)) {
     form.accept();
     return true;
   }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/session.h"
+#include "calc/calc_context.h"
 
 namespace kv9 {
 
@@ -96,7 +96,7 @@ void ForEachCalculatedReal(SplineDataSet& d, F&& f) {
 
 }  // namespace
 
-bool GuardResultRange(Session& s) {
+bool GuardResultRange(const CalcContext& s) {
   bool all_finite = true;
   ForEachCalculatedReal(s.ds, [&](Real& v) {
     if (!std::isfinite(v)) {
@@ -104,7 +104,7 @@ bool GuardResultRange(Session& s) {
       all_finite = false;
     }
   });
-  if (!all_finite) MessageAdd(s, "Fehler : Zahlenbereich !");
+  if (!all_finite) MessageAdd(s.messages, "Fehler : Zahlenbereich !");
   return all_finite;
 }
 

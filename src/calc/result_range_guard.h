@@ -5,10 +5,10 @@
 
 namespace kv9 {
 
-class Session;
+struct CalcContext;
 
 // True when every value was finite; otherwise the bad ones are 0 and "Fehler : Zahlenbereich !"
 // is in the message list.
-bool GuardResultRange(Session& s);
+bool GuardResultRange(const CalcContext& s);
 
 }  // namespace kv9

@@ -1,6 +1,6 @@
 #include "calc/spline_calculation.h"
 
-#include "app/session.h"
+#include "calc/calc_context.h"
 #include "calc/involute_toolkit.h"
 #include "calc/pin_measurement.h"
 #include "calc/result_range_guard.h"
@@ -13,7 +13,7 @@ namespace {
 
 // The steps in their fixed order. A fatal message stops them; what was computed before stays,
 // everything later keeps the previous run's value.
-void RunSteps(Session& s) {
+void RunSteps(const CalcContext& s) {
   if (!SplineBasicData(s)) return;
   SplineDiameters(s);
   if (!SplineModuleAndAngleValid(s)) return;
@@ -40,13 +40,13 @@ void RunSteps(Session& s) {
 
 }  // namespace
 
-void SplineCalculation(Session& s) {
-  MessageClear(s);  // also clears the fatal flag
+void SplineCalculation(const CalcContext& s) {
+  MessageClear(s.messages, s.fatal_flag);  // also clears the fatal flag
   s.abort_flag = false;
   RunSteps(s);
   GuardResultRange(s);
   // the tooth-form drawings start from the calculated profile shifts
-  s.toothform.xe = s.ds.x;
+  s.drawing_shift = s.ds.x;
 }
 
 }  // namespace kv9

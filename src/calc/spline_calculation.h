@@ -2,10 +2,10 @@
 // every result into the data set and reports every problem through the message list.
 #pragma once
 
+#include "calc/calc_context.h"
+
 namespace kv9 {
 
-class Session;
-
-void SplineCalculation(Session& s);
+void SplineCalculation(const CalcContext& s);
 
 }  // namespace kv9

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/session.h"
+#include "calc/calc_context.h"
 #include "calc/calc_support.h"
 #include "calc/involute_toolkit.h"
 #include "calc/tolerances.h"
@@ -17,9 +17,9 @@ namespace {
 
 constexpr Real kPressureAngles[3] = {30.0L, 37.5L, 45.0L};
 
-void Fatal(Session& s, const char* text) {
-  MessageSetFatal(s);
-  MessageAdd(s, text);
+void Fatal(const CalcContext& s, const char* text) {
+  s.fatal_flag = true;
+  MessageAdd(s.messages, text);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ int PressureAngleRow(const SplineDataSet& ds) {
   return 0;
 }
 
-bool SplineBasicData(Session& s) {
+bool SplineBasicData(const CalcContext& s) {
   auto& ds = s.ds;
   // The angle and the pitch are committed only once P is usable: P = 0 changes nothing at all.
   Real phi = ds.phi_d;
@@ -62,7 +62,7 @@ bool SplineBasicData(Session& s) {
   ds.P = P;
 
   // Profile shift: 2 x1 tan alpha is the standard's 0, 0.1 or 0.2 in the space width.
-  const Real tan_alpha = SafeTan(s, ds.alpha);
+  const Real tan_alpha = SafeTan(s.messages, ds.alpha);
   switch (PressureAngleRow(ds)) {
     case 1:
       ds.x[0] = 0;
@@ -96,12 +96,12 @@ bool SplineBasicData(Session& s) {
   return true;
 }
 
-void SplineDiameters(Session& s) {
+void SplineDiameters(const CalcContext& s) {
   auto& ds = s.ds;
   const Real P = ds.P;
   const Real N = ds.N;
   const Real D1 = ds.D[0];
-  const Real tan_alpha = SafeTan(s, ds.alpha);
+  const Real tan_alpha = SafeTan(s.messages, ds.alpha);
   const Real cos_alpha = std::cos(ds.alpha);
   const int row = PressureAngleRow(ds);
   const bool b1b = ds.quality_standard == kStandardB921b;
@@ -192,7 +192,7 @@ void SplineDiameters(Session& s) {
   ds.reference_diameter = (2 * ds.x[0] + N + 1.1L) * ds.mn;
 }
 
-bool SplineModuleAndAngleValid(Session& s) {
+bool SplineModuleAndAngleValid(const CalcContext& s) {
   if (s.ds.mn == 0) {
     Fatal(s, "Fatal  : mn = 0 !");
     return false;
@@ -204,7 +204,7 @@ bool SplineModuleAndAngleValid(Session& s) {
   return true;
 }
 
-void EquivalentGearInputs(Session& s) {
+void EquivalentGearInputs(const CalcContext& s) {
   auto& ds = s.ds;
   const Real D1 = ds.D[0];
   const Real C = 2 * ds.mn;
@@ -239,7 +239,7 @@ void EquivalentGearInputs(Session& s) {
   ds.da = {ds.Do_max, -ds.Di_min};
 }
 
-void LimitHubToolTipRadius(Session& s) {
+void LimitHubToolTipRadius(const CalcContext& s) {
   auto& ds = s.ds;
   const Real half_tip = ds.sa[1] / 2;
   if (!(ds.rhoaP0[1] > half_tip)) return;
@@ -251,7 +251,7 @@ void LimitHubToolTipRadius(Session& s) {
   ToothDimensions(s);
 }
 
-void SpaceWidthsAndToothThicknesses(Session& s) {
+void SpaceWidthsAndToothThicknesses(const CalcContext& s) {
   auto& ds = s.ds;
   const Real mf = kInch * ds.m * ClassFactor(ds.tolerance_class);
   ds.Sv_min = ds.pn - ds.sn_max[1];

@@ -8,7 +8,7 @@
 
 namespace kv9 {
 
-class Session;
+struct CalcContext;
 struct SplineDataSet;
 
 inline constexpr int kFitSideFlat = 1;    // "Flat Root Side Fit (flankenzentriert)"
@@ -27,19 +27,19 @@ int PressureAngleRow(const SplineDataSet& ds);
 
 // phi D, P, the fatal checks of P and N, x, D, mn and the face widths. False when a fatal
 // message stopped the calculation.
-bool SplineBasicData(Session& s);
+bool SplineBasicData(const CalcContext& s);
 // The tolerances of class 5, every ANSI diameter, cf, the tolerance values, the class title
 // and the drawing reference diameter.
-void SplineDiameters(Session& s);
+void SplineDiameters(const CalcContext& s);
 // The fatal checks of mn and alpha. False when the calculation must stop.
-bool SplineModuleAndAngleValid(Session& s);
+bool SplineModuleAndAngleValid(const CalcContext& s);
 // The equivalent generating tool, the deviations, the tool tip radius limit and the remaining
 // toolkit inputs (tip diameters Do max and -Di min).
-void EquivalentGearInputs(Session& s);
+void EquivalentGearInputs(const CalcContext& s);
 // After the first tooth dimensions: when the hub tool tip radius exceeds half the hub tip
 // thickness it is reduced to that and the toolkit runs once more.
-void LimitHubToolTipRadius(Session& s);
+void LimitHubToolTipRadius(const CalcContext& s);
 // Space widths and tooth thicknesses from the equivalent pair's tooth thicknesses.
-void SpaceWidthsAndToothThicknesses(Session& s);
+void SpaceWidthsAndToothThicknesses(const CalcContext& s);
 
 }  // namespace kv9

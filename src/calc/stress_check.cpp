@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/session.h"
+#include "calc/calc_context.h"
 #include "calc/calc_support.h"
 #include "calc/stress_tables.h"
 #include "core/guarded_math.h"
@@ -17,15 +17,15 @@ constexpr Real kNoRatio = 999999;  // a ratio that cannot be formed never fails 
 
 // A stress num / den; a zero divisor gives 0 and, when there is a load to carry, a message
 // naming the stress.
-Real Stress(Session& s, const char* name, Real num, Real den) {
+Real Stress(const CalcContext& s, const char* name, Real num, Real den) {
   if (den != 0) return num / den;
-  if (num != 0) MessageAdd(s, std::string("Fehler : ") + name + " Divisor = 0 !");
+  if (num != 0) MessageAdd(s.messages, std::string("Fehler : ") + name + " Divisor = 0 !");
   return 0;
 }
 
 }  // namespace
 
-void StressCheck(Session& s) {
+void StressCheck(const CalcContext& s) {
   auto& ds = s.ds;
   const Real T = ds.torque;
   const Real D = ds.D[0];
@@ -41,7 +41,7 @@ void StressCheck(Session& s) {
   for (int i = 0; i < 2; ++i) {
     if (ds.rhoaP0[i] > 0) {
       const Real depth = (ds.da[i] - ds.df[i]) / 2;
-      ds.Kt[i] = 1 + 0.5L * SqrtMsg(s, "Fehler : Kt", depth / ds.rhoaP0[i]);
+      ds.Kt[i] = 1 + 0.5L * SqrtMsg(s.messages, "Fehler : Kt", depth / ds.rhoaP0[i]);
     } else {
       ds.Kt[i] = 99;
     }
@@ -59,7 +59,7 @@ void StressCheck(Session& s) {
     const Real T_lbfin = T * kNmToLbfin;
     const Real radicand =
         Stress(s, "Sc crowned", 2 * T_lbfin, (D / kInch) * N * (ds.H / kInch) * (ds.R / kInch));
-    ds.Sc_crowned = 2290 * SqrtMsg(s, "Fehler : Sc crowned", radicand) * kPsiToMpa;
+    ds.Sc_crowned = 2290 * SqrtMsg(s.messages, "Fehler : Sc crowned", radicand) * kPsiToMpa;
   }
 
   // Ko Km = 0 exactly when Ko or Km is 0 (or their product underflows)
@@ -76,7 +76,7 @@ void StressCheck(Session& s) {
 
   if (!(ds.od > ds.Dri)) ds.od = 1.1L * ds.Dri + ds.H;
   ds.tw = (ds.od - ds.Dri) / 2;
-  ds.Sh = Stress(s, "Sh", 1000 * T * SafeTan(s, ds.alpha), kPi * D * ds.tw * b);
+  ds.Sh = Stress(s, "Sh", 1000 * T * SafeTan(s.messages, ds.alpha), kPi * D * ds.tw * b);
 
   ds.Sb[0] = Stress(s, "Sb", 2000 * T, 0.5L * D * D * b * ds.Ne);
   ds.Sb[1] = Stress(s, "Sb", 2000 * T, 1.5L * D * D * b * ds.Ne);
@@ -85,7 +85,7 @@ void StressCheck(Session& s) {
   // so the shaft counts as solid after the message
   Real bore = ds.din;
   if (bore != 0 && std::fabs(bore) >= ds.Dre) {
-    MessageAdd(s, "Fehler : Din >= Dre !");
+    MessageAdd(s.messages, "Fehler : Din >= Dre !");
     bore = 0;
   }
   const Real dre4 = IntPower(4, ds.Dre), bore4 = IntPower(4, bore);
@@ -100,11 +100,11 @@ void StressCheck(Session& s) {
       ds.ratio_equivalent[i] =
           load_factors != 0 ? 2 * ds.sas * ds.lf / load_factors / ds.Se[i] : kNoRatio;
     if (ds.ratio_equivalent[i] > 0 && ds.ratio_equivalent[i] <= 1)
-      MessageAdd(s, "Fehler : Se>Sas*2Lf/KoKm (" + calc::MemberText(i) + ")");
+      MessageAdd(s.messages, "Fehler : Se>Sas*2Lf/KoKm (" + calc::MemberText(i) + ")");
   }
   if (ds.ratio_compressive > 0 && ds.ratio_compressive <= 1)
-    MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
-  if (ds.ratio_shear > 0 && ds.ratio_shear <= 1) MessageAdd(s, "Fehler : Ss>Sas*Lf/KoKm");
+    MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
+  if (ds.ratio_shear > 0 && ds.ratio_shear <= 1) MessageAdd(s.messages, "Fehler : Ss>Sas*Lf/KoKm");
 }
 
 }  // namespace kv9

@@ -6,10 +6,10 @@
 
 namespace kv9 {
 
-class Session;
+struct CalcContext;
 
 // Runs every step on the data set as the toolkit left it (tip and root diameters, tool tip
 // radii). A hub outside diameter not above Dri becomes 1.1 Dri + H in the data set.
-void StressCheck(Session& s);
+void StressCheck(const CalcContext& s);
 
 }  // namespace kv9

@@ -1,10 +1,12 @@
 #include "calc/input_forms.h"
 
-#include "app/session.h"
 #include "calc/stress_tables.h"
 #include "core/guarded_math.h"
 #include "core/number_format.h"
+#include "core/program_info.h"
 #include "core/text.h"
+#include "core/ui.h"
+#include "model/config.h"
 
 namespace kv9 {
 
@@ -16,7 +18,7 @@ int ChoicePos(int index, const FormChoice& c) {
 
 }  // namespace
 
-StressForm::StressForm(Session& s) : s_(s) {
+StressForm::StressForm(const FormContext& s) : s_(s) {
   const auto& ds = s.ds;
   caption = ProgramTitle() + " Material Data";
   spline.items = {"Lw (and Sac) self-defined...", "Flexible Spline", "Fixed Spline"};
@@ -48,19 +50,19 @@ StressForm::StressForm(Session& s) : s_(s) {
 }
 
 void StressForm::fillValues(const Values& v) {
-  torque.set(v.torque, Trim(FormatTorqueFixed(s_, 0, 2, v.torque)));
-  sas.set(v.sas, Trim(FormatStressFixed(s_, 0, 2, v.sas)));
-  sac.set(v.sac, Trim(FormatStressFixed(s_, 0, 2, v.sac)));
-  lw.set(v.lw, FormatFieldNumber(s_, v.lw));
-  lf.set(v.lf, FormatFieldNumber(s_, v.lf));
-  ko.set(v.ko, FormatFieldNumber(s_, v.ko));
-  km.set(v.km, FormatFieldNumber(s_, v.km));
-  torque_unit = TorqueUnit(s_);
-  stress_unit = StressUnit(s_);
+  torque.set(v.torque, Trim(FormatTorqueFixed(UnitsOf(s_.cfg), 0, 2, v.torque)));
+  sas.set(v.sas, Trim(FormatStressFixed(UnitsOf(s_.cfg), 0, 2, v.sas)));
+  sac.set(v.sac, Trim(FormatStressFixed(UnitsOf(s_.cfg), 0, 2, v.sac)));
+  lw.set(v.lw, FormatFieldNumber(StyleOf(s_.cfg), v.lw));
+  lf.set(v.lf, FormatFieldNumber(StyleOf(s_.cfg), v.lf));
+  ko.set(v.ko, FormatFieldNumber(StyleOf(s_.cfg), v.ko));
+  km.set(v.km, FormatFieldNumber(StyleOf(s_.cfg), v.km));
+  torque_unit = TorqueUnit(UnitsOf(s_.cfg));
+  stress_unit = StressUnit(UnitsOf(s_.cfg));
 }
 
 StressForm::Values StressForm::takeOverValues() const {
-  const bool inch = InchMode(s_);
+  const bool inch = InchMode(s_.cfg);
   auto torque_in = [inch](Real v) { return inch ? v * kLbfinToNm : v; };
   auto stress_in = [inch](Real v) { return inch ? v * kPsiToMpa : v; };
   return {torque.value(torque_in),
@@ -76,9 +78,11 @@ void StressForm::applyTables() {
   // a table value replaces a field only when every selection it depends on is made
   auto set_stress = [this](NumberField& field, Real psi) {
     const Real mpa = psi * kPsiToMpa;
-    field.set(mpa, Trim(FormatStressFixed(s_, 0, 2, mpa)));
+    field.set(mpa, Trim(FormatStressFixed(UnitsOf(s_.cfg), 0, 2, mpa)));
   };
-  auto set_factor = [this](NumberField& field, Real v) { field.set(v, FormatFieldNumber(s_, v)); };
+  auto set_factor = [this](NumberField& field, Real v) {
+    field.set(v, FormatFieldNumber(StyleOf(s_.cfg), v));
+  };
   if (auto v = AllowableShearPsi(material.pos)) set_stress(sas, *v);
   if (auto v = AllowableCompressivePsi(material.pos, spline.pos)) set_stress(sac, *v);
   if (auto v = WearLifeFactor(revolutions.pos, spline.pos)) set_factor(lw, *v);
@@ -98,7 +102,7 @@ void StressForm::choose(FormChoice& choice, int pos) {
 
 void StressForm::onUnitToggle() {
   const Values v = takeOverValues();
-  s_.cfg.unit_flag = InchMode(s_) ? 0 : 1;
+  s_.cfg.unit_flag = InchMode(s_.cfg) ? 0 : 1;
   fillValues(v);
 }
 
@@ -128,10 +132,10 @@ void StressForm::cancel() {
   s_.abort_flag = true;
 }
 
-bool ShowStressForm(Session& s) {
-  s.help_topic = StressForm::kHelpTopic;
+bool ShowStressForm(const FormContext& s, Ui& ui, int& help_topic) {
+  help_topic = StressForm::kHelpTopic;
   StressForm form(s);
-  if (s.ui->stressForm(form)) {
+  if (ui.stressForm(form)) {
     form.accept();
     return true;
   }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/session.h"
+#include "calc/calc_context.h"
 #include "calc/calc_support.h"
 #include "core/guarded_math.h"
 
@@ -72,14 +72,14 @@ Real MajorFitMinClearance(Real P, int N) {
   return 0;  // 9, 13 .. 15, 47 and above
 }
 
-Real FitClassEs(Session& s, int fit_class_index, Real d_inch) {
+Real FitClassEs(const CalcContext& s, int fit_class_index, Real d_inch) {
   switch (fit_class_index) {
     case 1:
-      return PowerMsg(s, "es", 0.44L, d_inch) / 380;
+      return PowerMsg(s.messages, "es", 0.44L, d_inch) / 380;
     case 2:
-      return PowerMsg(s, "es", 0.41L, d_inch) / 610;
+      return PowerMsg(s.messages, "es", 0.41L, d_inch) / 610;
     case 3:
-      return PowerMsg(s, "es", 0.41L, d_inch) / 1220;
+      return PowerMsg(s.messages, "es", 0.41L, d_inch) / 1220;
     default:
       return 0;  // h
   }
@@ -99,11 +99,11 @@ Real ProfileVariationMinus(Real P) {
   return -(calc::Quotient(17, P) + 4) * kTenThousandth;
 }
 
-Real DiameterTolerance(Session& s, Real P) {
-  return calc::Quotient(360, PowerMsg(s, "TDII", 0.667L, P)) * kTenThousandth;
+Real DiameterTolerance(const CalcContext& s, Real P) {
+  return calc::Quotient(360, PowerMsg(s.messages, "TDII", 0.667L, P)) * kTenThousandth;
 }
 
-void ToleranceValues(Session& s) {
+void ToleranceValues(const CalcContext& s) {
   auto& ds = s.ds;
   const bool b1b = ds.quality_standard == kStandardB921b;
   ds.cv_min = (!b1b && ds.fit_index == 2) ? MajorFitMinClearance(ds.P, ds.N) : 0;
@@ -111,7 +111,7 @@ void ToleranceValues(Session& s) {
   if (b1b) {
     // runouts in mm, es rqd in inches
     ds.es_rqd = calc::Quotient(2 * (ds.coe + ds.coi), std::cos(ds.alpha)) / kInch;
-    if (ds.es_rqd > 0 && ds.es < ds.es_rqd) MessageAdd(s, "Fehler : es < es reqd !");
+    if (ds.es_rqd > 0 && ds.es < ds.es_rqd) MessageAdd(s.messages, "Fehler : es < es reqd !");
   }
   ds.F_beta = LeadVariation(ds.b);
   ds.Ffp = ProfileVariationPlus(ds.P);
@@ -121,7 +121,7 @@ void ToleranceValues(Session& s) {
   ds.TDEE = ds.TDII;
 }
 
-void ToothThicknessDeviations(Session& s) {
+void ToothThicknessDeviations(const CalcContext& s) {
   auto& ds = s.ds;
   const Real clearance = ds.quality_standard == kStandardB921b ? ds.es : ds.cv_min;
   const Real T = kInch * (ds.m + ds.lambda) * ClassFactor(ds.tolerance_class);

@@ -8,7 +8,7 @@
 
 namespace kv9 {
 
-class Session;
+struct CalcContext;
 
 inline constexpr int kStandardB921 = 1;   // ANSI B92.1
 inline constexpr int kStandardB921b = 2;  // ANSI B92.1b
@@ -26,16 +26,16 @@ Real VariationAllowance(Real P, int N);    // lambda of class 5
 Real MajorFitMinClearance(Real P, int N);  // cv min of the flat root major diameter fit
 // es of a fit class index 1..4 (d, e, f, h) at the pitch diameter in inches. A negative
 // diameter adds "es (pow)" through the guarded power function.
-Real FitClassEs(Session& s, int fit_class_index, Real d_inch);
+Real FitClassEs(const CalcContext& s, int fit_class_index, Real d_inch);
 Real LeadVariation(Real b_mm);  // F beta, from the common face width
 Real ProfileVariationPlus(Real P);
 Real ProfileVariationMinus(Real P);          // negative
-Real DiameterTolerance(Session& s, Real P);  // TDII = TDEE
+Real DiameterTolerance(const CalcContext& s, Real P);  // TDII = TDEE
 
 // The tolerance values of the calculation, in this order: cv min, es, es rqd (with its
 // check), F beta, Ffp, Ffm, Fp, TDII and TDEE into the data set.
-void ToleranceValues(Session& s);
+void ToleranceValues(const CalcContext& s);
 // Ase/Aei, T and Asi/Aee of both members (mm), from cv min or es, m, lambda and the class.
-void ToothThicknessDeviations(Session& s);
+void ToothThicknessDeviations(const CalcContext& s);
 
 }  // namespace kv9

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/session.h"
+#include "core/clock.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
 #include "core/signal_cleanup.h"
@@ -136,10 +136,10 @@ void DeleteIfExists(const std::string& name) {
   if (FileExists(name)) unlink(name.c_str());
 }
 
-bool CopyFile(Session& s, const std::string& source, const std::string& target) {
+bool CopyFile(bool& abort_flag, const std::string& source, const std::string& target) {
   // Copying a file onto itself would truncate it before reading: there is nothing to do.
   if (NameHasNul(source) || NameHasNul(target)) {
-    s.abort_flag = true;
+    abort_flag = true;
     return false;
   }
   struct stat a, b;
@@ -150,7 +150,7 @@ bool CopyFile(Session& s, const std::string& source, const std::string& target) 
   std::ofstream out;
   if (in) out.open(target, std::ios::binary | std::ios::trunc);
   if (!in || !out) {
-    s.abort_flag = true;
+    abort_flag = true;
     return false;
   }
   char block[2048];
@@ -161,33 +161,33 @@ bool CopyFile(Session& s, const std::string& source, const std::string& target) 
   }
   out.close();
   if (in.bad() || !out) {
-    s.abort_flag = true;
+    abort_flag = true;
     return false;
   }
   return true;
 }
 
-bool CopyToDir(Session& s, const std::string& source, const std::string& target) {
+bool CopyToDir(const DialogContext& d, const std::string& source, const std::string& target) {
   std::string to = target;
   struct stat st;
   if (stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
     to = AddBackslash(target) + FileNamePart(source);
   if (!FileReadable(source)) {
-    ShowError(s, "Datei " + Utf8ToCp850(source) +
+    ShowError(d, "Datei " + Utf8ToCp850(source) +
                      " kann nicht ge\x94"
                      "ffnet werden");
-    s.abort_flag = true;
+    d.abort_flag = true;
     return false;
   }
   {
     std::ofstream probe(to, std::ios::binary | std::ios::app);
     if (!probe) {
-      ShowError(s, "Datei " + Utf8ToCp850(to) + " kann nicht erstellt werden");
-      s.abort_flag = true;
+      ShowError(d, "Datei " + Utf8ToCp850(to) + " kann nicht erstellt werden");
+      d.abort_flag = true;
       return false;
     }
   }
-  return CopyFile(s, source, to);
+  return CopyFile(d.abort_flag, source, to);
 }
 
 int CountFiles(const std::string& dir, const std::string& mask) {
@@ -219,14 +219,6 @@ std::string FindFileNoCase(const std::string& dir, const std::string& name) {
 
 static std::string Two(int n) {
   return FormatIntZero(n, 2);
-}
-
-std::string TodayText(const Session& s) {
-  return TodayText(s.clock, s.cfg.date_code);
-}
-
-std::string NowTimeText(const Session& s) {
-  return NowTimeText(s.clock);
 }
 
 std::string TodayText(const Clock& clock, int date_code) {

@@ -7,8 +7,8 @@
 
 namespace kv9 {
 
-class Session;
 class Clock;
+struct DialogContext;
 
 std::string AddBackslash(std::string_view dir);  // appends "/" unless empty or already "/"
 std::string RemoveBackslash(std::string_view dir);
@@ -33,18 +33,16 @@ bool DirReachable(const std::string& dir);
 bool DeleteByMask(const std::string& dir, const std::string& mask);
 void DeleteIfExists(const std::string& name);
 // Block copy; a failure sets the abort flag.
-bool CopyFile(Session& s, const std::string& source, const std::string& target);
+bool CopyFile(bool& abort_flag, const std::string& source, const std::string& target);
 // Copies into a file or a directory; failures show "Datei %s kann nicht geöffnet werden" or
 // "... erstellt werden" and set the abort flag.
-bool CopyToDir(Session& s, const std::string& source, const std::string& target);
+bool CopyToDir(const DialogContext& d, const std::string& source, const std::string& target);
 int CountFiles(const std::string& dir, const std::string& mask);
 // A file in `dir` whose name equals `name` without regard to case ("KV9.ERR" for "kv9.err");
 // the exact name when it exists, else the first case-insensitive match, else dir + name.
 std::string FindFileNoCase(const std::string& dir, const std::string& name);
 
 // Dates and times by the configured date format ("Date Code").
-std::string TodayText(const Session& s);
-std::string NowTimeText(const Session& s);
 std::string TodayText(const Clock& clock, int date_code);
 std::string NowTimeText(const Clock& clock);
 std::string FileDateText(long long unix_time);  // yyyy/mm/dd

@@ -8,39 +8,29 @@
 #include <fstream>
 #include <vector>
 
-#include "app/session.h"
 #include "core/file_util.h"
 #include "core/number_format.h"
+#include "core/program_info.h"
 #include "core/text.h"
 
 namespace kv9 {
 
 namespace {
 
-std::string Shown(const Session& s, std::string_view text) {
-  return Cp850ToDisplay(s, text);
+std::string Shown(const DialogContext& d, std::string_view text) {
+  return Cp850ToDisplay(d.plain_text, text);
 }
 
 // The range message of the number dialogs.
-void RangeError(Session& s, const std::string& low, const std::string& high) {
-  s.ui->beep();
-  ShowError(s, "G\x81ltiger Wertebereich: " + low + " .. " + high + " !");
+void RangeError(const DialogContext& d, const std::string& low, const std::string& high) {
+  d.ui.beep();
+  ShowError(d, "G\x81ltiger Wertebereich: " + low + " .. " + high + " !");
 }
 
 }  // namespace
 
-DialogContext DialogsOf(Session& s) {
-  return {*s.ui, s.cfg.plain_text_mode == 1, s.abort_flag};
-}
-
-int ChooseFromList(Session& s, std::string_view prompt, int n, int current) {
-  std::vector<std::string> lines(s.screen_lines.begin(),
-                                 s.screen_lines.begin() + std::clamp(n, 0, kScreenLineCount));
-  return ChooseFromList(DialogsOf(s), prompt, lines, current);
-}
-
 int ChooseFromList(const DialogContext& d, std::string_view prompt,
-                   const std::vector<std::string>& lines, int current) {
+                   std::span<const std::string> lines, int current) {
   int n = static_cast<int>(lines.size());
   std::vector<std::string> choices;
   for (const auto& line : lines) choices.push_back(Cp850ToDisplay(d.plain_text, line));
@@ -54,10 +44,6 @@ int ChooseFromList(const DialogContext& d, std::string_view prompt,
   return *chosen;
 }
 
-std::string AskYesNo(Session& s, std::string_view prompt, std::string_view current) {
-  return AskYesNo(DialogsOf(s), prompt, current);
-}
-
 std::string AskYesNo(const DialogContext& d, std::string_view prompt, std::string_view current) {
   bool no = current == "N" || current == "n";
   auto answer = d.ui.askYesNo(Cp850ToDisplay(d.plain_text, prompt), !no);
@@ -69,121 +55,105 @@ std::string AskYesNo(const DialogContext& d, std::string_view prompt, std::strin
   return *answer ? "J" : "N";
 }
 
-bool AskYesNoBool(Session& s, std::string_view prompt, bool current) {
-  return AskYesNoBool(DialogsOf(s), prompt, current);
-}
-
 bool AskYesNoBool(const DialogContext& d, std::string_view prompt, bool current) {
   return AskYesNo(d, prompt, current ? "J" : "N") != "N";
 }
 
-std::string InputText(Session& s, std::string_view prompt, std::string_view text, int max_length) {
-  auto typed = s.ui->inputText(Shown(s, prompt), Shown(s, text), max_length);
+std::string InputText(const DialogContext& d, std::string_view prompt, std::string_view text,
+                      int max_length) {
+  auto typed = d.ui.inputText(Shown(d, prompt), Shown(d, text), max_length);
   if (!typed) {
-    s.abort_flag = true;
+    d.abort_flag = true;
     return std::string(text);
   }
-  s.abort_flag = false;
+  d.abort_flag = false;
   std::string result = DisplayToCp850(*typed);
   if (max_length > 0 && static_cast<int>(result.size()) > max_length) result.resize(max_length);
   return result;
 }
 
-Real InputReal(Session& s, std::string_view prompt, Real value, Real low, Real high) {
+Real InputReal(const DialogContext& d, const NumberStyle& st, std::string_view prompt, Real value,
+               Real low, Real high) {
   // The field shows the last typed value again after a range message; Cancel still returns the
   // value the dialog was opened with, so an out-of-range value never gets out.
   Real shown_value = value;
   for (;;) {
-    std::string shown = FormatShort(s, shown_value);
-    std::string typed = InputText(s, prompt, shown, 30);
-    if (s.abort_flag) return value;
+    std::string shown = FormatShort(st, shown_value);
+    std::string typed = InputText(d, prompt, shown, 30);
+    if (d.abort_flag) return value;
     // An unchanged text keeps the value exactly, not its formatted and re-read form.
     Real v = typed == shown ? shown_value : ParseReal(typed);
     if (v >= low && v <= high) return v;
-    RangeError(s, FormatShort(s, low), FormatShort(s, high));
+    RangeError(d, FormatShort(st, low), FormatShort(st, high));
     shown_value = v;
   }
 }
 
-Real InputLength(Session& s, std::string_view prompt, Real value, Real low, Real high) {
-  if (InchMode(s)) {
+Real InputLength(const DialogContext& d, const UnitStyle& u, std::string_view prompt, Real value,
+                 Real low, Real high) {
+  if (u.inch) {
     Real inches = value / kInch;
-    Real v = InputReal(s, std::string(prompt) + " [inch]", inches, low / kInch, high / kInch);
-    if (s.abort_flag || v == inches) return value;  // unchanged: the millimetres exactly
+    Real v =
+        InputReal(d, u.number, std::string(prompt) + " [inch]", inches, low / kInch, high / kInch);
+    if (d.abort_flag || v == inches) return value;  // unchanged: the millimetres exactly
     return v * kInch;
   }
-  return InputReal(s, std::string(prompt) + " [mm]", value, low, high);
+  return InputReal(d, u.number, std::string(prompt) + " [mm]", value, low, high);
 }
 
-long long InputInt(Session& s, std::string_view prompt, long long value, long long low,
+long long InputInt(const DialogContext& d, std::string_view prompt, long long value, long long low,
                    long long high) {
   if (low > high) std::swap(low, high);
   long long shown_value = value;
   for (;;) {
     std::string shown = FormatInt(shown_value);
-    std::string typed = InputText(s, prompt, shown, 12);
-    if (s.abort_flag) return value;
+    std::string typed = InputText(d, prompt, shown, 12);
+    if (d.abort_flag) return value;
     long long v = typed == shown ? shown_value : ParseInt(typed);
     if (v >= low && v <= high) return v;
-    RangeError(s, FormatInt(low), FormatInt(high));
+    RangeError(d, FormatInt(low), FormatInt(high));
     shown_value = v;
   }
 }
 
-std::string ChooseDirectory(Session& s, std::string_view dir) {
+std::string ChooseDirectory(const DialogContext& d, std::string_view dir) {
   std::string start = DirReachable(std::string(dir)) ? std::string(dir) : CurrentDirectory();
-  auto chosen = s.ui->chooseDirectory(start);
-  s.abort_flag = false;
+  auto chosen = d.ui.chooseDirectory(start);
+  d.abort_flag = false;
   return chosen ? *chosen : std::string(dir);
 }
 
-void ShowScreen(Session& s) {
-  ShowScreen(s, kScreenLineCount);
+void ShowScreen(const DialogContext& d, std::span<const std::string> lines) {
+  std::vector<std::string> shown;
+  for (const std::string& line : lines.first(std::min<std::size_t>(lines.size(), kScreenLineCount)))
+    shown.push_back(Shown(d, line));
+  d.ui.showScreen(kProductName, shown);
 }
 
-void ShowScreen(Session& s, int line_count) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < line_count && i < kScreenLineCount; ++i)
-    lines.push_back(Shown(s, s.screen_lines[i]));
-  s.ui->showScreen(kProductName, lines);
-}
-
-YesNoCancel AskYesNoCancel3(Session& s, std::string_view question) {
-  YesNoCancel answer = s.ui->askYesNoCancel(Shown(s, ProgramTitle()), Shown(s, question));
-  if (answer == YesNoCancel::Cancel) s.abort_flag = true;
+YesNoCancel AskYesNoCancel3(const DialogContext& d, std::string_view question) {
+  YesNoCancel answer = d.ui.askYesNoCancel(Shown(d, ProgramTitle()), Shown(d, question));
+  if (answer == YesNoCancel::Cancel) d.abort_flag = true;
   return answer;
 }
 
-bool AskYesNoCancel(Session& s, std::string_view question) {
-  return AskYesNoCancel3(s, question) == YesNoCancel::Yes;
-}
-
-void ShowError(Session& s, std::string_view text) {
-  ShowError(DialogsOf(s), text);
+bool AskYesNoCancel(const DialogContext& d, std::string_view question) {
+  return AskYesNoCancel3(d, question) == YesNoCancel::Yes;
 }
 
 void ShowError(const DialogContext& d, std::string_view text) {
   d.ui.showMessage(MessageBoxKind::Error, "Fehler : ", Cp850ToDisplay(d.plain_text, text));
 }
 
-void ShowErrorIfAllowed(Session& s, std::string_view text) {
-  if (s.show_errors) ShowError(s, text);
-}
-
-void ShowNote(Session& s, std::string_view text) {
-  ShowNote(DialogsOf(s), text);
+void ShowErrorIfAllowed(const DialogContext& d, std::string_view text) {
+  if (d.show_errors) ShowError(d, text);
 }
 
 void ShowNote(const DialogContext& d, std::string_view text) {
   d.ui.showMessage(MessageBoxKind::Note, "Meldung:", Cp850ToDisplay(d.plain_text, text));
 }
 
-void ShowHelpNote(Session& s, std::string_view text) {
-  s.ui->showMessage(MessageBoxKind::Help, "Hilfe", Shown(s, text));
-}
-
-void ShowTitled(Session& s, std::string_view caption, std::string_view text) {
-  ShowTitled(DialogsOf(s), caption, text);
+void ShowHelpNote(const DialogContext& d, std::string_view text) {
+  d.ui.showMessage(MessageBoxKind::Help, "Hilfe", Shown(d, text));
 }
 
 void ShowTitled(const DialogContext& d, std::string_view caption, std::string_view text) {
@@ -191,20 +161,16 @@ void ShowTitled(const DialogContext& d, std::string_view caption, std::string_vi
                    Cp850ToDisplay(d.plain_text, text));
 }
 
-void ShowPlain(Session& s, std::string_view text) {
-  s.ui->showMessage(MessageBoxKind::Plain, "", Shown(s, text));
+void ShowPlain(const DialogContext& d, std::string_view text) {
+  d.ui.showMessage(MessageBoxKind::Plain, "", Shown(d, text));
 }
 
-bool CheckReadable(Session& s, const std::string& name) {
+bool CheckReadable(const DialogContext& d, const std::string& name) {
   if (FileReadable(name)) return true;  // a folder opens on Linux but is no readable file
   ShowErrorIfAllowed(
-      s, "Datei " + Utf8ToCp850(Trim(name)) + " nicht gefunden oder kein Zugriffsrecht !");
-  s.abort_flag = true;
+      d, "Datei " + Utf8ToCp850(Trim(name)) + " nicht gefunden oder kein Zugriffsrecht !");
+  d.abort_flag = true;
   return false;
-}
-
-std::string DisplayText(const Session& s, std::string_view content) {
-  return DisplayText(s.cfg.plain_text_mode == 1, content);
 }
 
 std::string DisplayText(bool plain_text, std::string_view content) {
@@ -218,10 +184,6 @@ std::string DisplayText(bool plain_text, std::string_view content) {
     out += '\n';
   }
   return out;
-}
-
-bool ConvertTextFile(Session& s, const std::string& source, const std::string& target) {
-  return ConvertTextFile(DialogsOf(s), source, target);
 }
 
 bool ConvertTextFile(const DialogContext& d, const std::string& source, const std::string& target) {
@@ -245,26 +207,6 @@ bool ConvertTextFile(const DialogContext& d, const std::string& source, const st
   ok = close(fd) == 0 && ok;
   if (!ok) d.abort_flag = true;
   return ok;
-}
-
-void ReportWriteError(Session& s, int error_number) {
-  ReportWriteError(DialogsOf(s), error_number);
-}
-
-void ReportCloseError(Session& s, int error_number) {
-  ReportCloseError(DialogsOf(s), error_number);
-}
-
-void ReportCreateError(Session& s, int error_number) {
-  ReportCreateError(DialogsOf(s), error_number);
-}
-
-void ReportFileError(Session& s, const std::string& name, WritePhase phase, int error) {
-  ReportFileError(DialogsOf(s), name, phase, error);
-}
-
-void ReportReadOnlyFile(Session& s, const std::string& name) {
-  ReportReadOnlyFile(DialogsOf(s), name);
 }
 
 void ReportWriteError(const DialogContext& d, int error_number) {

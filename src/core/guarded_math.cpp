@@ -3,22 +3,22 @@
 #include <cmath>
 #include <string>
 
-#include "app/session.h"
+#include "core/message_list.h"
 
 namespace kv9 {
 
-Real SafeTan(Session& s, Real a) {
+Real SafeTan(MessageList& m, Real a) {
   Real c = std::cos(a);
   if (c == 0) {
-    MessageAdd(s, "Error: function tan in Unit math");
+    MessageAdd(m, "Error: function tan in Unit math");
     return 1e30L;
   }
   return std::sin(a) / c;
 }
 
-Real SafeArcSin(Session& s, Real x) {
+Real SafeArcSin(MessageList& m, Real x) {
   if (std::fabs(x) > 1) {
-    MessageAdd(s, "Error: ArcSin in unit math");
+    MessageAdd(m, "Error: ArcSin in unit math");
     return kPi / 2;
   }
   if (x == 1) return kPi / 2;
@@ -26,9 +26,9 @@ Real SafeArcSin(Session& s, Real x) {
   return std::atan(x / std::sqrt(1 - x * x));
 }
 
-Real SafeArcCos(Session& s, Real x) {
+Real SafeArcCos(MessageList& m, Real x) {
   if (std::fabs(x) > 1) {
-    MessageAdd(s, "Error: function ArcCos in math");
+    MessageAdd(m, "Error: function ArcCos in math");
     return 0;
   }
   if (x == 1) return 0;
@@ -36,26 +36,26 @@ Real SafeArcCos(Session& s, Real x) {
   return kPi / 2 - std::atan(x / std::sqrt(1 - x * x));
 }
 
-Real ArcCosMsg(Session& s, std::string_view name, Real x) {
+Real ArcCosMsg(MessageList& m, std::string_view name, Real x) {
   if (std::fabs(x) > 1) {
-    if (!name.empty()) MessageAdd(s, std::string(name) + " (acos)");
+    if (!name.empty()) MessageAdd(m, std::string(name) + " (acos)");
     return 0;
   }
-  return SafeArcCos(s, x);
+  return SafeArcCos(m, x);
 }
 
-Real SqrtMsg(Session& s, std::string_view name, Real x) {
+Real SqrtMsg(MessageList& m, std::string_view name, Real x) {
   if (x < 0) {
-    if (!name.empty()) MessageAdd(s, std::string(name) + " (sqrt)");
+    if (!name.empty()) MessageAdd(m, std::string(name) + " (sqrt)");
     return 0;
   }
   return std::sqrt(x);
 }
 
-Real PowerMsg(Session& s, std::string_view name, Real e, Real b) {
+Real PowerMsg(MessageList& m, std::string_view name, Real e, Real b) {
   if (b == 0) return 0;
   if (b < 0) {
-    if (!name.empty()) MessageAdd(s, std::string(name) + " (pow)");
+    if (!name.empty()) MessageAdd(m, std::string(name) + " (pow)");
     b = -b;
   }
   Real l = e * std::log(b);
@@ -81,15 +81,15 @@ Real Log10(Real x) {
   return x <= 0 ? -1e30L : std::log10(x);
 }
 
-Real Inv(Session& s, Real a) {
-  return SafeTan(s, a) - a;
+Real Inv(MessageList& m, Real a) {
+  return SafeTan(m, a) - a;
 }
 
-Real ArcInv(Session& s, Real v) {
+Real ArcInv(MessageList& m, Real v) {
   Real lo = -1.57L, hi = 1.57L;
   for (int i = 0; i < 800; ++i) {
     Real mid = (lo + hi) / 2;
-    Real f = Inv(s, mid) - v;
+    Real f = Inv(m, mid) - v;
     if (std::fabs(f) < 1e-15L) return mid;
     // inv is increasing on (-pi/2, pi/2)
     if (f < 0)
@@ -97,7 +97,7 @@ Real ArcInv(Session& s, Real v) {
     else
       hi = mid;
   }
-  MessageAdd(s, "Error: ArcInv in unit math");
+  MessageAdd(m, "Error: ArcInv in unit math");
   return 0;
 }
 

@@ -8,19 +8,19 @@
 
 namespace kv9 {
 
-class Session;
+struct MessageList;
 
-Real SafeTan(Session& s, Real a);
-Real SafeArcSin(Session& s, Real x);
-Real SafeArcCos(Session& s, Real x);
-Real ArcCosMsg(Session& s, std::string_view name, Real x);
-Real SqrtMsg(Session& s, std::string_view name, Real x);
-Real PowerMsg(Session& s, std::string_view name, Real e, Real b);  // b to the power e
+Real SafeTan(MessageList& m, Real a);
+Real SafeArcSin(MessageList& m, Real x);
+Real SafeArcCos(MessageList& m, Real x);
+Real ArcCosMsg(MessageList& m, std::string_view name, Real x);
+Real SqrtMsg(MessageList& m, std::string_view name, Real x);
+Real PowerMsg(MessageList& m, std::string_view name, Real e, Real b);  // b to the power e
 Real IntPower(int n, Real x);
 Real Pow10(Real x);
 Real Log10(Real x);                  // -1e30 for x <= 0
-Real Inv(Session& s, Real a);        // involute function tan a - a
-Real ArcInv(Session& s, Real v);     // the angle in [-1.57, 1.57] whose involute is v
+Real Inv(MessageList& m, Real a);    // involute function tan a - a
+Real ArcInv(MessageList& m, Real v);  // the angle in [-1.57, 1.57] whose involute is v
 Real RoundTo(int decimals, Real x);  // halves to the even neighbour
 Real RoundHalfEven(Real x);          // to the nearest integer, halves to even
 Real RadToDeg(Real x);

@@ -3,7 +3,6 @@
 // cannot hold it).
 #include "core/language.h"
 
-#include "app/session.h"
 #include "core/text.h"
 
 namespace kv9 {
@@ -243,8 +242,8 @@ void Fill(LanguageTable<Slot>& table, const std::array<const char*, N>& row,
 }
 
 template <class Slot>
-std::string Display(const Session& s, const LanguageTable<Slot>& table, Slot slot) {
-  return table.utf8 ? table[slot] : Cp850ToDisplay(s, table[slot]);
+std::string Display(bool plain_text, const LanguageTable<Slot>& table, Slot slot) {
+  return table.utf8 ? table[slot] : Cp850ToDisplay(plain_text, table[slot]);
 }
 
 }  // namespace
@@ -255,36 +254,32 @@ LanguageTables::LanguageTables() {
   Fill(status, kStatusGerman, kStatusEnglish, false);
 }
 
-void SetLanguage(Session& s, int code) {
-  s.lang.code = code;
+void SetLanguage(LanguageTables& lang, int code) {
+  lang.code = code;
   bool korean = code == kLanguageKorean;
-  if (const MenuRow* row = MenuRowFor(code)) Fill(s.lang.menu, *row, kMenuEnglish, korean);
-  if (const CalcRow* row = CalcRowFor(code)) Fill(s.lang.calc, *row, kCalcEnglish, korean);
-  if (const StatusRow* row = StatusRowFor(code)) Fill(s.lang.status, *row, kStatusEnglish, false);
+  if (const MenuRow* row = MenuRowFor(code)) Fill(lang.menu, *row, kMenuEnglish, korean);
+  if (const CalcRow* row = CalcRowFor(code)) Fill(lang.calc, *row, kCalcEnglish, korean);
+  if (const StatusRow* row = StatusRowFor(code)) Fill(lang.status, *row, kStatusEnglish, false);
 }
 
-int CurrentLanguage(const Session& s) {
-  return s.lang.code;
+const std::string& MenuText(const LanguageTables& lang, MenuWord w) {
+  return lang.menu[w];
+}
+const std::string& CalcText(const LanguageTables& lang, CalcWord w) {
+  return lang.calc[w];
+}
+const std::string& StatusText(const LanguageTables& lang, StatusWord w) {
+  return lang.status[w];
 }
 
-const std::string& MenuText(const Session& s, MenuWord w) {
-  return s.lang.menu[w];
+std::string MenuDisplay(const LanguageTables& lang, bool plain_text, MenuWord w) {
+  return Display(plain_text, lang.menu, w);
 }
-const std::string& CalcText(const Session& s, CalcWord w) {
-  return s.lang.calc[w];
+std::string CalcDisplay(const LanguageTables& lang, bool plain_text, CalcWord w) {
+  return Display(plain_text, lang.calc, w);
 }
-const std::string& StatusText(const Session& s, StatusWord w) {
-  return s.lang.status[w];
-}
-
-std::string MenuDisplay(const Session& s, MenuWord w) {
-  return Display(s, s.lang.menu, w);
-}
-std::string CalcDisplay(const Session& s, CalcWord w) {
-  return Display(s, s.lang.calc, w);
-}
-std::string StatusDisplay(const Session& s, StatusWord w) {
-  return Display(s, s.lang.status, w);
+std::string StatusDisplay(const LanguageTables& lang, bool plain_text, StatusWord w) {
+  return Display(plain_text, lang.status, w);
 }
 
 }  // namespace kv9

@@ -8,8 +8,6 @@
 
 namespace kv9 {
 
-class Session;
-
 // Language codes: 1 German, 2 English, 3 French, 4 Italian, 5 Swedish, 6 Portuguese,
 // 7 Romanian, 8 Korean, 9 Spanish; 0 = none chosen.
 inline constexpr int kLanguageGerman = 1;
@@ -102,17 +100,16 @@ struct LanguageTables {
 // Stores the code and fills each table that knows it: menu words for 1..9, calculation words
 // for 1, 2, 7 and 8, status words for 1..6 and 9. A table that does not know the code keeps
 // its texts. Relabelling the menus is the caller's part.
-void SetLanguage(Session& s, int code);
-int CurrentLanguage(const Session& s);
+void SetLanguage(LanguageTables& lang, int code);
 
 // The internal text of a slot (code page 850, or UTF-8 for Korean).
-const std::string& MenuText(const Session& s, MenuWord w);
-const std::string& CalcText(const Session& s, CalcWord w);
-const std::string& StatusText(const Session& s, StatusWord w);
+const std::string& MenuText(const LanguageTables& lang, MenuWord w);
+const std::string& CalcText(const LanguageTables& lang, CalcWord w);
+const std::string& StatusText(const LanguageTables& lang, StatusWord w);
 // The same texts in the display set (UTF-8): code page 850 texts are converted, Korean texts
-// pass unchanged.
-std::string MenuDisplay(const Session& s, MenuWord w);
-std::string CalcDisplay(const Session& s, CalcWord w);
-std::string StatusDisplay(const Session& s, StatusWord w);
+// pass unchanged. `plain_text` is the plain-text setting of the display conversion.
+std::string MenuDisplay(const LanguageTables& lang, bool plain_text, MenuWord w);
+std::string CalcDisplay(const LanguageTables& lang, bool plain_text, CalcWord w);
+std::string StatusDisplay(const LanguageTables& lang, bool plain_text, StatusWord w);
 
 }  // namespace kv9

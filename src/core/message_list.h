@@ -9,8 +9,6 @@
 
 namespace kv9 {
 
-class Session;
-
 inline constexpr int kMaxMessages = 11;
 inline constexpr int kMaxMessageLength = 36;
 
@@ -18,13 +16,10 @@ struct MessageList {
   std::vector<std::string> entries;  // code page 850
 };
 
-void MessageAdd(Session& s, std::string_view text);
-void MessageClear(Session& s);  // empties the list and clears the fatal flag
-void MessageSetFatal(Session& s);
-int MessageCount(const Session& s);
-std::string MessageText(const Session& s, int i);  // 1-based; empty outside 1..count
-bool MessageIsFatal(const Session& s);
+void MessageAdd(MessageList& m, std::string_view text);
+// Empties the list and clears the fatal flag that goes with it.
+void MessageClear(MessageList& m, bool& fatal_flag);
 int MessageCount(const MessageList& m);
-std::string MessageText(const MessageList& m, int i);
+std::string MessageText(const MessageList& m, int i);  // 1-based; empty outside 1..count
 
 }  // namespace kv9

@@ -4,18 +4,10 @@
 #include <cmath>
 #include <vector>
 
-#include "app/session.h"
 #include "core/guarded_math.h"
 #include "core/text.h"
 
 namespace kv9 {
-
-NumberStyle StyleOf(const Session& s) {
-  return {s.cfg.decimals, s.cfg.decimal_separator};
-}
-NumberStyle PointStyle(const Session& s) {
-  return {s.cfg.decimals, 1};
-}
 
 namespace {
 
@@ -106,22 +98,6 @@ std::string FormatWidth(const NumberStyle& st, int width, Real x) {
   return FormatFixed(st, int_width, decimals, x);
 }
 
-std::string FormatFixed(const Session& s, int width, int decimals, Real x) {
-  return FormatFixed(StyleOf(s), width, decimals, x);
-}
-std::string FormatShort(const Session& s, Real x) {
-  return FormatShort(StyleOf(s), x);
-}
-std::string FormatShortDigits(const Session& s, int k, Real x) {
-  return FormatShortDigits(StyleOf(s), k, x);
-}
-std::string FormatDecimals(const Session& s, int decimals, Real x) {
-  return FormatDecimals(StyleOf(s), decimals, x);
-}
-std::string FormatWidth(const Session& s, int width, Real x) {
-  return FormatWidth(StyleOf(s), width, x);
-}
-
 std::string FormatInt(long long n) {
   return std::to_string(n);
 }
@@ -192,88 +168,52 @@ long long ParseInt(std::string_view text) {
   return TryParseInt(text, v) ? v : 0;
 }
 
-bool InchMode(const Session& s) {
-  return s.cfg.unit_flag == 1;
+std::string FormatLength(const UnitStyle& u, Real x) {
+  return u.inch ? FormatDecimals(u.number, 4, x * kMmToInch) : FormatShort(u.number, x);
 }
 
-static bool PlainText(const Session& s) {
-  return s.cfg.plain_text_mode == 1;
+std::string FormatLengthDecimals(const UnitStyle& u, int d, Real x) {
+  return u.inch ? FormatDecimals(u.number, d + 1, x * kMmToInch) : FormatDecimals(u.number, d, x);
 }
 
-std::string FormatLength(const Session& s, Real x) {
-  return InchMode(s) ? FormatDecimals(s, 4, x * kMmToInch) : FormatShort(s, x);
-}
-
-std::string FormatLengthDecimals(const Session& s, int d, Real x) {
-  return InchMode(s) ? FormatDecimals(s, d + 1, x * kMmToInch) : FormatDecimals(s, d, x);
-}
-
-UnitStyle UnitsOf(const Session& s) {
-  return UnitsOf(s.cfg);
-}
-
-std::string FormatLengthFixed(const Session& s, int w, int d, Real x) {
-  return FormatLengthFixed(UnitsOf(s), w, d, x);
-}
 std::string FormatLengthFixed(const UnitStyle& u, int w, int d, Real x) {
   return u.inch ? FormatFixed(u.number, w - 1 > 1 ? w - 1 : 1, d + 1, x * kMmToInch)
                 : FormatFixed(u.number, w, d, x);
 }
 
-std::string FormatStressFixed(const Session& s, int w, int d, Real x) {
-  return FormatStressFixed(UnitsOf(s), w, d, x);
-}
 std::string FormatStressFixed(const UnitStyle& u, int w, int d, Real x) {
   return u.inch ? FormatFixed(u.number, w + 2, d - 2 > 0 ? d - 2 : 0, x * kMpaToPsi)
                 : FormatFixed(u.number, w, d, x);
 }
 
-std::string FormatTorqueFixed(const Session& s, int w, int d, Real x) {
-  return FormatTorqueFixed(UnitsOf(s), w, d, x);
-}
 std::string FormatTorqueFixed(const UnitStyle& u, int w, int d, Real x) {
   return u.inch ? FormatFixed(u.number, w + 1, d - 1 > 0 ? d - 1 : 0, x * kNmToLbfin)
                 : FormatFixed(u.number, w, d, x);
 }
 
-std::string FormatStress(const Session& s, Real x) {
-  return FormatShort(s, InchMode(s) ? x * kMpaToPsi : x);
+std::string FormatStress(const UnitStyle& u, Real x) {
+  return FormatShort(u.number, u.inch ? x * kMpaToPsi : x);
 }
 
-std::string FormatTorque(const Session& s, Real x) {
-  return FormatTorque(UnitsOf(s), x);
-}
 std::string FormatTorque(const UnitStyle& u, Real x) {
   return FormatShort(u.number, u.inch ? x * kNmToLbfin : x);
 }
 
-Real ParseLength(const Session& s, std::string_view text) {
+Real ParseLength(const UnitStyle& u, std::string_view text) {
   Real v = ParseReal(text);
-  return InchMode(s) ? v * kInch : v;
+  return u.inch ? v * kInch : v;
 }
 
-Real ParseStress(const Session& s, std::string_view text) {
+Real ParseStress(const UnitStyle& u, std::string_view text) {
   Real v = ParseReal(text);
-  return InchMode(s) ? v * kPsiToMpa : v;
+  return u.inch ? v * kPsiToMpa : v;
 }
 
-Real ParseTorque(const Session& s, std::string_view text) {
+Real ParseTorque(const UnitStyle& u, std::string_view text) {
   Real v = ParseReal(text);
-  return InchMode(s) ? v * kLbfinToNm : v;
+  return u.inch ? v * kLbfinToNm : v;
 }
 
-std::string LengthUnit(const Session& s) {
-  return LengthUnit(UnitsOf(s));
-}
-std::string StressUnit(const Session& s) {
-  return StressUnit(UnitsOf(s));
-}
-std::string TorqueUnit(const Session& s) {
-  return TorqueUnit(UnitsOf(s));
-}
-std::string MicroUnit(const Session& s) {
-  return MicroUnit(UnitsOf(s));
-}
 std::string LengthUnit(const UnitStyle& u) {
   return u.inch ? "in" : "mm";
 }
@@ -289,25 +229,19 @@ std::string MicroUnit(const UnitStyle& u) {
   return micro + (u.inch ? "in" : "m");
 }
 
-std::string DegreeUnit(const Session& s) {
-  return PlainText(s) ? "deg" : std::string(1, '\xF8');  // ° in code page 850
+std::string DegreeUnit(const UnitStyle& u) {
+  return u.plain_text ? "deg" : std::string(1, '\xF8');  // ° in code page 850
 }
 
-Real ToDisplayMicro(const Session& s, Real micrometres) {
-  return ToDisplayMicro(UnitsOf(s), micrometres);
-}
 Real ToDisplayMicro(const UnitStyle& u, Real micrometres) {
   return u.inch ? micrometres * 39.37L : micrometres;
 }
 
-Real ToDisplayLength(const Session& s, Real x) {
-  return ToDisplayLength(UnitsOf(s), x);
-}
 Real ToDisplayLength(const UnitStyle& u, Real x) {
   return u.inch ? x / kInch : x;
 }
-Real FromDisplayLength(const Session& s, Real x) {
-  return InchMode(s) ? x * kInch : x;
+Real FromDisplayLength(const UnitStyle& u, Real x) {
+  return u.inch ? x * kInch : x;
 }
 
 }  // namespace kv9

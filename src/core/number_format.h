@@ -9,17 +9,13 @@
 
 namespace kv9 {
 
-class Session;
-
 // The settings the formats follow: "Dezimalstellen" (shifts every fixed-point format by
-// decimals - 3) and the decimal separator (1 ".", 2 ",").
+// decimals - 3) and the decimal separator (1 ".", 2 ","). The configuration fills it
+// (StyleOf in model/config.h).
 struct NumberStyle {
   int decimals = 3;
   int separator = 1;
 };
-NumberStyle StyleOf(const Session& s);
-// The style with the separator forced to "." (configuration file).
-NumberStyle PointStyle(const Session& s);
 
 // Unit factors.
 inline constexpr Real kMmToInch = 0.039370078740157480L;
@@ -33,12 +29,6 @@ std::string FormatShort(const NumberStyle& st, Real x);
 std::string FormatShortDigits(const NumberStyle& st, int k, Real x);
 std::string FormatDecimals(const NumberStyle& st, int decimals, Real x);
 std::string FormatWidth(const NumberStyle& st, int width, Real x);
-
-std::string FormatFixed(const Session& s, int width, int decimals, Real x);
-std::string FormatShort(const Session& s, Real x);
-std::string FormatShortDigits(const Session& s, int k, Real x);
-std::string FormatDecimals(const Session& s, int decimals, Real x);
-std::string FormatWidth(const Session& s, int width, Real x);
 
 std::string FormatInt(long long n);
 std::string FormatIntZero(long long n, int width);
@@ -60,37 +50,24 @@ struct UnitStyle {
   bool inch = false;
   bool plain_text = false;
 };
-UnitStyle UnitsOf(const Session& s);
+std::string FormatLength(const UnitStyle& u, Real x);
+std::string FormatLengthDecimals(const UnitStyle& u, int d, Real x);
 std::string FormatLengthFixed(const UnitStyle& u, int w, int d, Real x);
 std::string FormatStressFixed(const UnitStyle& u, int w, int d, Real x);
 std::string FormatTorqueFixed(const UnitStyle& u, int w, int d, Real x);
+std::string FormatStress(const UnitStyle& u, Real x);
 std::string FormatTorque(const UnitStyle& u, Real x);
+Real ParseLength(const UnitStyle& u, std::string_view text);
+Real ParseStress(const UnitStyle& u, std::string_view text);
+Real ParseTorque(const UnitStyle& u, std::string_view text);
 std::string LengthUnit(const UnitStyle& u);
 std::string StressUnit(const UnitStyle& u);
 std::string TorqueUnit(const UnitStyle& u);
-std::string MicroUnit(const UnitStyle& u);  // code page 850
+std::string MicroUnit(const UnitStyle& u);   // code page 850
+std::string DegreeUnit(const UnitStyle& u);  // code page 850
+// Micrometres shown in the current unit: µm, or true micro-inches (µm × 39.37).
 Real ToDisplayMicro(const UnitStyle& u, Real micrometres);
 Real ToDisplayLength(const UnitStyle& u, Real x);
-
-bool InchMode(const Session& s);
-std::string FormatLength(const Session& s, Real x);
-std::string FormatLengthDecimals(const Session& s, int d, Real x);
-std::string FormatLengthFixed(const Session& s, int w, int d, Real x);
-std::string FormatStressFixed(const Session& s, int w, int d, Real x);
-std::string FormatTorqueFixed(const Session& s, int w, int d, Real x);
-std::string FormatStress(const Session& s, Real x);
-std::string FormatTorque(const Session& s, Real x);
-Real ParseLength(const Session& s, std::string_view text);
-Real ParseStress(const Session& s, std::string_view text);
-Real ParseTorque(const Session& s, std::string_view text);
-std::string LengthUnit(const Session& s);
-std::string StressUnit(const Session& s);
-std::string TorqueUnit(const Session& s);
-std::string MicroUnit(const Session& s);   // code page 850
-std::string DegreeUnit(const Session& s);  // code page 850
-// Micrometres shown in the current unit: µm, or true micro-inches (µm × 39.37).
-Real ToDisplayMicro(const Session& s, Real micrometres);
-Real ToDisplayLength(const Session& s, Real x);
-Real FromDisplayLength(const Session& s, Real x);
+Real FromDisplayLength(const UnitStyle& u, Real x);
 
 }  // namespace kv9

@@ -14,8 +14,8 @@ namespace kv9 {
 
 namespace {
 
-// The one place with static storage besides the Session: a signal handler reaches no Session,
-// and it may neither allocate nor take a lock, so the names it removes wait here in fixed
+// The one place with static storage: a signal handler reaches none of the program's state, and
+// it may neither allocate nor take a lock, so the names it removes wait here in fixed
 // buffers. A slot is claimed (kFilling), its name written, and then published (kArmed); the
 // handler reads only armed slots, so it never sees half a name, whichever thread it runs on.
 enum SlotState : int { kFree = 0, kFilling = 1, kArmed = 2 };

@@ -1,7 +1,5 @@
 #include "core/text.h"
 
-#include "app/session.h"
-
 namespace kv9 {
 
 namespace {
@@ -252,10 +250,6 @@ std::string Utf8ToCp850(std::string_view text) {
   return out;
 }
 
-std::string Cp850ToDisplay(const Session& s, std::string_view text) {
-  return Cp850ToDisplay(s.cfg.plain_text_mode == 1, text);
-}
-
 std::string Cp850ToDisplay(bool plain_text, std::string_view text) {
   if (!plain_text) return Cp850ToUtf8(text);
   std::string out;
@@ -298,10 +292,10 @@ std::string Cp850ToWin1252(std::string_view text) {
   return out;
 }
 
-std::string CadTextConvert(const Session& s, std::string_view text) {
-  switch (s.cfg.cad_text_mode) {
+std::string CadTextConvert(int cad_text_mode, bool plain_text, std::string_view text) {
+  switch (cad_text_mode) {
     case 2: {
-      std::string shown = Cp850ToDisplay(s, text);
+      std::string shown = Cp850ToDisplay(plain_text, text);
       std::string out;
       for (char32_t u : Utf8Decode(shown)) {
         int w = UnicodeToWin1252(u);
@@ -320,10 +314,6 @@ std::string CadTextConvert(const Session& s, std::string_view text) {
     default:
       return std::string(text);
   }
-}
-
-std::string TableDecimal(const Session& s, std::string_view text) {
-  return TableDecimal(s.cfg.table_decimal_style, text);
 }
 
 std::string TableDecimal(int table_decimal_style, std::string_view text) {

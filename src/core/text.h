@@ -8,8 +8,6 @@
 
 namespace kv9 {
 
-class Session;
-
 // Conversions take texts of any length (an old limit of 255 characters would silently erase
 // longer texts); each field keeps its own length limit where it is handed over.
 inline constexpr std::size_t kMaxConvertLength = static_cast<std::size_t>(-1);
@@ -29,7 +27,6 @@ std::string Utf8ToCp850(std::string_view text);  // "?" for a character code pag
 
 // Display conversions; in plain-text mode Cp850ToDisplay transliterates first and then applies
 // the replacement table.
-std::string Cp850ToDisplay(const Session& s, std::string_view text);
 std::string Cp850ToDisplay(bool plain_text, std::string_view text);
 std::string DisplayToCp850(std::string_view text);
 
@@ -39,10 +36,10 @@ std::string Transliterate(std::string_view text);
 // them, else "?".
 std::string Cp850ToWin1252(std::string_view text);
 // Texts written into CAD files, by the CAD text mode: 1 unchanged (code page 850), 2 the
-// display conversion as Windows-1252 bytes, 3 transliterated; other modes unchanged.
-std::string CadTextConvert(const Session& s, std::string_view text);
+// display conversion (with the plain-text setting) as Windows-1252 bytes, 3 transliterated;
+// other modes unchanged.
+std::string CadTextConvert(int cad_text_mode, bool plain_text, std::string_view text);
 // Decimal separators of table-file numbers: style 1 every "," becomes ".", else "." -> ",".
-std::string TableDecimal(const Session& s, std::string_view text);
 std::string TableDecimal(int table_decimal_style, std::string_view text);
 
 std::string UpperAscii(std::string_view text);

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
+#include "cad/drawing_context.h"
 #include "core/file_util.h"
+#include "core/program_info.h"
 #include "core/text.h"
 #include "model/data_file.h"
+#include "model/documentation.h"
 
 namespace kv9 {
 
@@ -38,11 +40,11 @@ constexpr const char* kGridLabels[3] = {"Bearb.", "Gepr.", "Norm"};
 // logo. Set means hidden.
 enum FrameSwitch { kHideMaker = 0, kHideFileName = 1, kHideDateTime = 2, kHideLogo = 3 };
 
-bool Hidden(const Session& s, FrameSwitch which) {
+bool Hidden(const DrawingContext& s, FrameSwitch which) {
   return s.cfg.title_block_hidden[which];
 }
 
-void Rulings(Session& s) {
+void Rulings(const DrawingContext& s) {
   CadLayer(s, 5);
   CadRectangle(s, 18, 5, 205, 292);
   CadLine(s, 18, 43, 205, 43);
@@ -61,7 +63,7 @@ void Rulings(Session& s) {
   CadRectangle(s, 0, 0, kSheetWidth, kSheetHeight);
 }
 
-void Labels(Session& s) {
+void Labels(const DrawingContext& s) {
   CadTextStyle(s, 2, 0, 1.6L, 1.3L);
   CadText(s, "Zust.", 19, 6);
   CadText(s,
@@ -78,13 +80,13 @@ void Labels(Session& s) {
   CadText(s, s.cfg.release_text, 74, kGridLabelY[3]);
 }
 
-void ProtectionNotice(Session& s) {
+void ProtectionNotice(const DrawingContext& s) {
   CadTextStyle(s, 2, 90, 1.8L, 1.5L);
   for (int i = 0; i < 5; ++i) CadText(s, kNoticeEnglish[i], kNoticeX[i], 10);
   for (int i = 0; i < 5; ++i) CadText(s, kNoticeGerman[i], kNoticeX[i], 200);
 }
 
-void Entries(Session& s) {
+void Entries(const DrawingContext& s) {
   const Documentation& d = s.docs;
   CadTextStyle(s, 2, 0, 1.8L, 1.5L);
   for (int row = 0; row < 4; ++row) {
@@ -97,14 +99,14 @@ void Entries(Session& s) {
   if (!d.replaced_by.empty()) CadText(s, "Ersetzt durch " + d.replaced_by, 162, 6.5L);
 }
 
-void FreeTexts(Session& s) {
+void FreeTexts(const DrawingContext& s) {
   for (const DrawingText& t : s.docs.texts) {
     if (t.h > 0) CadTextStyle(s, 2, t.phi, t.h, 0.8L * t.h);
     CadText(s, t.text, t.x, t.y);
   }
 }
 
-void Names(Session& s, const std::string& name, const std::string& name2,
+void Names(const DrawingContext& s, const std::string& name, const std::string& name2,
            const std::string& number) {
   CadLayer(s, 5);
   CadTextStyle(s, 2, 0, 5, 4);
@@ -116,13 +118,14 @@ void Names(Session& s, const std::string& name, const std::string& name2,
 
 // The company line (no setting of this program names one, so it stays empty), the data file
 // name, the date and time, the maker line and the logo.
-void Footer(Session& s) {
+void Footer(const DrawingContext& s) {
   CadTextStyle(s, 2, 0, 1.5L, 1.2L);
   const std::string company;
   CadText(s, company, 75, 6.5L);
   if (!Hidden(s, kHideFileName) && !s.current_file.empty())
-    CadText(s, Utf8ToCp850(CurrentFullName(s)).substr(0, 150), 18, 1);
-  if (!Hidden(s, kHideDateTime)) CadText(s, TodayText(s) + " " + NowTimeText(s), 186, 1);
+    CadText(s, Utf8ToCp850(s.report.data_file_full).substr(0, 150), 18, 1);
+  if (!Hidden(s, kHideDateTime))
+    CadText(s, TodayText(s.clock, s.cfg.date_code) + " " + NowTimeText(s.clock), 186, 1);
 
   if (!Hidden(s, kHideMaker)) {
     CadTextStyle(s, 2, 0, 3.5L, 3.0L);
@@ -141,7 +144,7 @@ std::string RevisionSymbol(int style, int number) {
   return std::string(1, static_cast<char>(first + number - 1));
 }
 
-void DrawChangeRecords(Session& s) {
+void DrawChangeRecords(const DrawingContext& s) {
   const auto& records = s.docs.changes;
   int c = static_cast<int>(records.size());
   if (c == 0) return;
@@ -158,7 +161,7 @@ void DrawChangeRecords(Session& s) {
   }
 }
 
-void DrawFrame(Session& s, const std::string& name, const std::string& name2,
+void DrawFrame(const DrawingContext& s, const std::string& name, const std::string& name2,
                const std::string& number) {
   if (s.abort_flag) return;
   Rulings(s);

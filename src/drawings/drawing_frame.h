@@ -8,7 +8,7 @@
 
 namespace kv9 {
 
-class Session;
+struct DrawingContext;
 
 // Sheet outline and the frame's main corners.
 inline constexpr double kSheetWidth = 210;
@@ -16,11 +16,11 @@ inline constexpr double kSheetHeight = 297;
 
 // Texts are code page 850: drawing name (up to 25 characters), second name line (up to 30) and
 // drawing number (up to 18). Nothing is drawn while the abort flag is set.
-void DrawFrame(Session& s, const std::string& name, const std::string& name2,
+void DrawFrame(const DrawingContext& s, const std::string& name, const std::string& name2,
                const std::string& number);
 
 // The revision rows of the title block: the last eight change records at most.
-void DrawChangeRecords(Session& s);
+void DrawChangeRecords(const DrawingContext& s);
 
 // The symbol of revision `number` (1-based) in the configured style: 0 "a", "b" ...; 1 "1",
 // "2" ...; 2 "A", "B" ...; any other style as 0.

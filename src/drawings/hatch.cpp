@@ -4,32 +4,32 @@
 #include <random>
 #include <vector>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
+#include "cad/drawing_context.h"
 #include "core/message_list.h"
 
 namespace kv9 {
 
-void ResetHatchPolygon(Session& s) {
+void ResetHatchPolygon(const DrawingContext& s) {
   s.cad.hatch.points.clear();
 }
 
-void AddHatchPoint(Session& s, Real x, Real y) {
+void AddHatchPoint(const DrawingContext& s, Real x, Real y) {
   auto& points = s.cad.hatch.points;
   if (static_cast<int>(points.size()) >= HatchPolygon::kMaxPoints) {
-    MessageAdd(s, "Schraffurfehler");
+    MessageAdd(s.messages, "Schraffurfehler");
     return;
   }
   points.push_back({x, y});
 }
 
-void SetHatchPen(Session& s, int pen) {
+void SetHatchPen(const DrawingContext& s, int pen) {
   s.cad.hatch.pen = pen;
 }
 
-int Hatch(Session& s, int n, Real angle_deg, Real spacing) {
+int Hatch(const DrawingContext& s, int n, Real angle_deg, Real spacing) {
   if (n > HatchPolygon::kMaxPoints) {
-    MessageAdd(s, "Fatal  : n schraff !");
+    MessageAdd(s.messages, "Fatal  : n schraff !");
     return 0;
   }
   std::vector<Point> p(
@@ -78,7 +78,7 @@ int Hatch(Session& s, int n, Real angle_deg, Real spacing) {
         if (!(hit.x > std::min(a.x, b.x) && hit.x < std::max(a.x, b.x))) continue;
       }
       if (hits.size() == 10) {
-        MessageAdd(s, "Fatal  : schraff schnittp");
+        MessageAdd(s.messages, "Fatal  : schraff schnittp");
         s.abort_flag = true;
         return lines;
       }
@@ -91,7 +91,7 @@ int Hatch(Session& s, int n, Real angle_deg, Real spacing) {
       if (hits[i].x < hits[left].x) left = i;
     std::vector<Real> distance;
     for (const Point& h : hits) distance.push_back(Hypot(h.x - hits[left].x, h.y - hits[left].y));
-    std::vector<int> order = SortIntersections(s, distance);
+    std::vector<int> order = SortIntersections(s.messages, s.abort_flag, distance);
     if (s.abort_flag) return lines;
     for (std::size_t i = 0; i + 1 < order.size(); i += 2) {
       const Point &a = hits[order[i]], &b = hits[order[i + 1]];
@@ -102,7 +102,7 @@ int Hatch(Session& s, int n, Real angle_deg, Real spacing) {
   return lines;
 }
 
-void BreakLine(Session& s, Point a, Point b, Real amplitude, bool add_to_hatch) {
+void BreakLine(const DrawingContext& s, Point a, Point b, Real amplitude, bool add_to_hatch) {
   Real dx = b.x - a.x, dy = b.y - a.y;
   Real length = Hypot(dx, dy);
   Point d = length != 0 ? Point{dx / length, dy / length} : Point{1, 0};

@@ -7,21 +7,21 @@
 
 namespace kv9 {
 
-class Session;
+struct DrawingContext;
 
-void ResetHatchPolygon(Session& s);
+void ResetHatchPolygon(const DrawingContext& s);
 // A 51st point adds "Schraffurfehler" to the message list and is dropped.
-void AddHatchPoint(Session& s, Real x, Real y);
+void AddHatchPoint(const DrawingContext& s, Real x, Real y);
 // 0 outline and hatch in the current layer, 1 outline on layer 5 and hatch on layer 3, 2 hatch
 // only, on layer 3.
-void SetHatchPen(Session& s, int pen);
+void SetHatchPen(const DrawingContext& s, int pen);
 // Hatches the first n points of the polygon with lines at angle_deg, `spacing` apart (0: a tenth
 // of the polygon's extent across the lines). More than 50 points add "Fatal  : n schraff !" and
 // draw nothing; more than 10 crossings of one hatch line add "Fatal  : schraff schnittp", set
 // the abort flag and stop. Returns the number of hatch lines drawn.
-int Hatch(Session& s, int n, Real angle_deg, Real spacing);
+int Hatch(const DrawingContext& s, int n, Real angle_deg, Real spacing);
 // A freehand line of six segments from a to b, wavering up to 2·amplitude across; the points go
 // into the hatch polygon as well when add_to_hatch is set. Random numbers from s.rng.
-void BreakLine(Session& s, Point a, Point b, Real amplitude, bool add_to_hatch);
+void BreakLine(const DrawingContext& s, Point a, Point b, Real amplitude, bool add_to_hatch);
 
 }  // namespace kv9

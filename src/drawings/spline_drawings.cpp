@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
+#include "cad/cad_state.h"
+#include "cad/drawing_context.h"
 #include "core/generic_dialogs.h"
 #include "drawings/drawing_frame.h"
 #include "drawings/spline_table.h"
@@ -35,30 +36,30 @@ constexpr Real kSheetTableX = 45, kSheetTableY = 50, kDoubleSheetTableY = 170;
 constexpr Real kViewCentreX = 100, kViewY = 235;
 
 template <class Body>
-void Block(Session& s, const char* name, Body body) {
+void Block(const DrawingContext& s, const char* name, Body body) {
   CadBlockBegin(s, name);
   if (!s.abort_flag) body();
   CadBlockEnd(s);
 }
 
-void ShaftFrame(Session& s, const char* name) {
+void ShaftFrame(const DrawingContext& s, const char* name) {
   const SplineDataSet& d = s.ds;
   Block(s, name,
         [&] { DrawFrame(s, d.drawing_name_shaft, d.drawing_name2_shaft, d.drawing_number_shaft); });
 }
 
-void HubFrame(Session& s, const char* name) {
+void HubFrame(const DrawingContext& s, const char* name) {
   const SplineDataSet& d = s.ds;
   Block(s, name,
         [&] { DrawFrame(s, d.drawing_name_hub, d.drawing_name2_hub, d.drawing_number_hub); });
 }
 
-void ShaftBlocks(Session& s) {
+void ShaftBlocks(const DrawingContext& s) {
   Block(s, "WLSTUMP", [&] { DrawShaftBreakSymbol(s, ViewSizes(s).shaft_major); });
   Block(s, "WELLE", [&] { DrawShaftView(s, 0, 0, ShaftSheetScale(s)); });
 }
 
-void Blocks(Session& s, int entry) {
+void Blocks(const DrawingContext& s, int entry) {
   switch (entry) {
     case kDrawShaftView:
       Block(s, "WLSTUMP", [&] { DrawShaftBreakSymbol(s, ViewSizes(s).shaft_major); });
@@ -86,19 +87,19 @@ void Blocks(Session& s, int entry) {
   }
 }
 
-void InsertShaftView(Session& s, Real sheet_x) {
+void InsertShaftView(const DrawingContext& s, Real sheet_x) {
   Real scale = ShaftSheetScale(s);
   CadInsert(s, "WELLE", sheet_x + kViewCentreX - 0.5L * ViewSizes(s).b1 * scale, kViewY, 0, scale,
             scale);
 }
 
-void InsertHubView(Session& s, Real sheet_x) {
+void InsertHubView(const DrawingContext& s, Real sheet_x) {
   Real scale = HubSheetScale(s);
   CadInsert(s, "NABE", sheet_x + kViewCentreX - 0.5L * ViewSizes(s).b2 * scale, kViewY, 0, scale,
             scale);
 }
 
-void Entities(Session& s, int entry) {
+void Entities(const DrawingContext& s, int entry) {
   switch (entry) {
     case kDrawShaftView:
       DrawShaftView(s, 0, 0);
@@ -142,7 +143,7 @@ void Entities(Session& s, int entry) {
 
 }  // namespace
 
-DrawingExtents SplineDrawingLimits(const Session& s, int entry) {
+DrawingExtents SplineDrawingLimits(const DrawingContext& s, int entry) {
   const SplineViewSizes v = ViewSizes(s);
   switch (entry) {
     case kDrawShaftView: {
@@ -168,20 +169,20 @@ DrawingExtents SplineDrawingLimits(const Session& s, int entry) {
   }
 }
 
-Real ShaftSheetScale(const Session& s) {
+Real ShaftSheetScale(const DrawingContext& s) {
   const SplineViewSizes v = ViewSizes(s);
   Real length = 10 * v.mn + v.b1;
   if (!(v.shaft_major > 0) || !(length > 0)) return 1;
   return std::min(90 / v.shaft_major, 100 / length);
 }
 
-Real HubSheetScale(const Session& s) {
+Real HubSheetScale(const DrawingContext& s) {
   const SplineViewSizes v = ViewSizes(s);
   if (!(v.reference_diameter > 0) || !(v.b2 > 0)) return 1;
   return std::min(90 / (1.5L * v.reference_diameter), 100 / v.b2);
 }
 
-void EmitSplineDrawing(Session& s, int entry) {
+void EmitSplineDrawing(const DrawingContext& s, int entry) {
   CadLayer(s, 0);
   DrawingExtents e = SplineDrawingLimits(s, entry);
   CadLimits(s, e.xmin, e.ymin, e.xmax, e.ymax);
@@ -199,16 +200,16 @@ void EmitSplineDrawing(Session& s, int entry) {
   CadClose(s);
 }
 
-void DrawSplineDrawing(Session& s, int kind, int entry) {
-  if (entry < kDrawShaftView || entry > kDrawBothSheets || !CadTeethDrawable(s)) return;
+void DrawSplineDrawing(const DrawingContext& s, int kind, int entry) {
+  if (entry < kDrawShaftView || entry > kDrawBothSheets || !CadTeethDrawable(s, s.ds.N)) return;
   CadOpen(s, kind);
   if (s.abort_flag || !CadIsOpen(s)) return;
   EmitSplineDrawing(s, entry);
 }
 
-void SplineDrawingMenu(Session& s, int kind, int choice) {
+void SplineDrawingMenu(const DrawingContext& s, int kind, int choice) {
   if (s.fatal_flag) {
-    MessageShowList(s.reportContext());
+    MessageShowList(s.report);
     return;
   }
   if (choice != 0) {
@@ -217,8 +218,8 @@ void SplineDrawingMenu(Session& s, int kind, int choice) {
   }
   int current = 1;
   for (;;) {
-    for (int i = 0; i < 9; ++i) s.screen_lines[i] = kChoiceTexts[i];
-    int chosen = ChooseFromList(s, "Bitte w\x84hlen ..", 9, current);
+    const std::vector<std::string> choices(std::begin(kChoiceTexts), std::end(kChoiceTexts));
+    int chosen = ChooseFromList(DialogsOf(s), "Bitte w\x84hlen ..", choices, current);
     if (s.abort_flag || chosen == kDrawBack) return;
     DrawSplineDrawing(s, kind, chosen);
     s.abort_flag = false;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
+#include "cad/drawing_context.h"
 #include "core/message_list.h"
 #include "core/number_format.h"
 
@@ -15,11 +15,11 @@ namespace {
 constexpr int kLineLayer = 17;
 constexpr int kTextLayer = 18;
 
-std::string Length(const Session& s, int decimals, Real x) {
-  return FormatLengthDecimals(s, decimals, std::fabs(x));
+std::string Length(const DrawingContext& s, int decimals, Real x) {
+  return FormatLengthDecimals(UnitsOf(s.cfg), decimals, std::fabs(x));
 }
 
-std::string LengthPair(const Session& s, int decimals, Real a, Real b) {
+std::string LengthPair(const DrawingContext& s, int decimals, Real a, Real b) {
   return Length(s, decimals, a) + " / " + Length(s, decimals, b);
 }
 
@@ -30,13 +30,13 @@ SplineTableRow Spanning(std::string text, bool rule_below) {
 
 }  // namespace
 
-std::string SplineTableHeading(const Session& s, int part) {
+std::string SplineTableHeading(const DrawingContext& s, int part) {
   if (part == 1) return " External Involute Spline Data   " + s.ds.drawing_number_shaft;
   if (part == 2) return " Internal Involute Spline Data   " + s.ds.drawing_number_hub;
   return "";
 }
 
-std::vector<SplineTableRow> SplineTableRows(const Session& s, int part) {
+std::vector<SplineTableRow> SplineTableRows(const DrawingContext& s, int part) {
   if (part != 1 && part != 2) return {};
   const SplineDataSet& d = s.ds;
   const int m = part - 1;
@@ -45,8 +45,9 @@ std::vector<SplineTableRow> SplineTableRows(const Session& s, int part) {
   rows.push_back(Spanning(d.class_title, false));
   rows.push_back(Spanning(kFitTexts[fit - 1], true));
   rows.push_back({"Z\x84hnezahl", FormatInt(d.N)});
-  rows.push_back({"Diametral pitch", "  " + FormatShort(s, d.P) + " / " + FormatShort(s, 2 * d.P)});
-  rows.push_back({"Eingriffswinkel", "  " + FormatShort(s, d.phi_d) + " deg"});
+  rows.push_back({"Diametral pitch", "  " + FormatShort(StyleOf(s.cfg), d.P) + " / " +
+                                         FormatShort(StyleOf(s.cfg), 2 * d.P)});
+  rows.push_back({"Eingriffswinkel", "  " + FormatShort(StyleOf(s.cfg), d.phi_d) + " deg"});
   rows.push_back({"Grundkreisdurchmesser", Length(s, 6, d.Db[m]) + " ref"});
   rows.push_back({"Pitch diameter", Length(s, 6, d.D[m]) + " ref"});
 
@@ -75,13 +76,13 @@ std::vector<SplineTableRow> SplineTableRows(const Session& s, int part) {
   return rows;
 }
 
-Real SplineTableHeight(const Session& s, int part) {
+Real SplineTableHeight(const DrawingContext& s, int part) {
   return kTableRowHeight * static_cast<Real>(SplineTableRows(s, part).size() + 1);
 }
 
-void DrawSplineTable(Session& s, int part, Real x0, Real y0) {
+void DrawSplineTable(const DrawingContext& s, int part, Real x0, Real y0) {
   if (part != 1 && part != 2) {
-    MessageAdd(s, "Error Radnr !");
+    MessageAdd(s.messages, "Error Radnr !");
     return;
   }
   const Real h = kTableTextHeight;

@@ -10,7 +10,7 @@
 
 namespace kv9 {
 
-class Session;
+struct DrawingContext;
 
 // Geometry of the table, in drawing units.
 inline constexpr Real kTableTextHeight = 3.5L;
@@ -30,14 +30,14 @@ struct SplineTableRow {
 
 // The heading text and the rows of part 1 or 2, values formatted in the data set's unit. Any
 // other part gives an empty heading and no rows.
-std::string SplineTableHeading(const Session& s, int part);
-std::vector<SplineTableRow> SplineTableRows(const Session& s, int part);
+std::string SplineTableHeading(const DrawingContext& s, int part);
+std::vector<SplineTableRow> SplineTableRows(const DrawingContext& s, int part);
 
 // Draws the table with its top left corner at (x0, y0); rows go downwards. Any other part
 // than 1 or 2 adds "Error Radnr !" to the message list and draws nothing.
-void DrawSplineTable(Session& s, int part, Real x0, Real y0);
+void DrawSplineTable(const DrawingContext& s, int part, Real x0, Real y0);
 
 // The height of the whole table of a part, heading included.
-Real SplineTableHeight(const Session& s, int part);
+Real SplineTableHeight(const DrawingContext& s, int part);
 
 }  // namespace kv9

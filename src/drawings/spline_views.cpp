@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
+#include "cad/drawing_context.h"
 #include "drawings/hatch.h"
 
 namespace kv9 {
@@ -22,7 +22,7 @@ Real FaceWidth(const SplineDataSet& d, Real own) {
   return 0.4L * std::fabs(d.D[0]);
 }
 
-void HatchedWall(Session& s, const SplineViewSizes& v, Real x0, Real y0, Real side) {
+void HatchedWall(const DrawingContext& s, const SplineViewSizes& v, Real x0, Real y0, Real side) {
   const Real e = HubWallThickness(v);
   const Real bore = side * v.hub_minor / 2;
   const Real outer = side * (v.hub_minor / 2 + e);
@@ -45,7 +45,7 @@ constexpr Real kSheetTextHeight = 2.5L;
 // sheet (scale > 0) the text is enlarged to kSheetTextHeight on the paper where it would be
 // smaller, and moved left where it would run past the view's right end; a text longer than the
 // whole view is centred on it.
-void Designation(Session& s, Real x, Real y, Real height, Real width, Real view_left,
+void Designation(const DrawingContext& s, Real x, Real y, Real height, Real width, Real view_left,
                  Real view_right, Real sheet_scale) {
   if (sheet_scale > 0 && height * sheet_scale < kSheetTextHeight) {
     const Real enlarge = kSheetTextHeight / (height * sheet_scale);
@@ -66,7 +66,7 @@ void Designation(Session& s, Real x, Real y, Real height, Real width, Real view_
 
 }  // namespace
 
-SplineViewSizes ViewSizes(const Session& s) {
+SplineViewSizes ViewSizes(const DrawingContext& s) {
   const SplineDataSet& d = s.ds;
   SplineViewSizes v;
   v.mn = d.mn;
@@ -97,7 +97,7 @@ void BreakSymbolLobe(Real d, BreakSymbolPoint (&p)[47]) {
   for (int j = 0; j <= 22; ++j) p[24 + j] = {p[22 - j].x, -y[j]};
 }
 
-void DrawShaftBreakSymbol(Session& s, Real d) {
+void DrawShaftBreakSymbol(const DrawingContext& s, Real d) {
   BreakSymbolPoint p[47];
   BreakSymbolLobe(d, p);
   ResetHatchPolygon(s);
@@ -113,7 +113,7 @@ void DrawShaftBreakSymbol(Session& s, Real d) {
   for (int j = 1; j <= 23; ++j) CadLineTo(s, -p[j].x, p[j].y);
 }
 
-void DrawShaftView(Session& s, Real x0, Real y0, Real sheet_scale) {
+void DrawShaftView(const DrawingContext& s, Real x0, Real y0, Real sheet_scale) {
   const SplineViewSizes v = ViewSizes(s);
   const Real mn = v.mn, b1 = v.b1;
   const Real ra = v.shaft_major / 2, rr = v.shaft_minor / 2, rp = v.shaft_pitch / 2;
@@ -140,7 +140,7 @@ void DrawShaftView(Session& s, Real x0, Real y0, Real sheet_scale) {
               x0 + 11 * mn + b1, sheet_scale);
 }
 
-void DrawHubView(Session& s, Real x0, Real y0, Real sheet_scale) {
+void DrawHubView(const DrawingContext& s, Real x0, Real y0, Real sheet_scale) {
   const SplineViewSizes v = ViewSizes(s);
   const Real mn = v.mn, b2 = v.b2, refd = v.reference_diameter;
   const Real rp = v.hub_pitch / 2, rb = v.hub_minor / 2, rm = v.hub_major / 2;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "app/session.h"
 #include "core/guarded_math.h"
 #include "core/message_list.h"
 #include "core/number_format.h"
@@ -78,10 +77,11 @@ Real ArcTan2(Real y, Real x) {
   return VectorAngle(x, y);
 }
 
-std::optional<ArcGeometry> GetArcCenter(Session& s, Point start, Point end, Real phi) {
+std::optional<ArcGeometry> GetArcCenter(MessageList& messages, const NumberStyle& st, Point start,
+                                        Point end, Real phi) {
   Real half_sine = std::sin(phi / 2);
   if (!(std::fabs(half_sine) >= 1e-12L)) {
-    MessageAdd(s, "Fehler in GetArcCenter (dphi = " + FormatShort(PointStyle(s), phi) + " ! ");
+    MessageAdd(messages, "Fehler in GetArcCenter (dphi = " + FormatShort(st, phi) + " ! ");
     return std::nullopt;
   }
   Real dx = end.x - start.x, dy = end.y - start.y;
@@ -91,7 +91,7 @@ std::optional<ArcGeometry> GetArcCenter(Session& s, Point start, Point end, Real
   ArcGeometry arc;
   arc.radius = std::fabs((chord / 2) / half_sine);
   if (chord == 0) {
-    MessageAdd(s, "GetArcCenter l12=0");
+    MessageAdd(messages, "GetArcCenter l12=0");
     arc.centre = mid;
   } else {
     // The centre lies to the left of the chord for a counter-clockwise arc.
@@ -157,10 +157,11 @@ void QuickSort(std::span<const Real> values, std::vector<int>& index, int lo, in
 
 }  // namespace
 
-std::vector<int> SortIntersections(Session& s, std::span<const Real> values) {
+std::vector<int> SortIntersections(MessageList& messages, bool& abort_flag,
+                                   std::span<const Real> values) {
   if (values.size() > 10) {
-    MessageAdd(s, "Fatal  : QSORT2 error");
-    s.abort_flag = true;
+    MessageAdd(messages, "Fatal  : QSORT2 error");
+    abort_flag = true;
     return {};
   }
   std::vector<int> index(values.size());

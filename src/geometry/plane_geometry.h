@@ -11,7 +11,8 @@
 
 namespace kv9 {
 
-class Session;
+struct MessageList;
+struct NumberStyle;
 
 struct Point {
   Real x = 0;
@@ -49,8 +50,9 @@ struct ArcGeometry {
   Real end_angle = 0;
 };
 // An angle whose half has no sine (0, 2 pi ...) adds "Fehler in GetArcCenter (dphi = ..." to the
-// message list and gives nothing.
-std::optional<ArcGeometry> GetArcCenter(Session& s, Point start, Point end, Real phi);
+// message list (the angle written in `st`) and gives nothing.
+std::optional<ArcGeometry> GetArcCenter(MessageList& messages, const NumberStyle& st, Point start,
+                                        Point end, Real phi);
 
 // The fillet of radius r in the corner at p between a line arriving in direction a1 and a line
 // leaving in direction a2. The arc runs counter-clockwise from the direction of touch1 by sweep
@@ -65,6 +67,7 @@ Fillet CornerFillet(Real r, Point p, Real a1, Real a2);
 
 // Orders `index` (0-based positions into values) by value with a recursive quicksort. More than
 // 10 values add "Fatal  : QSORT2 error", set the abort flag and give an empty list.
-std::vector<int> SortIntersections(Session& s, std::span<const Real> values);
+std::vector<int> SortIntersections(MessageList& messages, bool& abort_flag,
+                                   std::span<const Real> values);
 
 }  // namespace kv9

@@ -40,7 +40,7 @@ int RunDesktop(int argc, char** argv) {
   if (start.exit) return start.exit_code;
   ReadRecentFiles(s);  // the main window writes them back when it goes
   s.abort_flag = false;
-  if (s.cfg.language > 0) SetLanguage(s, s.cfg.language);
+  if (s.cfg.language > 0) SetLanguage(s.lang, s.cfg.language);
 
   Thh window(s);
   ui.setParentWindow(&window);

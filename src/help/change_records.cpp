@@ -139,14 +139,10 @@ void DrawingInfo(ChangeRecordsContext& c) {
 void ChangeRecordsMenu(ChangeRecordsContext& c, int action) {
   if (action == kChangeAsk) {
     c.report.help_topic = kChangeRecordsHelpTopic;
-    action =
-        ChooseFromList(c.report.dialogs(),
-                       "\x8E"
-                       "nderungen",
-                       {"neu", "\x84ndern", "l\x94schen", "anzeigen", "Ausdruck", "Zeichnungsinfo",
-                        "zur\x81"
-                        "ck...."},
-                       1);
+    const std::vector<std::string> choices{"neu",       "\x84ndern",      "l\x94schen",
+                                           "anzeigen",  "Ausdruck",       "Zeichnungsinfo",
+                                           "zur\x81" "ck...."};
+    action = ChooseFromList(c.report.dialogs(), "\x8E" "nderungen", choices, 1);
     if (c.report.abort_flag) return;
   }
   const int count = static_cast<int>(c.docs.changes.size());

@@ -124,8 +124,22 @@ struct Config {
 };
 
 // The number and unit formats the settings ask for.
+inline NumberStyle StyleOf(const Config& c) {
+  return {c.decimals, c.decimal_separator};
+}
+// The style with the separator forced to "." (configuration file).
+inline NumberStyle PointStyle(const Config& c) {
+  return {c.decimals, 1};
+}
 inline UnitStyle UnitsOf(const Config& c) {
-  return {{c.decimals, c.decimal_separator}, c.unit_flag == 1, c.plain_text_mode == 1};
+  return {StyleOf(c), c.unit_flag == 1, c.plain_text_mode == 1};
+}
+// Special characters written plainly ("2  u  deg") in the display conversion.
+inline bool PlainText(const Config& c) {
+  return c.plain_text_mode == 1;
+}
+inline bool InchMode(const Config& c) {
+  return c.unit_flag == 1;
 }
 
 }  // namespace kv9

@@ -17,9 +17,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/session.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
+#include "core/program_info.h"
 #include "core/text.h"
 #include "model/config_entries.h"
 
@@ -203,50 +203,50 @@ class ConfigWriter {
 };
 
 // The screen fills in a window size of 0 or -1.
-void ApplyScreenSizes(Session& s) {
-  ScreenSize screen = s.ui->screenSize();
-  if (s.cfg.client_width == 0 || s.cfg.client_width == -1) s.cfg.client_width = screen.width - 9;
-  if (s.cfg.client_height == 0 || s.cfg.client_height == -1)
-    s.cfg.client_height = screen.height - 91;
+void ApplyScreenSizes(Config& cfg, Ui& ui) {
+  ScreenSize screen = ui.screenSize();
+  if (cfg.client_width == 0 || cfg.client_width == -1) cfg.client_width = screen.width - 9;
+  if (cfg.client_height == 0 || cfg.client_height == -1) cfg.client_height = screen.height - 91;
 }
 
 // Without any configuration file: sizes from the screen. The dialog scale follows the screen
 // resolution; the main window does not exist yet, so its frame is taken as the standard 46
 // pixels above the client area (ratio 1).
-void ApplyNoFileDefaults(Session& s) {
-  ScreenSize screen = s.ui->screenSize();
-  s.cfg.client_width = screen.width - 9;
-  s.cfg.client_height = screen.height - 91;
-  s.cfg.text_window_rect[3] = screen.height - 80;
-  s.cfg.input_window_scale =
+void ApplyNoFileDefaults(Config& cfg, Ui& ui) {
+  ScreenSize screen = ui.screenSize();
+  cfg.client_width = screen.width - 9;
+  cfg.client_height = screen.height - 91;
+  cfg.text_window_rect[3] = screen.height - 80;
+  cfg.input_window_scale =
       static_cast<int>(std::nearbyint((100.0 + 0.009) * screen.pixels_per_inch / 96.0));
 }
 
-void ReportNotAFile(Session& s, const std::string& path) {
-  ShowError(s, "Datei " + Utf8ToCp850(path) +
+void ReportNotAFile(const DialogContext& d, const std::string& path) {
+  ShowError(d, "Datei " + Utf8ToCp850(path) +
                    " ist keine gew\x94hnliche Datei, es gelten die Voreinstellungen");
 }
 
 // Only a regular file is read: a FIFO would hold the start for ever and a device never end.
 // Anything else under the name is reported and counts as no file. The file is opened without
 // waiting and checked again once open, so nothing put in its place meanwhile can block.
-bool ReadFile(Session& s, const std::string& path) {
+bool ReadFile(Config& cfg, const std::string& program_dir, const DialogContext& d,
+              const std::string& path) {
   struct stat st;
   if (NameHasNul(path) || stat(path.c_str(), &st) != 0) return false;
   if (!S_ISREG(st.st_mode)) {
-    ReportNotAFile(s, path);
+    ReportNotAFile(d, path);
     return false;
   }
   int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return false;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
-    ReportNotAFile(s, path);
+    ReportNotAFile(d, path);
     return false;
   }
   __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);  // closes fd
   std::istream in(&file);
-  ReadConfigStream(s, in);
+  ReadConfigStream(cfg, program_dir, d, in);
   return true;
 }
 
@@ -269,57 +269,59 @@ std::string TempEnvironmentDir() {
   return "/tmp";
 }
 
-void ReadConfigStream(Session& s, std::istream& in) {
-  Config& c = s.cfg;
+void ReadConfigStream(Config& cfg, const std::string& program_dir, const DialogContext& d,
+                      std::istream& in) {
+  Config& c = cfg;
   c.graphics_aspect_correction = 1.0;
   LineReader lines(in);
   lines.read();  // base name + " Konfiguration"
   lines.read();  // "Version " + version
-  ConfigReader reader(lines, s.program_dir);
+  ConfigReader reader(lines, program_dir);
   VisitEntries(reader, c);
-  if (lines.error()) s.abort_flag = true;
-  ApplyScreenSizes(s);
+  if (lines.error()) d.abort_flag = true;
+  ApplyScreenSizes(cfg, d.ui);
 }
 
-bool ReadConfig(Session& s) {
-  Config& c = s.cfg;
-  if (ReadFile(s, ConfigFilePath(c))) return true;
+bool ReadConfig(Config& cfg, const std::string& program_dir, const DialogContext& d) {
+  Config& c = cfg;
+  if (ReadFile(cfg, program_dir, d, ConfigFilePath(c))) return true;
   std::string fallback = ConfigFallbackDir();
-  if (ReadFile(s, fallback + c.base_name + ".cfg")) {
+  if (ReadFile(cfg, program_dir, d, fallback + c.base_name + ".cfg")) {
     c.config_dir = fallback;
     return true;
   }
   c.config_dir = fallback;  // where a later save creates the file
-  ApplyNoFileDefaults(s);
-  s.abort_flag = true;
+  ApplyNoFileDefaults(cfg, d.ui);
+  d.abort_flag = true;
   return false;
 }
 
-bool ImportConfig(Session& s, const std::string& dir, const std::string& base_name) {
-  std::string saved_dir = s.cfg.config_dir, saved_base = s.cfg.base_name;
-  s.cfg.config_dir = AddBackslash(dir);
-  s.cfg.base_name = base_name;
-  bool read = ReadFile(s, ConfigFilePath(s.cfg));
-  if (!read) s.abort_flag = true;
-  s.cfg.config_dir = saved_dir;
-  s.cfg.base_name = saved_base;
+bool ImportConfig(Config& cfg, const std::string& program_dir, const DialogContext& d,
+                  const std::string& dir, const std::string& base_name) {
+  std::string saved_dir = cfg.config_dir, saved_base = cfg.base_name;
+  cfg.config_dir = AddBackslash(dir);
+  cfg.base_name = base_name;
+  bool read = ReadFile(cfg, program_dir, d, ConfigFilePath(cfg));
+  if (!read) d.abort_flag = true;
+  cfg.config_dir = saved_dir;
+  cfg.base_name = saved_base;
   return read;
 }
 
-void WriteConfigStream(const Session& s, std::ostream& out) {
-  Config c = s.cfg;  // the visitor takes a mutable Config; the writer changes nothing
+void WriteConfigStream(const Config& cfg, std::ostream& out) {
+  Config c = cfg;  // the visitor takes a mutable Config; the writer changes nothing
   out << c.base_name << " Konfiguration\r\n";
   out << "Version " << kVersion << "\r\n";
   ConfigWriter writer(out);
   VisitEntries(writer, c);
 }
 
-bool WriteConfig(Session& s) {
-  std::string path = ConfigFilePath(s.cfg);
+bool WriteConfig(const Config& cfg, const DialogContext& d) {
+  std::string path = ConfigFilePath(cfg);
   std::error_code ec;
-  if (!s.cfg.config_dir.empty()) std::filesystem::create_directories(s.cfg.config_dir, ec);
+  if (!cfg.config_dir.empty()) std::filesystem::create_directories(cfg.config_dir, ec);
   std::ostringstream text;
-  WriteConfigStream(s, text);
+  WriteConfigStream(cfg, text);
   // Written to a new file and renamed over the old one, so a full disk never leaves half a
   // configuration behind; a symbolic link keeps pointing at the file it names.
   WritePhase phase = WritePhase::Create;
@@ -327,11 +329,11 @@ bool WriteConfig(Session& s) {
   if (error == 0) return true;
   if (error == ENOSPC) error = 101;
   if (phase == WritePhase::Create)
-    ReportCreateError(s, error);
+    ReportCreateError(d, error);
   else if (phase == WritePhase::Write)
-    ReportWriteError(s, error);
+    ReportWriteError(d, error);
   else
-    ReportCloseError(s, error);
+    ReportCloseError(d, error);
   return false;
 }
 

@@ -11,11 +11,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/session.h"
+#include "core/clock.h"
 #include "core/file_util.h"
-#include "core/generic_dialogs.h"
+#include "core/program_info.h"
 #include "core/text.h"
+#include "model/config.h"
+#include "model/documentation.h"
 #include "model/documentation_file.h"
+#include "model/spline_data_set.h"
 
 namespace kv9 {
 
@@ -154,15 +157,16 @@ void CheckIndexes(SplineDataSet& d) {
 
 }  // namespace
 
-std::string DataFileContent(const Session& s) {
-  const SplineDataSet& d = s.ds;
+std::string DataFileContent(const SplineDataSet& ds, const Documentation& docs, const Config& cfg,
+                            const Clock& clock) {
+  const SplineDataSet& d = ds;
   const CarriedValues& c = d.carried;
-  NumberStyle st = StyleOf(s);
+  NumberStyle st = StyleOf(cfg);
   LineWriter w(st);
   w.text(kRule65);
   w.text(ProgramTitle());
   w.text(std::string("Version ") + kVersion);
-  w.text(TodayText(s) + "  " + NowTimeText(s));
+  w.text(TodayText(clock, cfg.date_code) + "  " + NowTimeText(clock));
   w.text(kRule65);
   w.text(d.info1);
   w.text(d.info2);
@@ -199,7 +203,7 @@ std::string DataFileContent(const Session& s) {
   w.real(d.hap0_mn[0]);
   w.real(d.hap0_mn[1]);
 
-  WriteDocumentationSections(s.docs, w);
+  WriteDocumentationSections(docs, w);
 
   w.text(d.drawing_name2_shaft);
   w.text(d.drawing_name2_hub);
@@ -219,8 +223,9 @@ std::string DataFileContent(const Session& s) {
   return w.content();
 }
 
-DataReadResult ReadDataFileContent(Session& s, std::string_view content) {
-  SplineDataSet& d = s.ds;
+DataReadResult ReadDataFileContent(SplineDataSet& ds, Documentation& docs, bool& abort_flag,
+                                   std::string_view content) {
+  SplineDataSet& d = ds;
   CarriedValues& c = d.carried;
   LineReader in(content);
   in.skip(5);
@@ -258,9 +263,9 @@ DataReadResult ReadDataFileContent(Session& s, std::string_view content) {
   in.integer(c.int_b);
   in.real(d.hap0_mn[0]);
   in.real(d.hap0_mn[1]);
-  ReadDocumentationSections(s.docs, in);
+  ReadDocumentationSections(docs, in);
   if (in.failed()) {
-    s.abort_flag = true;
+    abort_flag = true;
     return DataReadResult::Failed;
   }
 
@@ -289,126 +294,6 @@ DataReadResult ReadDataFileContent(Session& s, std::string_view content) {
 
 std::string NameText(std::string_view name) {
   return Utf8ToCp850(name);
-}
-
-void ArchiveRefusal(Session& s) {
-  ShowError(s,
-            "File- und User- Befehle sind im Archivierungsmodus nicht m\x94"
-            "glich.");
-  s.abort_flag = true;
-}
-
-namespace {
-
-// The name a chosen file is kept under: without folder and extension when the extension is
-// the expected one, else the full name (which is then used unchanged).
-std::string ChosenName(const std::string& chosen, std::string_view ext) {
-  std::string file = FileNamePart(chosen);
-  if (!HasDot(file)) return file;
-  if (ExtOf(file) == ext) return NameNoExt(file);
-  return chosen;
-}
-
-}  // namespace
-
-std::string FullDataFileName(const Session& s, std::string_view name, std::string_view ext) {
-  if (HasDot(name)) return std::string(name);
-  return AddBackslash(s.data_dir) + std::string(name) + "." + std::string(ext);
-}
-
-std::string CurrentFullName(const Session& s) {
-  return s.cmdline_file ? s.current_file : FullDataFileName(s, s.current_file);
-}
-
-std::string TemplateFileName(const Session& s) {
-  return AddBackslash(s.data_dir) + kTemplateName + "." + kDataFileExtension;
-}
-
-bool ArchiveMode(const Session& s) {
-  return s.cmdline_file && s.cfg.archive_flag;
-}
-
-std::string ChooseFile(Session& s, std::string& dir, std::string_view mask) {
-  std::string m(mask);
-  auto chosen = s.ui->chooseOpenFile(AddBackslash(dir), m + "|" + m);
-  if (!chosen || chosen->empty()) {
-    s.abort_flag = true;
-    return "";
-  }
-  dir = DirOf(*chosen);
-  return ChosenName(*chosen, ExtOf(mask));
-}
-
-std::string ChooseFileFrom(Session& s, std::string_view current, std::string_view mask) {
-  std::string m(mask);
-  auto chosen = s.ui->chooseOpenFile(AddBackslash(DirOf(Trim(current))), m + "|" + m);
-  if (!chosen || chosen->empty()) {
-    s.abort_flag = true;
-    return std::string(current);
-  }
-  return *chosen;
-}
-
-bool WriteCheck(Session& s, const std::string& full_name) {
-  if (FileExists(full_name) && full_name.find(kCurrentWord) == std::string::npos &&
-      s.save_confirm_overwrite) {
-    std::string question = NameText(full_name) +
-                           " existiert bereits.   \x81"
-                           "berschreiben ?";
-    if (AskYesNoCancel3(s, question) != YesNoCancel::Yes) {
-      s.abort_flag = true;
-      return false;
-    }
-  }
-  // The old file is never emptied here: a name that exists is checked for write permission
-  // and its folder for a file that can be created; a new name is created and deleted again.
-  std::string target = FollowLinks(full_name);
-  struct stat st;
-  bool ok;
-  if (NameHasNul(target))
-    ok = false;
-  else if (stat(target.c_str(), &st) == 0)
-    ok = !S_ISDIR(st.st_mode) && access(target.c_str(), W_OK) == 0 && DirWritable(DirOf(target));
-  else {
-    int fd = target.empty() ? -1 : open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-    ok = fd >= 0;
-    if (ok) {
-      close(fd);
-      ok = unlink(target.c_str()) == 0;
-    }
-  }
-  if (!ok) {
-    ShowError(s, "Ung\x81ltiger Dateiname \"" + NameText(full_name) + "\" !");
-    s.abort_flag = true;
-  }
-  return ok;
-}
-
-std::string ResolveSaveName(Session& s, std::string_view name, std::string_view ext) {
-  if (ArchiveMode(s)) {
-    if (name != kCurrentWord) {
-      ArchiveRefusal(s);
-      return "";
-    }
-  } else {
-    s.cmdline_file = false;
-  }
-  if (!name.empty()) {
-    std::string full = FullDataFileName(s, name, ext);
-    return WriteCheck(s, full) ? full : "";
-  }
-  std::string e(ext);
-  auto chosen = s.ui->chooseSaveFile(AddBackslash(s.data_dir), "*." + e + "|*." + e);
-  if (!chosen || chosen->empty()) {
-    s.abort_flag = true;
-    return "";
-  }
-  s.data_dir = DirOf(*chosen);
-  std::string new_name = ChosenName(*chosen, ext);
-  std::string full = FullDataFileName(s, new_name, ext);
-  if (!WriteCheck(s, full)) return "";
-  s.current_file = new_name;
-  return full;
 }
 
 // --- commands ---

@@ -1,17 +1,15 @@
 #include "model/documentation.h"
 
-#include "app/session.h"
 #include "core/file_util.h"
 
 namespace kv9 {
 
-void ResetDocumentation(Session& s) {
-  Documentation& d = s.docs;
+void ResetDocumentation(Documentation& d, const Clock& clock, int date_code) {
   d.changes.clear();
   d.replaces.clear();
   d.replaced_by.clear();
   for (auto& row : d.grid) row = TitleBlockRow{};
-  d.grid[kRowDrawn].date = TodayText(s);
+  d.grid[kRowDrawn].date = TodayText(clock, date_code);
   d.texts.clear();
 }
 

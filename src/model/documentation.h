@@ -9,7 +9,7 @@
 
 namespace kv9 {
 
-class Session;
+class Clock;
 
 // Limits of the documentation texts (code page 850 characters).
 inline constexpr int kMaxChangeRecords = 25;
@@ -65,8 +65,8 @@ struct Documentation {
 };
 
 // Clears the change records and the drawing information for a new data set; the "Bearb." date
-// becomes today's date. The documents stay.
-void ResetDocumentation(Session& s);
+// becomes the date of `clock` in the format `date_code`. The documents stay.
+void ResetDocumentation(Documentation& d, const Clock& clock, int date_code);
 
 // Line breaks of a description as stored in the data file ("|") and back.
 std::string DescriptionToLine(std::string_view description);

@@ -1,12 +1,15 @@
 // The CAD drawing settings of a tooth profile.
 #include "toothform/cad_settings_form.h"
 
-#include "app/session.h"
+#include "cad/cad_state.h"
 #include "core/guarded_math.h"
+#include "core/program_info.h"
+#include "toothform/tooth_form_context.h"
 
 namespace kv9 {
 
-CadSettingsForm::CadSettingsForm(Session& s, int part) : s_(s), part_(part == 2 ? 2 : 1) {
+CadSettingsForm::CadSettingsForm(const ToothFormContext& s, int part)
+    : s_(s), part_(part == 2 ? 2 : 1) {
   caption = ProgramTitle() + " CAD " + (part_ == 1 ? "Welle" : "Nabe");
   const int n = s.ds.involute_points == 0 ? 20 : s.ds.involute_points;
   points = ClampInt(n, kMinPoints, kMaxPoints);
@@ -18,7 +21,7 @@ CadSettingsForm::CadSettingsForm(Session& s, int part) : s_(s), part_(part == 2 
 }
 
 void CadSettingsForm::setXe(long double value) {
-  xe.set(value, FormatFieldNumber(s_, value));
+  xe.set(value, FormatFieldNumber(StyleOf(s_.cfg), value));
 }
 
 void CadSettingsForm::proposeXe() {
@@ -51,10 +54,10 @@ void CadSettingsForm::help() {
   s_.abort_flag = false;
 }
 
-bool ShowCadSettingsForm(Session& s, int part) {
+bool ShowCadSettingsForm(const ToothFormContext& s, int part) {
   s.help_topic = CadSettingsForm::kHelpTopic;
   CadSettingsForm form(s, part);
-  if (s.ui->cadSettingsForm(form)) {
+  if (s.ui.cadSettingsForm(form)) {
     form.accept();
     return true;
   }

@@ -7,10 +7,9 @@
 #include <string>
 
 #include "calc/form_field.h"
+#include "toothform/tooth_form_context.h"
 
 namespace kv9 {
-
-class Session;
 
 class CadSettingsForm {
  public:
@@ -25,7 +24,7 @@ class CadSettingsForm {
   static constexpr const char* kLabelTrochoid = "Tooth Root Trochoide";
 
   // part 1 the shaft, 2 the hub.
-  CadSettingsForm(Session& s, int part);
+  CadSettingsForm(const ToothFormContext& s, int part);
 
   int part() const { return part_; }
   std::string caption;  // program title + " CAD " + "Welle" / "Nabe"
@@ -45,11 +44,11 @@ class CadSettingsForm {
 
  private:
   void setXe(long double value);
-  Session& s_;
+  ToothFormContext s_;
   int part_;
 };
 
 // Shows the settings of the part; true when OK was pressed (the values are then stored).
-bool ShowCadSettingsForm(Session& s, int part);
+bool ShowCadSettingsForm(const ToothFormContext& s, int part);
 
 }  // namespace kv9

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/guarded_math.h"
 #include "core/message_list.h"
 #include "core/number_format.h"
+#include "toothform/tooth_form_context.h"
 
 namespace kv9 {
 
@@ -43,8 +43,8 @@ std::vector<Mark> ArcMarks(const WheelGeometry& w) {
 
 }  // namespace
 
-void DrawDiameterArcs(Session& s, const WheelGeometry& w, Real cx, Real cy, Real direction_deg,
-                      const DiameterArcOptions& options) {
+void DrawDiameterArcs(const ToothFormContext& s, const WheelGeometry& w, Real cx, Real cy,
+                      Real direction_deg, const DiameterArcOptions& options) {
   if (s.abort_flag) return;
   const Real mn = w.mn;
   // One angular pitch: the arcs end on the middle of the neighbouring tooth, where their labels
@@ -68,7 +68,7 @@ void DrawDiameterArcs(Session& s, const WheelGeometry& w, Real cx, Real cy, Real
       const Real c = (options.window_bottom + room - cy) / r;
       if (c > 1 || c < -1) {
         // The whole arc lies below the window: it would only cross the frame.
-        MessageAdd(s, "Warnung: ArcLimit (acos)");
+        MessageAdd(s.messages, "Warnung: ArcLimit (acos)");
         continue;
       }
       span = std::min(span, std::acos(c) * 180 / kPi);
@@ -91,7 +91,8 @@ void DrawDiameterArcs(Session& s, const WheelGeometry& w, Real cx, Real cy, Real
   CadLayer(s, 0);
 }
 
-void DrawDiameterCircles(Session& s, const WheelGeometry& w, Real x, Real y, Real reference) {
+void DrawDiameterCircles(const ToothFormContext& s, const WheelGeometry& w, Real x, Real y,
+                         Real reference) {
   if (s.abort_flag) return;
   struct Circle {
     const char* label;
@@ -112,7 +113,7 @@ void DrawDiameterCircles(Session& s, const WheelGeometry& w, Real x, Real y, Rea
   std::vector<std::string> texts;
   std::size_t longest = 0;
   for (const Circle& c : circles) {
-    texts.push_back(c.label + FormatLength(s, std::fabs(c.diameter)));
+    texts.push_back(c.label + FormatLength(UnitsOf(s.cfg), std::fabs(c.diameter)));
     longest = std::max(longest, texts.back().size());
   }
   // The list is centred on the wheel centre, inside the root circle.

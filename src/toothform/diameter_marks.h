@@ -7,7 +7,7 @@
 
 namespace kv9 {
 
-class Session;
+struct ToothFormContext;
 
 // The diameters in drawing order, as bits of a selection.
 enum DiameterMark : unsigned {
@@ -37,10 +37,11 @@ struct DiameterArcOptions {
 // side, each with its label (name and wheel number) centred on one end. The hub's root label
 // stands on the hub body, and of two diameters closer than 0.1 mn (dNf: 0.15 mn) the second
 // label goes to the other side of its arc.
-void DrawDiameterArcs(Session& s, const WheelGeometry& w, Real cx, Real cy, Real direction_deg,
-                      const DiameterArcOptions& options = {});
+void DrawDiameterArcs(const ToothFormContext& s, const WheelGeometry& w, Real cx, Real cy,
+                      Real direction_deg, const DiameterArcOptions& options = {});
 // Full circles about (x, y) with the list "dw = ..." ... "dNf = ..." centred on (x, y), inside
 // the wheel. reference: the wheel's drawing diameter, which scales the texts.
-void DrawDiameterCircles(Session& s, const WheelGeometry& w, Real x, Real y, Real reference);
+void DrawDiameterCircles(const ToothFormContext& s, const WheelGeometry& w, Real x, Real y,
+                         Real reference);
 
 }  // namespace kv9

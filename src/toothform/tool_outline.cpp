@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/number_format.h"
+#include "toothform/tooth_form_context.h"
 
 namespace kv9 {
 
@@ -18,7 +18,7 @@ constexpr Real kEllipseStepDeg = 5;
 
 // Draws in the transverse section: x divided by q, circular arcs become elliptical.
 struct ToolPen {
-  Session& s;
+  const ToothFormContext& s;
   Real q;
   void line(Point a, Point b) const {
     CadLine(s, a.x / q, a.y, b.x / q, b.y);
@@ -36,11 +36,11 @@ struct ToolPen {
   }
 };
 
-std::vector<std::string> DataLines(Session& s, const WheelGeometry& w) {
-  const std::string unit = LengthUnit(s);
+std::vector<std::string> DataLines(const ToothFormContext& s, const WheelGeometry& w) {
+  const std::string unit = LengthUnit(UnitsOf(s.cfg));
   auto value = [&](const char* name, Real factor, Real length) {
-    return std::string(name) + FormatShort(s, factor) + " * mn = " + FormatLength(s, length) + " " +
-           unit;
+    return std::string(name) + FormatShort(StyleOf(s.cfg), factor) +
+           " * mn = " + FormatLength(UnitsOf(s.cfg), length) + " " + unit;
   };
   std::vector<std::string> lines = {
       "Rad " + std::to_string(w.wheel), value("hfP0 = ", w.hfP0_mn, w.hfP0),
@@ -48,7 +48,8 @@ std::vector<std::string> DataLines(Session& s, const WheelGeometry& w) {
   if (w.rhofP0_mn > 0) lines.push_back(value("rfP0 = ", w.rhofP0_mn, w.rhofP0));
   if (w.chamfer) {
     lines.push_back(value("hFfP0 = ", w.hFfP0_mn, w.hFfP0));
-    lines.push_back("alpha kP0 = " + FormatShort(s, w.alpha_kP0_deg) + DegreeUnit(s));
+    lines.push_back("alpha kP0 = " + FormatShort(StyleOf(s.cfg), w.alpha_kP0_deg) +
+                    DegreeUnit(UnitsOf(s.cfg)));
   }
   return lines;
 }
@@ -94,7 +95,8 @@ ToolProfile MakeToolProfile(const WheelGeometry& w) {
   return p;
 }
 
-void DrawToolOutline(Session& s, const WheelGeometry& w, bool transverse, bool annotate) {
+void DrawToolOutline(const ToothFormContext& s, const WheelGeometry& w, bool transverse,
+                     bool annotate) {
   if (s.abort_flag) return;
   const ToolProfile p = MakeToolProfile(w);
   const Real q = transverse ? std::cos(w.beta) : 1;
@@ -129,7 +131,7 @@ void DrawToolOutline(Session& s, const WheelGeometry& w, bool transverse, bool a
   for (const std::string& line : DataLines(s, w)) CadTextLine(s, line);
 }
 
-Real ToolTextRight(Session& s, const WheelGeometry& w) {
+Real ToolTextRight(const ToothFormContext& s, const WheelGeometry& w) {
   std::size_t longest = 0;
   for (const std::string& line : DataLines(s, w)) longest = std::max(longest, line.size());
   return 1.5L * w.mn + longest * TextWidth(w) * s.cfg.cad_text_width_factor;

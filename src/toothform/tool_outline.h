@@ -8,7 +8,7 @@
 
 namespace kv9 {
 
-class Session;
+struct ToothFormContext;
 
 // The outline points of the right half of the tool tooth, in the gear's frame: y = 0 on the
 // gear's reference line, the tool tip line at y = -hf. x values are not yet divided for the
@@ -31,9 +31,10 @@ ToolProfile MakeToolProfile(const WheelGeometry& w);
 // transverse: x divided by cos beta (an elliptical root rounding when beta is not 0).
 // annotate: centre and datum lines on layer 1, the drawing number and name with "(Tool)", and
 // the tool data of the wheel on layer 4.
-void DrawToolOutline(Session& s, const WheelGeometry& w, bool transverse, bool annotate);
+void DrawToolOutline(const ToothFormContext& s, const WheelGeometry& w, bool transverse,
+                     bool annotate);
 
 // The right end of the data texts of DrawToolOutline with annotation, for the drawing window.
-Real ToolTextRight(Session& s, const WheelGeometry& w);
+Real ToolTextRight(const ToothFormContext& s, const WheelGeometry& w);
 
 }  // namespace kv9

@@ -3,10 +3,11 @@
 
 #include <string>
 
-#include "app/session.h"
+#include "cad/cad_state.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
 #include "toothform/cad_settings_form.h"
+#include "toothform/tooth_form_context.h"
 
 namespace kv9 {
 
@@ -21,7 +22,7 @@ std::string YesNo(bool on) {
   return on ? "Ja" : "Nein";
 }
 
-Real ShiftOf(const Session& s, DrawnTooth tooth, int i) {
+Real ShiftOf(const ToothFormContext& s, DrawnTooth tooth, int i) {
   const auto& ds = s.ds;
   switch (tooth) {
     case DrawnTooth::Mean:
@@ -35,25 +36,25 @@ Real ShiftOf(const Session& s, DrawnTooth tooth, int i) {
   }
 }
 
-std::string ToothText(const Session& s) {
+std::string ToothText(const ToothFormContext& s) {
   const DrawnTooth tooth = CurrentDrawnTooth(s);
   if (tooth == DrawnTooth::Other)
-    return "xe1 = " + FormatDecimals(s, 4, s.toothform.xe[0]) +
-           ", xe2 = " + FormatDecimals(s, 4, s.toothform.xe[1]);
+    return "xe1 = " + FormatDecimals(StyleOf(s.cfg), 4, s.toothform.xe[0]) +
+           ", xe2 = " + FormatDecimals(StyleOf(s.cfg), 4, s.toothform.xe[1]);
   return kToothTexts[static_cast<int>(tooth)];
 }
 
-void ChooseDrawnTooth(Session& s) {
-  for (int i = 0; i < 4; ++i) s.screen_lines[i] = kToothTexts[i];
+void ChooseDrawnTooth(const ToothFormContext& s) {
+  const std::vector<std::string> teeth(std::begin(kToothTexts), std::end(kToothTexts));
   const DrawnTooth current = CurrentDrawnTooth(s);
   const int pre = current == DrawnTooth::Other ? 1 : static_cast<int>(current) + 1;
-  const int chosen = ChooseFromList(s, "Erzeug.Prof.versch.faktor xe", 4, pre);
+  const int chosen = ChooseFromList(DialogsOf(s), "Erzeug.Prof.versch.faktor xe", teeth, pre);
   if (!s.abort_flag) SetDrawnTooth(s, static_cast<DrawnTooth>(chosen - 1));
 }
 
 }  // namespace
 
-DrawnTooth CurrentDrawnTooth(const Session& s) {
+DrawnTooth CurrentDrawnTooth(const ToothFormContext& s) {
   for (DrawnTooth tooth :
        {DrawnTooth::Nominal, DrawnTooth::Mean, DrawnTooth::MinBacklash, DrawnTooth::MaxBacklash})
     if (s.toothform.xe[0] == ShiftOf(s, tooth, 0) && s.toothform.xe[1] == ShiftOf(s, tooth, 1))
@@ -61,18 +62,18 @@ DrawnTooth CurrentDrawnTooth(const Session& s) {
   return DrawnTooth::Other;
 }
 
-void SetDrawnTooth(Session& s, DrawnTooth tooth) {
+void SetDrawnTooth(const ToothFormContext& s, DrawnTooth tooth) {
   if (tooth == DrawnTooth::Other) return;
   for (int i = 0; i < 2; ++i) s.toothform.xe[i] = ShiftOf(s, tooth, i);
 }
 
-void ToothFormConfig(Session& s) {
+void ToothFormConfig(const ToothFormContext& s) {
   int current = 1;
   for (;;) {
     auto& t = s.toothform;
     const std::string lines[kEntries] = {
         "Erzeug.Prof.versch.faktor xe: " + ToothText(s),
-        "Drehwinkel Rad 1 [Grad]: " + FormatShort(s, t.shaft_angle),
+        "Drehwinkel Rad 1 [Grad]: " + FormatShort(StyleOf(s.cfg), t.shaft_angle),
         "Durchmesser einzeichnen ?  " + YesNo(t.showDiameters()),
         "Tooth Root Trochoide  " + YesNo(t.trochoid),
         "Evolvente als Polylinie ?  " + YesNo(s.cad.polyline_output),
@@ -82,8 +83,7 @@ void ToothFormConfig(Session& s) {
         "zur\x81"
         "ck ..",
     };
-    for (int i = 0; i < kEntries; ++i) s.screen_lines[i] = lines[i];
-    const int chosen = ChooseFromList(s, "Config", kEntries, current);
+    const int chosen = ChooseFromList(DialogsOf(s), "Config", lines, current);
     if (s.abort_flag || chosen == kEntries) return;
     current = chosen;
     switch (chosen) {
@@ -91,7 +91,8 @@ void ToothFormConfig(Session& s) {
         ChooseDrawnTooth(s);
         break;
       case 2:
-        t.shaft_angle = InputReal(s, "Drehwinkel Rad 1 [Grad]", t.shaft_angle, -180, 180);
+        t.shaft_angle = InputReal(DialogsOf(s), StyleOf(s.cfg), "Drehwinkel Rad 1 [Grad]",
+                                  t.shaft_angle, -180, 180);
         break;
       case 3:
         t.diameters_shown = t.showDiameters() ? 1 : 2;
@@ -104,12 +105,12 @@ void ToothFormConfig(Session& s) {
         break;
       case 6:
         s.ds.involute_points = static_cast<int>(
-            InputInt(s, "Anzahl der Punkte f\x81r die Evolvente", s.ds.involute_points,
+            InputInt(DialogsOf(s), "Anzahl der Punkte f\x81r die Evolvente", s.ds.involute_points,
                      CadSettingsForm::kMinPoints, CadSettingsForm::kMaxPoints));
         break;
       case 7:
         t.trochoid_steps = static_cast<int>(
-            InputInt(s, "Trochoide: Schritte je Teilung", t.trochoid_steps, 1, 500));
+            InputInt(DialogsOf(s), "Trochoide: Schritte je Teilung", t.trochoid_steps, 1, 500));
         break;
       case 8:
         t.meshing_texts = !t.meshing_texts;

@@ -4,7 +4,7 @@
 
 namespace kv9 {
 
-class Session;
+struct ToothFormContext;
 
 // Which tooth the drawing shifts describe, for both members at once.
 enum class DrawnTooth {
@@ -14,9 +14,9 @@ enum class DrawnTooth {
   MaxBacklash,  // the minimum tooth, xemin
   Other,        // set for one member in the CAD drawing settings
 };
-DrawnTooth CurrentDrawnTooth(const Session& s);
-void SetDrawnTooth(Session& s, DrawnTooth tooth);
+DrawnTooth CurrentDrawnTooth(const ToothFormContext& s);
+void SetDrawnTooth(const ToothFormContext& s, DrawnTooth tooth);
 
-void ToothFormConfig(Session& s);
+void ToothFormConfig(const ToothFormContext& s);
 
 }  // namespace kv9

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
+#include "cad/cad_state.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
 #include "geometry/plane_geometry.h"
@@ -18,6 +18,7 @@
 #include "toothform/diameter_marks.h"
 #include "toothform/tool_outline.h"
 #include "toothform/tooth_form_config.h"
+#include "toothform/tooth_form_context.h"
 #include "toothform/tooth_outline.h"
 
 namespace kv9 {
@@ -48,7 +49,7 @@ Real TextUnit(const DrawingWindow& window) {
   return window.xmax / 22;
 }
 
-void RunChoice(Session& s, int kind, int choice) {
+void RunChoice(const ToothFormContext& s, int kind, int choice) {
   switch (choice) {
     case 1:
       ToothFormDrawing(s, kind, 1, ToothFormView::Wheel);
@@ -76,7 +77,8 @@ void RunChoice(Session& s, int kind, int choice) {
   }
 }
 
-void MeshingTexts(Session& s, const ToothFormGeometry& g, Real phi1, const DrawingWindow& win) {
+void MeshingTexts(const ToothFormContext& s, const ToothFormGeometry& g, Real phi1,
+                  const DrawingWindow& win) {
   const Real w = win.xmax, u = TextUnit(win);
   CadLayer(s, 3);
   CadRectangle(s, -w, win.ymin, w, win.ymax);
@@ -89,24 +91,27 @@ void MeshingTexts(Session& s, const ToothFormGeometry& g, Real phi1, const Drawi
       y -= 1.5L * u;
     }
   };
-  const std::string deg = DegreeUnit(s);
-  column(-w + u,
-         {"mn = " + FormatLength(s, g.shaft().mn), "alpha= " + FormatShort(s, s.ds.phi_d) + deg,
-          "beta = " + FormatShort(s, s.ds.beta) + deg, "a = " + FormatLength(s, g.a),
-          "x1 = " + FormatDecimals(s, 4, s.ds.x[0]), "phi = " + FormatShort(s, phi1) + deg});
+  const std::string deg = DegreeUnit(UnitsOf(s.cfg));
+  column(-w + u, {"mn = " + FormatLength(UnitsOf(s.cfg), g.shaft().mn),
+                  "alpha= " + FormatShort(StyleOf(s.cfg), s.ds.phi_d) + deg,
+                  "beta = " + FormatShort(StyleOf(s.cfg), s.ds.beta) + deg,
+                  "a = " + FormatLength(UnitsOf(s.cfg), g.a),
+                  "x1 = " + FormatDecimals(StyleOf(s.cfg), 4, s.ds.x[0]),
+                  "phi = " + FormatShort(StyleOf(s.cfg), phi1) + deg});
   for (const WheelGeometry& wg : g.wheel) {
     const std::string n = std::to_string(wg.wheel);
-    column(wg.wheel == 1 ? -w / 3 : w / 3, {"z" + n + "  = " + std::to_string(std::abs(wg.z)),
-                                            "dw" + n + " = " + FormatLength(s, std::fabs(wg.dw)),
-                                            "df" + n + " = " + FormatLength(s, std::fabs(wg.df)),
-                                            "da" + n + " = " + FormatLength(s, std::fabs(wg.da)),
-                                            "db" + n + " = " + FormatLength(s, std::fabs(wg.db)),
-                                            "xe" + n + " = " + FormatDecimals(s, 4, wg.x)});
+    column(wg.wheel == 1 ? -w / 3 : w / 3,
+           {"z" + n + "  = " + std::to_string(std::abs(wg.z)),
+            "dw" + n + " = " + FormatLength(UnitsOf(s.cfg), std::fabs(wg.dw)),
+            "df" + n + " = " + FormatLength(UnitsOf(s.cfg), std::fabs(wg.df)),
+            "da" + n + " = " + FormatLength(UnitsOf(s.cfg), std::fabs(wg.da)),
+            "db" + n + " = " + FormatLength(UnitsOf(s.cfg), std::fabs(wg.db)),
+            "xe" + n + " = " + FormatDecimals(StyleOf(s.cfg), 4, wg.x)});
   }
 }
 
-void DefineBlocks(Session& s, const ToothFormGeometry& g, int wheel, ToothFormView view,
-                  bool& lost) {
+void DefineBlocks(const ToothFormContext& s, const ToothFormGeometry& g, int wheel,
+                  ToothFormView view, bool& lost) {
   auto block = [&](const std::string& name, auto&& body) {
     CadBlockBegin(s, name);
     body();
@@ -138,7 +143,7 @@ DrawingWindow WheelWindow(const WheelGeometry& w) {
   return {-half, -half, half, half};
 }
 
-DrawingWindow MeshingWindow(Session& s, const ToothFormGeometry& g) {
+DrawingWindow MeshingWindow(const ToothFormContext& s, const ToothFormGeometry& g) {
   // The extent of the teeth the view shows at angle 0.
   Real xmax = 0, ymin = 0, ymax = 0;
   bool first = true;
@@ -168,7 +173,7 @@ DrawingWindow MeshingWindow(Session& s, const ToothFormGeometry& g) {
   return win;
 }
 
-void DrawGearFromTeeth(Session& s, const WheelGeometry& w) {
+void DrawGearFromTeeth(const ToothFormContext& s, const WheelGeometry& w) {
   const int n = std::abs(w.z);
   for (int i = 0; i < n && !s.abort_flag; ++i) {
     CadLayer(s, 0);
@@ -176,7 +181,7 @@ void DrawGearFromTeeth(Session& s, const WheelGeometry& w) {
   }
 }
 
-void DrawWheelPair(Session& s, const ToothFormGeometry& g) {
+void DrawWheelPair(const ToothFormContext& s, const ToothFormGeometry& g) {
   const WheelGeometry &w1 = g.shaft(), &w2 = g.hub();
   CadLayer(s, 0);
   CadInsert(s, WheelBlock(2), 0, 0, 0, 1, 1);
@@ -184,7 +189,8 @@ void DrawWheelPair(Session& s, const ToothFormGeometry& g) {
   CadInsert(s, WheelBlock(1), 0, (w1.d + w2.d) / 2, 180 - 180.0L / w1.z, 1, 1);
 }
 
-void DrawMeshing(Session& s, const ToothFormGeometry& g, Real phi1, const DrawingWindow& window) {
+void DrawMeshing(const ToothFormContext& s, const ToothFormGeometry& g, Real phi1,
+                 const DrawingWindow& window) {
   const WheelGeometry &w1 = g.shaft(), &w2 = g.hub();
   const Real phi2 = -phi1 * w1.z / w2.z;
   const Real tau1 = 360.0L / w1.z, tau2 = 360.0L / w2.z;
@@ -217,15 +223,15 @@ void DrawMeshing(Session& s, const ToothFormGeometry& g, Real phi1, const Drawin
   }
 }
 
-void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view) {
+void ToothFormDrawing(const ToothFormContext& s, int kind, int wheel, ToothFormView view) {
   if (s.fatal_flag) {
-    MessageShowList(s.reportContext());
+    MessageShowList(s.report);
     return;
   }
-  if (view != ToothFormView::Config && !CadTeethDrawable(s)) return;
+  if (view != ToothFormView::Config && !CadTeethDrawable(s, s.ds.N)) return;
   const ToothFormGeometry g = MakeToothFormGeometry(s);
   if (!g.ok) {
-    MessageShowList(s.reportContext());
+    MessageShowList(s.report);
     return;
   }
   if (view == ToothFormView::Config) {
@@ -273,7 +279,7 @@ void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view) {
   DefineBlocks(s, g, wheel, view, lost);
   CadSectionEnd(s);
   if (lost) {
-    ShowError(s, "file write error  -  temporary path !");
+    ShowError(DialogsOf(s), "file write error  -  temporary path !");
     CadClose(s);
     s.abort_flag = true;
     return;
@@ -304,22 +310,22 @@ void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view) {
   CadClose(s);
 }
 
-void ToothFormMenu(Session& s, int kind, int choice) {
+void ToothFormMenu(const ToothFormContext& s, int kind, int choice) {
   if (choice != 0) {
     RunChoice(s, kind, choice);
     return;
   }
   int current = 1;
   for (;;) {
-    for (int i = 0; i < kBackEntry; ++i) s.screen_lines[i] = kViewEntries[i];
-    const int chosen = ChooseFromList(s, "Bitte w\x84hlen ..", kBackEntry, current);
+    const std::vector<std::string> views(kViewEntries, kViewEntries + kBackEntry);
+    const int chosen = ChooseFromList(DialogsOf(s), "Bitte w\x84hlen ..", views, current);
     if (s.abort_flag || chosen == kBackEntry) return;
     current = chosen;
     RunChoice(s, kind, chosen);
   }
 }
 
-void ToothProfileToCad(Session& s, int part) {
+void ToothProfileToCad(const ToothFormContext& s, int part) {
   if (!ShowCadSettingsForm(s, part)) return;
   ToothFormMenu(s, kCadChoose, part == 2 ? 2 : 1);
 }

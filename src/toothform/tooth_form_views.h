@@ -7,7 +7,7 @@
 
 namespace kv9 {
 
-class Session;
+struct ToothFormContext;
 
 enum class ToothFormView { Wheel, Pair, Tool, Meshing, Config };
 
@@ -16,14 +16,14 @@ enum class ToothFormView { Wheel, Pair, Tool, Meshing, Config };
 // 7 the tooth-form configuration; other choices do nothing.
 // kind is the CAD output kind (0 = the user chooses, 3 = the screen; 6 draws into the writer
 // already opened with CadOpenWriter).
-void ToothFormMenu(Session& s, int kind, int choice);
+void ToothFormMenu(const ToothFormContext& s, int kind, int choice);
 
 // One drawing. A calculation in a fatal state shows the message list instead.
-void ToothFormDrawing(Session& s, int kind, int wheel, ToothFormView view);
+void ToothFormDrawing(const ToothFormContext& s, int kind, int wheel, ToothFormView view);
 
 // The CAD drawing settings of the part (1 shaft, 2 hub), then unless cancelled the whole-wheel
 // view of that part as a CAD output of the user's kind.
-void ToothProfileToCad(Session& s, int part);
+void ToothProfileToCad(const ToothFormContext& s, int part);
 
 // --- the pieces of the views ---
 struct DrawingWindow {
@@ -35,17 +35,17 @@ DrawingWindow WheelWindow(const WheelGeometry& w);
 // Meshing view: from x = -w to w around the three shaft and four hub teeth at angle 0 (and a
 // base circle lying just below them), with the text band at the top when the data texts are
 // shown.
-DrawingWindow MeshingWindow(Session& s, const ToothFormGeometry& g);
+DrawingWindow MeshingWindow(const ToothFormContext& s, const ToothFormGeometry& g);
 
 // |z| inserts of the tooth block "EVOLV" + wheel about the origin; a tooth space of the shaft
 // lies on the +y axis.
-void DrawGearFromTeeth(Session& s, const WheelGeometry& w);
+void DrawGearFromTeeth(const ToothFormContext& s, const WheelGeometry& w);
 // The hub block "RAD2" and the shaft block "RAD1" turned so that a shaft tooth stands in a hub
 // tooth space.
-void DrawWheelPair(Session& s, const ToothFormGeometry& g);
+void DrawWheelPair(const ToothFormContext& s, const ToothFormGeometry& g);
 // Three shaft teeth about the origin and four hub teeth about (0, a) at the shaft angle, with
 // the data texts and the labelled diameter arcs.
-void DrawMeshing(Session& s, const ToothFormGeometry& g, Real shaft_angle_deg,
+void DrawMeshing(const ToothFormContext& s, const ToothFormGeometry& g, Real shaft_angle_deg,
                  const DrawingWindow& window);
 
 }  // namespace kv9

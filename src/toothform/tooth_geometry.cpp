@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "app/session.h"
 #include "calc/meshing_geometry.h"
 #include "core/message_list.h"
+#include "toothform/tooth_form_context.h"
 
 namespace kv9 {
 
@@ -21,11 +21,11 @@ Real AcosOrZero(Real c) {
   return c >= -1 && c <= 1 ? std::acos(c) : 0;  // NaN gives 0 as well
 }
 
-ToothFormGeometry MakeToothFormGeometry(Session& s) {
+ToothFormGeometry MakeToothFormGeometry(const ToothFormContext& s) {
   const auto& ds = s.ds;
   // The drawing shift already says which tooth is drawn (a mean tooth has the mean shift), so
   // the meshing geometry runs without its mean-tolerance switch, on the nominal centre distance.
-  MeshingGeometry m = ComputeMeshingGeometry(s, s.toothform.xe);
+  MeshingGeometry m = ComputeMeshingGeometry(s.calc(), s.toothform.xe);
   ToothFormGeometry g;
   g.ok = m.ok;
   g.a = ds.a;
@@ -63,10 +63,10 @@ ToothFormGeometry MakeToothFormGeometry(Session& s) {
   return g;
 }
 
-InvolutePointResult InvolutePoint(Session& s, const WheelGeometry& w, Real dy) {
+InvolutePointResult InvolutePoint(const ToothFormContext& s, const WheelGeometry& w, Real dy) {
   InvolutePointResult p;
   if (dy == 0) {
-    MessageAdd(s, "Fatal  : d = 0 !");
+    MessageAdd(s.messages, "Fatal  : d = 0 !");
     return p;
   }
   const Real alpha_y = AcosOrZero(w.db / dy);

@@ -9,7 +9,7 @@
 
 namespace kv9 {
 
-class Session;
+struct ToothFormContext;
 
 struct WheelGeometry {
   int wheel = 1;  // 1 shaft (external), 2 hub (internal)
@@ -39,7 +39,7 @@ struct ToothFormGeometry {
 
 // The geometry of both wheels for the drawing shifts s.toothform.xe. It never writes into the
 // calculated results.
-ToothFormGeometry MakeToothFormGeometry(Session& s);
+ToothFormGeometry MakeToothFormGeometry(const ToothFormContext& s);
 
 struct InvolutePointResult {
   Real x = 0, y = 0;
@@ -48,7 +48,7 @@ struct InvolutePointResult {
 
 // The point of the right flank at diameter dy. dy = 0 adds "Fatal  : d = 0 !" and gives zeros;
 // inside the base circle the point keeps the angle of the involute's start.
-InvolutePointResult InvolutePoint(Session& s, const WheelGeometry& w, Real dy);
+InvolutePointResult InvolutePoint(const ToothFormContext& s, const WheelGeometry& w, Real dy);
 // Where the tool tip's rounding ends, df + 2 rhoaP0 (1 - sin alpha n), base circle or not.
 Real RoundingEndDiameter(const WheelGeometry& w);
 // Where the root rounding made by the tool tip ends: RoundingEndDiameter, but never below the

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "app/session.h"
 #include "cad/cad_driver.h"
 #include "geometry/plane_geometry.h"
+#include "toothform/tooth_form_context.h"
 
 namespace kv9 {
 
@@ -25,7 +25,7 @@ struct RootSide {
 
 // Shaft root: the rounding arc of radius rhoaP0 touches the root circle and passes through the
 // involute at the fillet end diameter; the root circle runs on to the gap middle.
-RootSide ShaftRoot(Session& s, const WheelGeometry& w) {
+RootSide ShaftRoot(const ToothFormContext& s, const WheelGeometry& w) {
   RootSide r;
   const Real h = kPi / w.z, rf = w.df / 2, rho = w.rhoaP0;
   r.start_diameter = FilletEndDiameter(w);
@@ -46,7 +46,7 @@ RootSide ShaftRoot(Session& s, const WheelGeometry& w) {
 
 // Hub root: a corner fillet of radius rhoaP0 between the root chord to the gap middle and the
 // involute tangent at the root circle.
-RootSide HubRoot(Session& s, const WheelGeometry& w) {
+RootSide HubRoot(const ToothFormContext& s, const WheelGeometry& w) {
   RootSide r;
   const Real h = kPi / w.z, rf = w.df / 2;
   const InvolutePointResult p1 = InvolutePoint(s, w, w.df);
@@ -72,13 +72,14 @@ RootSide HubRoot(Session& s, const WheelGeometry& w) {
 
 }  // namespace
 
-int InvolutePointCount(const Session& s) {
+int InvolutePointCount(const ToothFormContext& s) {
   int n = s.ds.involute_points;
   if (n == 0) n = 20;
   return n < 2 ? 2 : n;
 }
 
-std::vector<OutlineVertex> ToothOutlineVertices(Session& s, const WheelGeometry& w, int n) {
+std::vector<OutlineVertex> ToothOutlineVertices(const ToothFormContext& s, const WheelGeometry& w,
+                                                int n) {
   RootSide root;
   if (w.z < 0) {
     root = HubRoot(s, w);
@@ -111,7 +112,8 @@ std::vector<OutlineVertex> ToothOutlineVertices(Session& s, const WheelGeometry&
   return v;
 }
 
-std::vector<OutlineVertex> TrochoidVertices(Session& s, const WheelGeometry& w, int side) {
+std::vector<OutlineVertex> TrochoidVertices(const ToothFormContext& s, const WheelGeometry& w,
+                                            int side) {
   std::vector<OutlineVertex> v;
   const Real r = w.d / 2, rho = w.rhoaP0;
   const Real tan_a = std::tan(w.alpha_n), cos_b = std::cos(w.beta);
@@ -154,7 +156,7 @@ std::vector<OutlineVertex> TrochoidVertices(Session& s, const WheelGeometry& w, 
   return v;
 }
 
-void DrawRootTrochoid(Session& s, const WheelGeometry& w, int side) {
+void DrawRootTrochoid(const ToothFormContext& s, const WheelGeometry& w, int side) {
   if (s.abort_flag) return;
   const std::vector<OutlineVertex> v = TrochoidVertices(s, w, side);
   CadPolylineBegin(s, 0);
@@ -162,7 +164,7 @@ void DrawRootTrochoid(Session& s, const WheelGeometry& w, int side) {
   CadPolylineEnd(s);
 }
 
-void DrawToothOutline(Session& s, const WheelGeometry& w) {
+void DrawToothOutline(const ToothFormContext& s, const WheelGeometry& w) {
   if (s.abort_flag) return;
   const std::vector<OutlineVertex> v = ToothOutlineVertices(s, w, InvolutePointCount(s));
   CadLayer(s, 5);

@@ -11,7 +11,7 @@
 
 namespace kv9 {
 
-class Session;
+struct ToothFormContext;
 
 struct OutlineVertex {
   Real x = 0, y = 0;
@@ -20,21 +20,23 @@ struct OutlineVertex {
 
 // The number of involute points a tooth is drawn with: the setting, 20 for a stored 0, and
 // never fewer than the two ends of a flank.
-int InvolutePointCount(const Session& s);
+int InvolutePointCount(const ToothFormContext& s);
 
 // The vertices of the tooth polyline, from the gap middle on the right (x > 0) over the right
 // flank, the tip and the left flank to the mirrored gap middle. A shaft whose involute reaches
 // the base circle starts and ends on the base circle instead.
-std::vector<OutlineVertex> ToothOutlineVertices(Session& s, const WheelGeometry& w, int n);
+std::vector<OutlineVertex> ToothOutlineVertices(const ToothFormContext& s, const WheelGeometry& w,
+                                                int n);
 // The path of the tool tip rounding relative to the gear while the rack rolls on the reference
 // circle. Side 1 is the left fillet with the root chord from the neighbouring tooth, side 2 the
 // right fillet. Only the points inside the usable root circle are kept.
-std::vector<OutlineVertex> TrochoidVertices(Session& s, const WheelGeometry& w, int side);
+std::vector<OutlineVertex> TrochoidVertices(const ToothFormContext& s, const WheelGeometry& w,
+                                            int side);
 
 // The tooth polyline on layer 5; with the trochoid setting, for a shaft whose involute reaches
 // the base circle, the two trochoids close the root (after the tooth centre line on layer 1 when
 // the diameters are shown). Nothing while the abort flag is set.
-void DrawToothOutline(Session& s, const WheelGeometry& w);
-void DrawRootTrochoid(Session& s, const WheelGeometry& w, int side);
+void DrawToothOutline(const ToothFormContext& s, const WheelGeometry& w);
+void DrawRootTrochoid(const ToothFormContext& s, const WheelGeometry& w, int side);
 
 }  // namespace kv9

@@ -206,7 +206,7 @@ TEST_F(BatchCad, DrawingThirteenIsTheDoubleSheet) {
   ASSERT_TRUE(LoadDataFile(t.s, file));
   t.s.current_file = "side_fit_30";
   t.s.batch_cad = true;
-  DrawSplineDrawing(t.s, kCadDxf, kDrawBothSheets);
+  DrawSplineDrawing(t.s.drawingContext(), kCadDxf, kDrawBothSheets);
   EXPECT_EQ(test::ReadBytes(dir.file("direct/side_fit_30.dxf")), batch);
   EXPECT_NE(batch.find("FRAME_2"), std::string::npos);
 }

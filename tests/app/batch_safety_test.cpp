@@ -69,7 +69,7 @@ struct BatchSafety : ::testing::Test {
     test::TestSession w;
     change(w.s.cfg);
     std::ostringstream text;
-    WriteConfigStream(w.s, text);
+    WriteConfigStream(w.s.cfg, text);
     fs::create_directories(home.file(".config/kv9"));
     WriteBytes(home.file(".config/kv9/kv9.cfg"), text.str());
   }

@@ -73,9 +73,9 @@ TEST_F(BatchText, ReportThatCannotBeWrittenIsNoSuccess) {
 TEST_F(BatchText, FatalCalculationPrintsTheMessagesAndEndsWithTwo) {
   WriteExample("probe.kv9");
   ASSERT_TRUE(LoadDataFile(s, dir.file("probe.kv9")));
-  MessageClear(s);
-  MessageAdd(s, "Fatal  : z = 0 !");
-  MessageSetFatal(s);
+  MessageClear(s.messages, s.fatal_flag);
+  MessageAdd(s.messages, "Fatal  : z = 0 !");
+  s.fatal_flag = true;
   EXPECT_EQ(FinishBatchText(s, dir.file("probe.kv9")), kExitCalcFatal);
   EXPECT_EQ(t.ui.texts("plain"), std::vector<std::string>{"Fatal  : z = 0 !"});
   EXPECT_FALSE(FileExists(dir.file("probe.txt")));

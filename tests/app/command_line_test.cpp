@@ -168,7 +168,7 @@ TEST_F(StartUpTest, TheConfigurationIsReadAtEveryStart) {
   w.s.cfg.temp_dir = temp.path();
   test::WriteBytes(program.file("kv9.cfg"), [&] {
     std::ostringstream out;
-    WriteConfigStream(w.s, out);
+    WriteConfigStream(w.s.cfg, out);
     return out.str();
   }());
   test::TestSession again;

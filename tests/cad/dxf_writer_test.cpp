@@ -22,8 +22,8 @@ TEST(DxfWriter, OneLineDrawingIsWrittenExactlyAndLoadsInEzdxf) {
   CadSession t;
   std::string path = t.open(kCadDxf, "one.dxf");
   t.drawing(0, [&] {
-    CadLayer(t.s, 5);
-    CadLine(t.s, 10, 20, 30.5, -40);
+    CadLayer(t.s.cadContext(), 5);
+    CadLine(t.s.cadContext(), 10, 20, 30.5, -40);
   });
   std::string expected = DxfGroups({{0, "SECTION"},
                                     {2, "HEADER"},
@@ -218,9 +218,9 @@ TEST(DxfWriter, NumbersIgnoreTheDecimalCommaAndNeverShowNaN) {
   t.s.cfg.cad_decimals = 2;
   std::string path = t.open(kCadDxf, "comma");  // no "." in the name: ".dxf" is added
   t.drawing(0, [&] {
-    CadLine(t.s, 0.5L, -1.25L, std::numeric_limits<Real>::quiet_NaN(),
+    CadLine(t.s.cadContext(), 0.5L, -1.25L, std::numeric_limits<Real>::quiet_NaN(),
             std::numeric_limits<Real>::infinity());
-    CadCircle(t.s, 1e-12L, -1e-12L, 1);
+    CadCircle(t.s.cadContext(), 1e-12L, -1e-12L, 1);
   });
   std::string text = ReadBytes(path + ".dxf");
   EXPECT_NE(text.find(" 10\r\n0.50\r\n 20\r\n-1.25\r\n 11\r\n0.00\r\n 21\r\n0.00\r\n"),
@@ -240,12 +240,12 @@ TEST(DxfWriter, LayerNamesFoldingMonochromeAndLargerLayerSets) {
   t.s.cfg.layer_monochrome = true;
   std::string path = t.open(kCadDxf, "layers.dxf");
   t.drawing(2, [&] {
-    CadLayer(t.s, 35);
-    CadLine(t.s, 0, 0, 1, 1);
-    CadLayer(t.s, 1);
-    CadCircle(t.s, 0, 0, 5);
-    CadLayer(t.s, 0);
-    CadArc(t.s, 0, 0, 10, 20, 5);
+    CadLayer(t.s.cadContext(), 35);
+    CadLine(t.s.cadContext(), 0, 0, 1, 1);
+    CadLayer(t.s.cadContext(), 1);
+    CadCircle(t.s.cadContext(), 0, 0, 5);
+    CadLayer(t.s.cadContext(), 0);
+    CadArc(t.s.cadContext(), 0, 0, 10, 20, 5);
   });
   std::string text = ReadBytes(path);
   EXPECT_NE(text.find("  0\r\nLINE\r\n  8\r\n19\r\n"), std::string::npos);
@@ -263,7 +263,7 @@ TEST(DxfWriter, LayerNamesFoldingMonochromeAndLargerLayerSets) {
 
   CadSession sixteen;
   std::string path16 = sixteen.open(kCadDxf, "sixteen.dxf");
-  sixteen.drawing(1, [&] { CadLine(sixteen.s, 0, 0, 1, 0); });
+  sixteen.drawing(1, [&] { CadLine(sixteen.s.cadContext(), 0, 0, 1, 0); });
   auto d16 = LoadWithEzdxf(path16);
   ASSERT_TRUE(d16.loaded) << d16.output;
   EXPECT_EQ(d16.layer_colour["0"], 1);
@@ -273,30 +273,30 @@ TEST(DxfWriter, LayerNamesFoldingMonochromeAndLargerLayerSets) {
 
 TEST(DxfWriter, BlocksInsertsPolylinesTextsAndSolidsLoadInEzdxf) {
   CadSession t;
-  CadSetPolylineOutput(t.s, true);
+  CadSetPolylineOutput(t.s.cadContext(), true);
   std::string path = t.open(kCadDxf, "blocks.dxf");
-  CadLimits(t.s, -5, -5, 225, 310);
-  CadTables(t.s, 0);
-  CadBlocksBegin(t.s);
-  CadBlockBegin(t.s, "TABELLE");
-  CadLine(t.s, 0, 0, 10, 0);
-  CadTextStyle(t.s, 0, 30, 5, 4);
-  CadText(t.s, "Ma\xE1stab", 1, 1);
-  CadBlockEnd(t.s);
-  CadBlockBegin(t.s, "WELLE");
-  CadPolylineBegin(t.s, 1);
-  CadVertex(t.s, 0, 0, 0);
-  CadVertex(t.s, 10, 0, kPi);
-  CadVertex(t.s, 10, 10, 0);
-  CadPolylineEnd(t.s);
-  CadSolid(t.s, 0, 0, 1, 0, 0, 1, 1, 1);
-  CadBlockEnd(t.s);
-  CadSectionEnd(t.s);
-  CadEntitiesBegin(t.s);
-  CadInsert(t.s, "TABELLE", 100, 50, 0, 1, 1);
-  CadInsert(t.s, "WELLE", 20, 30, 90, 2, 2);
-  CadSectionEnd(t.s);
-  CadClose(t.s);
+  CadLimits(t.s.cadContext(), -5, -5, 225, 310);
+  CadTables(t.s.cadContext(), 0);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "TABELLE");
+  CadLine(t.s.cadContext(), 0, 0, 10, 0);
+  CadTextStyle(t.s.cadContext(), 0, 30, 5, 4);
+  CadText(t.s.cadContext(), "Ma\xE1stab", 1, 1);
+  CadBlockEnd(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "WELLE");
+  CadPolylineBegin(t.s.cadContext(), 1);
+  CadVertex(t.s.cadContext(), 0, 0, 0);
+  CadVertex(t.s.cadContext(), 10, 0, kPi);
+  CadVertex(t.s.cadContext(), 10, 10, 0);
+  CadPolylineEnd(t.s.cadContext());
+  CadSolid(t.s.cadContext(), 0, 0, 1, 0, 0, 1, 1, 1);
+  CadBlockEnd(t.s.cadContext());
+  CadSectionEnd(t.s.cadContext());
+  CadEntitiesBegin(t.s.cadContext());
+  CadInsert(t.s.cadContext(), "TABELLE", 100, 50, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "WELLE", 20, 30, 90, 2, 2);
+  CadSectionEnd(t.s.cadContext());
+  CadClose(t.s.cadContext());
   auto d = LoadWithEzdxf(path);
   ASSERT_TRUE(d.loaded) << d.output;
   EXPECT_EQ(d.entities["INSERT"], 2);
@@ -315,7 +315,8 @@ TEST(DxfWriter, TextsReadBackInTheCodePageTheHeaderNames) {
     CadSession t;
     t.s.cfg.cad_text_mode = mode;
     std::string path = t.open(kCadDxf, "texts.dxf");
-    t.drawing(0, [&] { CadText(t.s, "Z\x84hnezahl \x8Enderung 30\xF8 5 \xE6m", 1, 1); });
+    t.drawing(0,
+              [&] { CadText(t.s.cadContext(), "Z\x84hnezahl \x8Enderung 30\xF8 5 \xE6m", 1, 1); });
     auto d = LoadWithEzdxf(path);
     ASSERT_EQ(d.texts.size(), 1u) << d.output;
     EXPECT_EQ(d.code_page, code_page);
@@ -344,9 +345,9 @@ TEST(CadFilesUnderACommaLocale, NumbersKeepTheirPoint) {
   for (int kind : {kCadDxf, kCadIges, kCadText}) {
     std::string path = t.open(kind, "locale." + CadExtension(kind));
     t.drawing(0, [&] {
-      CadLine(t.s, 0.5L, 1.25L, 2, 3);
-      CadTextStyle(t.s, 0, 12.5L, 2.5L, 2);
-      CadText(t.s, "x", 1, 1);
+      CadLine(t.s.cadContext(), 0.5L, 1.25L, 2, 3);
+      CadTextStyle(t.s.cadContext(), 0, 12.5L, 2.5L, 2);
+      CadText(t.s.cadContext(), "x", 1, 1);
     });
     text += ReadBytes(path);
   }

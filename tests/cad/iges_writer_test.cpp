@@ -53,8 +53,8 @@ TEST(IgesWriter, OneLineDrawingIsWrittenExactlyAndLoadsInOpenCascade) {
   CadSession t;
   std::string path = t.open(kCadIges, "one.igs");
   t.drawing(0, [&] {
-    CadLayer(t.s, 5);
-    CadLine(t.s, 10, 20, 30.5, -40);
+    CadLayer(t.s.cadContext(), 5);
+    CadLine(t.s.cadContext(), 10, 20, 30.5, -40);
   });
   std::vector<std::string> expected = {
       Rec("IGES-Datei generiert von KV9", "S0000001"),
@@ -120,7 +120,7 @@ TEST(IgesWriter, DecimalCommaIsIgnored) {
   CadSession t;
   t.s.cfg.decimal_separator = 2;
   std::string path = t.open(kCadIges, "komma.igs");
-  t.drawing(0, [&] { CadCircle(t.s, 1.5L, 2.25L, 0.5L); });
+  t.drawing(0, [&] { CadCircle(t.s.cadContext(), 1.5L, 2.25L, 0.5L); });
   auto p = Section(FileLines(path), 'P');
   ASSERT_EQ(p.size(), 1u);
   EXPECT_EQ(p[0].find("100,0.0,1.500,2.250,2.000,2.250,2.000,2.250;"), 0u);
@@ -130,16 +130,16 @@ TEST(IgesWriter, DecimalCommaIsIgnored) {
 TEST(IgesWriter, BlockOfThirteenMembersCutsItsDefinitionAfterTwelve) {
   CadSession t;
   std::string path = t.open(kCadIges, "block.igs");
-  CadLimits(t.s, 0, 0, 210, 297);
-  CadBlocksBegin(t.s);
-  CadBlockBegin(t.s, "ZAHNPROFIL");  // cut to 8 characters
-  for (int i = 0; i < 13; ++i) CadLine(t.s, i, 0, i, 10);
-  CadBlockEnd(t.s);
-  CadSectionEnd(t.s);
-  CadEntitiesBegin(t.s);
-  CadInsert(t.s, "ZAHNPROF", 50, 60, 0, 2, 2);
-  CadSectionEnd(t.s);
-  CadClose(t.s);
+  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "ZAHNPROFIL");  // cut to 8 characters
+  for (int i = 0; i < 13; ++i) CadLine(t.s.cadContext(), i, 0, i, 10);
+  CadBlockEnd(t.s.cadContext());
+  CadSectionEnd(t.s.cadContext());
+  CadEntitiesBegin(t.s.cadContext());
+  CadInsert(t.s.cadContext(), "ZAHNPROF", 50, 60, 0, 2, 2);
+  CadSectionEnd(t.s.cadContext());
+  CadClose(t.s.cadContext());
   auto lines = FileLines(path);
   auto d = Section(lines, 'D');
   auto p = Section(lines, 'P');
@@ -165,16 +165,16 @@ TEST(IgesWriter, InsertsResolveToPlacedGeometryInTheReader) {
   for (Real angle : {0.0L, 90.0L}) {
     CadSession t;
     std::string path = t.open(kCadIges, angle == 0 ? "placed.igs" : "placed90.igs");
-    CadLimits(t.s, 0, 0, 210, 297);
-    CadBlocksBegin(t.s);
-    CadBlockBegin(t.s, "WELLE");
-    CadLine(t.s, 0, 0, 10, 0);
-    CadBlockEnd(t.s);
-    CadSectionEnd(t.s);
-    CadEntitiesBegin(t.s);
-    CadInsert(t.s, "WELLE", 100, 50, angle, 1, 1);
-    CadSectionEnd(t.s);
-    CadClose(t.s);
+    CadLimits(t.s.cadContext(), 0, 0, 210, 297);
+    CadBlocksBegin(t.s.cadContext());
+    CadBlockBegin(t.s.cadContext(), "WELLE");
+    CadLine(t.s.cadContext(), 0, 0, 10, 0);
+    CadBlockEnd(t.s.cadContext());
+    CadSectionEnd(t.s.cadContext());
+    CadEntitiesBegin(t.s.cadContext());
+    CadInsert(t.s.cadContext(), "WELLE", 100, 50, angle, 1, 1);
+    CadSectionEnd(t.s.cadContext());
+    CadClose(t.s.cadContext());
     auto g = test::LoadWithOpenCascade(path);
     ASSERT_TRUE(g.loaded && g.has_box) << g.output;
     const double tol = 1e-5;
@@ -196,17 +196,17 @@ TEST(IgesWriter, ScaledInsertCarriesItsScaleInTheInstance) {
   // it, the file stays valid for one that does not).
   CadSession t;
   std::string path = t.open(kCadIges, "scaled.igs");
-  CadLimits(t.s, 0, 0, 210, 297);
-  CadBlocksBegin(t.s);
-  CadBlockBegin(t.s, "WELLE");
-  CadLine(t.s, 0, 0, 10, 0);
-  CadBlockEnd(t.s);
-  CadSectionEnd(t.s);
-  CadEntitiesBegin(t.s);
-  CadInsert(t.s, "WELLE", 100, 50, 0, 0.5L, 0.5L);
-  CadInsert(t.s, "WELLE", 100, 50, 90, 2, 2);
-  CadSectionEnd(t.s);
-  CadClose(t.s);
+  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "WELLE");
+  CadLine(t.s.cadContext(), 0, 0, 10, 0);
+  CadBlockEnd(t.s.cadContext());
+  CadSectionEnd(t.s.cadContext());
+  CadEntitiesBegin(t.s.cadContext());
+  CadInsert(t.s.cadContext(), "WELLE", 100, 50, 0, 0.5L, 0.5L);
+  CadInsert(t.s.cadContext(), "WELLE", 100, 50, 90, 2, 2);
+  CadSectionEnd(t.s.cadContext());
+  CadClose(t.s.cadContext());
   auto p = Section(FileLines(path), 'P');
   ASSERT_EQ(p.size(), 2u + 1u + 3u + 1u) << Join(p);
   EXPECT_EQ(p[2].substr(0, 64), Pad("408,3,100.000,50.000,0.0,0.500;"));
@@ -217,18 +217,18 @@ TEST(IgesWriter, ScaledInsertCarriesItsScaleInTheInstance) {
 TEST(IgesWriter, RotatedInsertWritesItsMatrixFirst) {
   CadSession t;
   std::string path = t.open(kCadIges, "rotated.igs");
-  CadLimits(t.s, 0, 0, 210, 297);
-  CadBlocksBegin(t.s);
-  CadBlockBegin(t.s, "NABE");
-  CadArc(t.s, 0, 0, 0, 90, 10);
-  CadArc(t.s, 0, 0, 0, 90, 0);  // radius 0: nothing
-  CadBlockEnd(t.s);
-  CadSectionEnd(t.s);
-  CadEntitiesBegin(t.s);
-  CadInsert(t.s, "NABE", 100, 50, 90, 1, 1);
-  CadInsert(t.s, "FEHLT", 0, 0, 0, 1, 1);
-  CadSectionEnd(t.s);
-  CadClose(t.s);
+  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "NABE");
+  CadArc(t.s.cadContext(), 0, 0, 0, 90, 10);
+  CadArc(t.s.cadContext(), 0, 0, 0, 90, 0);  // radius 0: nothing
+  CadBlockEnd(t.s.cadContext());
+  CadSectionEnd(t.s.cadContext());
+  CadEntitiesBegin(t.s.cadContext());
+  CadInsert(t.s.cadContext(), "NABE", 100, 50, 90, 1, 1);
+  CadInsert(t.s.cadContext(), "FEHLT", 0, 0, 0, 1, 1);
+  CadSectionEnd(t.s.cadContext());
+  CadClose(t.s.cadContext());
   auto lines = FileLines(path);
   auto d = Section(lines, 'D');
   auto p = Section(lines, 'P');
@@ -253,10 +253,10 @@ TEST(IgesWriter, LongFileNameContinuesTheGlobalSectionAndKeeps80Columns) {
   std::string base(90, 'w');
   std::string path = t.open(kCadIges, base + ".igs");
   t.drawing(0, [&] {
-    CadLine(t.s, 0, 0, 1, 1);
-    CadSolid(t.s, 0, 0, 10, 0, 0, 10, 10, 10);
-    CadTextStyle(t.s, 0, 0, 3.5, 0);
-    CadText(t.s, std::string(70, 'x'), 5, 5);
+    CadLine(t.s.cadContext(), 0, 0, 1, 1);
+    CadSolid(t.s.cadContext(), 0, 0, 10, 0, 0, 10, 10, 10);
+    CadTextStyle(t.s.cadContext(), 0, 0, 3.5, 0);
+    CadText(t.s.cadContext(), std::string(70, 'x'), 5, 5);
   });
   auto lines = FileLines(path);
   for (const auto& l : lines) EXPECT_EQ(l.size(), 80u) << l;

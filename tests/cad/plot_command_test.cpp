@@ -18,7 +18,7 @@ using test::WriteBytes;
 
 struct Dialog : test::TestSession {
   PlotSettingsForm form;
-  Dialog() : form(Init(s), "stored line") {}
+  Dialog() : form(Init(s).cadContext(), "stored line") {}
   static Session& Init(Session& s) {
     s.cfg.temp_dir = "/tmp/plot";
     return s;
@@ -97,18 +97,18 @@ TEST(PlotSettingsForm, OkCancelAndTooltips) {
   Dialog d;
   EXPECT_EQ(d.form.tooltipTopic(PlotField::Rotate), 2145);
   d.s.cfg.help_level = 0;
-  EXPECT_EQ(PlotSettingsForm(d.s, "").tooltipTopic(PlotField::Rotate), 0);
+  EXPECT_EQ(PlotSettingsForm(d.s.cadContext(), "").tooltipTopic(PlotField::Rotate), 0);
 
   std::string line = "kept";
   d.ui.on_plotSettingsForm = [](PlotSettingsForm& f) {
     f.setInterface(1);
     return false;
   };
-  EXPECT_FALSE(EditPlotCommandLine(d.s, line));
+  EXPECT_FALSE(EditPlotCommandLine(d.s.cadContext(), line));
   EXPECT_EQ(line, "kept");
   EXPECT_TRUE(d.s.abort_flag);
   d.ui.on_plotSettingsForm = [](PlotSettingsForm& f) { return true; };
-  EXPECT_TRUE(EditPlotCommandLine(d.s, line));
+  EXPECT_TRUE(EditPlotCommandLine(d.s.cadContext(), line));
   EXPECT_EQ(line, "kept");  // OK without a change
   EXPECT_FALSE(d.s.abort_flag);
 }
@@ -135,7 +135,7 @@ TEST(PlotCommandWizard, QuestionOrderAndRotationBeforeTheYShift) {
   for (const char* a : {"1", "nowhere", "p", "2", "1", "3", "1", "J", "0", "5", "1", "Symbol"})
     t.ui.answer(a);  // "nowhere" holds no program: the folder is asked again
   std::string line = "/opt/rixtran/wrixtran x";
-  PlotCommandWizard(t.s, line);
+  PlotCommandWizard(t.s.cadContext(), line);
   EXPECT_FALSE(t.s.abort_flag);
   EXPECT_EQ(line, "p/wrixtran /t/rixtran /CPS /D1 /P3 /R /Y5 /TSymbol");
   std::vector<std::string> prompts;
@@ -159,7 +159,7 @@ TEST(PlotCommandWizard, CancelLeavesTheLine) {
   t.ui.answer("p");
   t.ui.cancel();
   std::string line = "old";
-  PlotCommandWizard(t.s, line);
+  PlotCommandWizard(t.s.cadContext(), line);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(line, "old");
 }
@@ -170,7 +170,7 @@ TEST(PlotCommandWizard, SixtyCharactersAreUsedAndSixtyOneGoIntoABatchFile) {
   t.s.cfg.temp_dir = "/" + std::string(34, 'x') + "/";
   t.answerAll("4", "2", "1", "N", "0");
   std::string line;
-  PlotCommandWizard(t.s, line);
+  PlotCommandWizard(t.s.cadContext(), line);
   EXPECT_EQ(line.size(), 60u);
   EXPECT_TRUE(t.ui.texts("note").empty());
 
@@ -181,7 +181,7 @@ TEST(PlotCommandWizard, SixtyCharactersAreUsedAndSixtyOneGoIntoABatchFile) {
   u.ui.answer("no/such/dir/b");  // cannot be created
   u.ui.answer("plotbat");
   std::string long_line;
-  PlotCommandWizard(u.s, long_line);
+  PlotCommandWizard(u.s.cadContext(), long_line);
   EXPECT_FALSE(u.s.abort_flag);
   EXPECT_EQ(long_line, "plotbat.BAT");
   EXPECT_EQ(u.ui.texts("note"),
@@ -202,7 +202,7 @@ TEST(PlotCommandWizard, SixtyCharactersAreUsedAndSixtyOneGoIntoABatchFile) {
   v.answerAll("4", "3", "out.plt", "N", "0");
   v.ui.cancel();
   std::string kept;
-  PlotCommandWizard(v.s, kept);
+  PlotCommandWizard(v.s.cadContext(), kept);
   EXPECT_TRUE(v.s.abort_flag);
   EXPECT_EQ(kept, "p/wrixtran /" + std::string(35, 'x') + "/rixtran /CPL2 /D3 /Fout.plt");
 }
@@ -214,15 +214,15 @@ TEST(PlotKind, ChosenLineIsEditedStoredAndStartedHidden) {
   t.ui.answer("2");
   t.ui.on_plotSettingsForm = [](PlotSettingsForm&) { return true; };
   t.ui.answer("/opt/rixtran/wrixtran /tmp/rixtran /CPS");
-  CadOpen(t.s, kCadPlot);
-  ASSERT_TRUE(CadIsOpen(t.s));
+  CadOpen(t.s.cadContext(), kCadPlot);
+  ASSERT_TRUE(CadIsOpen(t.s.cadContext()));
   EXPECT_EQ(t.ui.events[0].text, "RIXTRAN Command Line");
   EXPECT_EQ(t.ui.events[0].lines, (std::vector<std::string>{"first", std::string(65, 's')}));
   EXPECT_EQ(t.ui.events[2].preselected, 70);  // the long line is not cut in the input
   EXPECT_EQ(t.s.cfg.plot_command_lines_more[0], "/opt/rixtran/wrixtran /tmp/rixtran /CPS");
   EXPECT_EQ(t.ui.texts("note"),
             (std::vector<std::string>{t.s.cfg.temp_dir + "rixtran.dxf wird geplottet.."}));
-  t.drawing(0, [&] { CadLine(t.s, 0, 0, 10, 10); });
+  t.drawing(0, [&] { CadLine(t.s.cadContext(), 0, 0, 10, 10); });
   auto started = t.ui.events.back();
   EXPECT_EQ(started.kind, "start");
   EXPECT_EQ(started.caption, "hidden");
@@ -235,7 +235,7 @@ TEST(PlotKind, ChosenLineIsEditedStoredAndStartedHidden) {
   t.ui.on_plotSettingsForm = [](PlotSettingsForm&) { return true; };
   t.ui.answer("1");
   t.ui.answer("x");
-  CadOpen(t.s, kCadPlot);
+  CadOpen(t.s.cadContext(), kCadPlot);
   t.drawing(1, [] {});
   EXPECT_EQ(t.ui.texts("error"), (std::vector<std::string>{"file not found"}));
   auto empty = LoadWithEzdxf(t.dir.file("rixtran.dxf"));
@@ -246,16 +246,16 @@ TEST(PlotKind, ChosenLineIsEditedStoredAndStartedHidden) {
 TEST(PlotKind, CancelOrAQuestionSequenceCancelledCreatesNoFile) {
   CadSession t;
   t.ui.on_plotSettingsForm = [](PlotSettingsForm&) { return false; };
-  CadOpen(t.s, kCadPlot);
+  CadOpen(t.s.cadContext(), kCadPlot);
   EXPECT_TRUE(t.s.abort_flag);
-  EXPECT_FALSE(CadIsOpen(t.s));
+  EXPECT_FALSE(CadIsOpen(t.s.cadContext()));
 
   t.ui.on_plotSettingsForm = [](PlotSettingsForm&) { return true; };
   t.ui.answer("0");  // compose step by step ...
   t.ui.cancel();     // ... and cancel the first question
-  CadOpen(t.s, kCadPlot);
+  CadOpen(t.s.cadContext(), kCadPlot);
   EXPECT_TRUE(t.s.abort_flag);
-  EXPECT_FALSE(CadIsOpen(t.s));
+  EXPECT_FALSE(CadIsOpen(t.s.cadContext()));
   EXPECT_FALSE(std::filesystem::exists(t.dir.file("rixtran.dxf")));
   EXPECT_EQ(t.ui.events.back().text, "RIXTRAN/WRIXTRAN");
 
@@ -263,8 +263,8 @@ TEST(PlotKind, CancelOrAQuestionSequenceCancelledCreatesNoFile) {
   std::filesystem::create_symlink(t.dir.file("elsewhere"), t.dir.file("rixtran.dxf"));
   t.ui.answer("x");
   t.s.abort_flag = false;
-  CadOpen(t.s, kCadPlot);
-  EXPECT_FALSE(CadIsOpen(t.s));
+  CadOpen(t.s.cadContext(), kCadPlot);
+  EXPECT_FALSE(CadIsOpen(t.s.cadContext()));
   EXPECT_FALSE(std::filesystem::exists(t.dir.file("elsewhere")));
 }
 

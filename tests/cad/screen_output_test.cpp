@@ -22,13 +22,13 @@ using test::WriteBytes;
 
 struct Screen : CadSession {
   Screen() {
-    CadOpen(s, kCadScreen);
-    CadLimits(s, 0, 0, 210, 297);
-    CadBlocksBegin(s);
+    CadOpen(s.cadContext(), kCadScreen);
+    CadLimits(s.cadContext(), 0, 0, 210, 297);
+    CadBlocksBegin(s.cadContext());
   }
   void entities() {
-    CadSectionEnd(s);
-    CadEntitiesBegin(s);
+    CadSectionEnd(s.cadContext());
+    CadEntitiesBegin(s.cadContext());
   }
   // Display commands of one code ("4;" lines ...), in order.
   std::vector<std::string> commands(const std::string& prefix) const {
@@ -55,22 +55,22 @@ TEST(ScreenOutput, LimitsSetTheWindowAndWriteTheFooter) {
   t.entities();  // nothing reaches the screen while blocks are defined
   t.s.data_dir = "/daten";
   t.s.current_file = "WELLE";
-  CadLimits(t.s, 0, 0, 210, 297);
+  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
   EXPECT_EQ(t.commands("6;").back(),
             "6;1.05;0.594;05.03.2024 9:07 - TAVIRON KV9 V2.61 - /daten/WELLE.kv9");
   t.s.current_file = std::string(130, 'w') + ".kv9";
-  CadLimits(t.s, 0, 0, 210, 297);
+  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
   EXPECT_EQ(t.commands("6;").back(),
             "6;1.05;0.594;05.03.2024 9:07 - TAVIRON KV9 V2.61 - /daten/" + std::string(113, 'w'));
 
   CadSession border;
   border.s.cfg.print_border = true;
-  CadOpen(border.s, kCadScreen);
-  CadLimits(border.s, 0, 0, 0, 297);  // no width: abort, nothing drawn
+  CadOpen(border.s.cadContext(), kCadScreen);
+  CadLimits(border.s.cadContext(), 0, 0, 0, 297);  // no width: abort, nothing drawn
   EXPECT_TRUE(border.s.abort_flag);
   EXPECT_EQ(border.s.display.commands().back(), "10;0;0;640;480;0;0;0;297");
   border.s.abort_flag = false;
-  CadLimits(border.s, 0, 0, 100, 50);
+  CadLimits(border.s.cadContext(), 0, 0, 100, 50);
   // The border on layer 19, then the footer.
   auto& c = border.s.display.commands();
   auto is_line = [](const std::string& x) { return x.rfind("4;", 0) == 0; };
@@ -82,17 +82,17 @@ TEST(ScreenOutput, LimitsSetTheWindowAndWriteTheFooter) {
 
 TEST(ScreenOutput, InsertReadsTheBlockFileThroughTheTransform) {
   Screen t;
-  CadBlockBegin(t.s, "WELLE");
-  CadLayer(t.s, 5);
-  CadLine(t.s, 0, 0, 10, 0);
-  CadArc(t.s, 0, 0, 0, 90, 5);
-  CadTextStyle(t.s, 0, 0, 2, 1);
-  CadText(t.s, "Welle", 1, 1);
-  CadBlockEnd(t.s);
+  CadBlockBegin(t.s.cadContext(), "WELLE");
+  CadLayer(t.s.cadContext(), 5);
+  CadLine(t.s.cadContext(), 0, 0, 10, 0);
+  CadArc(t.s.cadContext(), 0, 0, 0, 90, 5);
+  CadTextStyle(t.s.cadContext(), 0, 0, 2, 1);
+  CadText(t.s.cadContext(), "Welle", 1, 1);
+  CadBlockEnd(t.s.cadContext());
   EXPECT_TRUE(std::filesystem::exists(t.block("WELLE")));
   EXPECT_TRUE(t.commands("4;").empty());  // nothing on the screen while blocks are defined
   t.entities();
-  CadInsert(t.s, "WELLE", 100, 50, 90, 2, 2);
+  CadInsert(t.s.cadContext(), "WELLE", 100, 50, 90, 2, 2);
   auto lines = t.commands("4;");
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0], "4;100;50;100;70");
@@ -105,11 +105,11 @@ TEST(ScreenOutput, InsertReadsTheBlockFileThroughTheTransform) {
   // Read again at every insertion: a changed file shows.
   WriteBytes(t.block("WELLE"),
              DxfGroups({{0, "CIRCLE"}, {8, "5"}, {10, "1"}, {20, "0"}, {40, "1"}, {0, "EOF"}}));
-  CadInsert(t.s, "WELLE", 0, 0, 0, 3, 1);
+  CadInsert(t.s.cadContext(), "WELLE", 0, 0, 0, 3, 1);
   EXPECT_EQ(t.commands("3;").back(), "3;3;0;3");
   EXPECT_EQ(t.commands("4;").size(), 1u);
 
-  CadClose(t.s);
+  CadClose(t.s.cadContext());
   EXPECT_FALSE(std::filesystem::exists(t.block("WELLE")));
   EXPECT_EQ(t.ui.events.back().kind, "refresh");
 }
@@ -126,29 +126,29 @@ TEST(ScreenOutput, UnchangedBlockFileIsParsedOnceAndAnEditShowsAtTheNextInsert) 
   const std::string file = t.block("PIN");
   WriteBytes(file, DxfGroups({{0, "CIRCLE"}, {10, "1"}, {20, "0"}, {40, "1"}, {0, "EOF"}}));
   SetModificationTime(file, 100);
-  CadInsert(t.s, "PIN", 0, 0, 0, 1, 1);
-  CadInsert(t.s, "PIN", 10, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "PIN", 0, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "PIN", 10, 0, 0, 1, 1);
   EXPECT_EQ(t.commands("3;"), (std::vector<std::string>{"3;1;0;1", "3;11;0;1"}));
   EXPECT_EQ(t.s.cad.block_cache.parsed(), 1);
 
   // Rewritten in place with the same size: only the nanoseconds of its time tell.
   WriteBytes(file, DxfGroups({{0, "CIRCLE"}, {10, "2"}, {20, "0"}, {40, "1"}, {0, "EOF"}}));
   SetModificationTime(file, 200);
-  CadInsert(t.s, "PIN", 0, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "PIN", 0, 0, 0, 1, 1);
   EXPECT_EQ(t.commands("3;").back(), "3;2;0;1");
   EXPECT_EQ(t.s.cad.block_cache.parsed(), 2);
 }
 
 TEST(ScreenOutput, NestedBlocksComposeTheirTransforms) {
   Screen t;
-  CadBlockBegin(t.s, "INNER");
-  CadLine(t.s, 0, 0, 1, 0);
-  CadBlockEnd(t.s);
-  CadBlockBegin(t.s, "OUTER");
-  CadInsert(t.s, "INNER", 10, 0, 90, 1, 1);
-  CadBlockEnd(t.s);
+  CadBlockBegin(t.s.cadContext(), "INNER");
+  CadLine(t.s.cadContext(), 0, 0, 1, 0);
+  CadBlockEnd(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "OUTER");
+  CadInsert(t.s.cadContext(), "INNER", 10, 0, 90, 1, 1);
+  CadBlockEnd(t.s.cadContext());
   t.entities();
-  CadInsert(t.s, "OUTER", 100, 100, 90, 2, 2);
+  CadInsert(t.s.cadContext(), "OUTER", 100, 100, 90, 2, 2);
   // INNER's origin: (100, 100) + 2 · rot90(10, 0) = (100, 120); its line turned by 180 degrees.
   auto lines = t.commands("4;");
   ASSERT_EQ(lines.size(), 1u);
@@ -157,13 +157,13 @@ TEST(ScreenOutput, NestedBlocksComposeTheirTransforms) {
 
 TEST(ScreenOutput, BlockThatInsertsItselfStopsTheDrawingNotTheProgram) {
   Screen t;
-  CadBlockBegin(t.s, "SELF");
-  CadLine(t.s, 0, 0, 1, 1);
-  CadInsert(t.s, "SELF", 0, 0, 0, 1, 1);
-  CadLine(t.s, 5, 5, 6, 6);
-  CadBlockEnd(t.s);
+  CadBlockBegin(t.s.cadContext(), "SELF");
+  CadLine(t.s.cadContext(), 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "SELF", 0, 0, 0, 1, 1);
+  CadLine(t.s.cadContext(), 5, 5, 6, 6);
+  CadBlockEnd(t.s.cadContext());
   t.entities();
-  CadInsert(t.s, "SELF", 0, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "SELF", 0, 0, 0, 1, 1);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.ui.texts("error"), (std::vector<std::string>{"error blockno.5"}));
   // Four levels drew their first line; the rest of every level was given up.
@@ -173,20 +173,20 @@ TEST(ScreenOutput, BlockThatInsertsItselfStopsTheDrawingNotTheProgram) {
 
   // The next drawing works again.
   t.s.abort_flag = false;
-  CadBlockBegin(t.s, "X");  // outside the blocks section: nothing is stored
-  CadLine(t.s, 0, 0, 2, 0);
+  CadBlockBegin(t.s.cadContext(), "X");  // outside the blocks section: nothing is stored
+  CadLine(t.s.cadContext(), 0, 0, 2, 0);
   EXPECT_EQ(t.commands("4;").size(), 5u);
   // ... and a drawing after it inserts its blocks: the nesting error does not stick.
-  CadClose(t.s);
+  CadClose(t.s.cadContext());
   t.ui.events.clear();
-  CadOpen(t.s, kCadScreen);
-  CadLimits(t.s, 0, 0, 210, 297);
-  CadBlocksBegin(t.s);
-  CadBlockBegin(t.s, "OK");
-  CadLine(t.s, 0, 0, 3, 0);
-  CadBlockEnd(t.s);
+  CadOpen(t.s.cadContext(), kCadScreen);
+  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "OK");
+  CadLine(t.s.cadContext(), 0, 0, 3, 0);
+  CadBlockEnd(t.s.cadContext());
   t.entities();
-  CadInsert(t.s, "OK", 10, 10, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "OK", 10, 10, 0, 1, 1);
   EXPECT_FALSE(t.s.abort_flag);
   EXPECT_TRUE(t.ui.texts("error").empty());
   EXPECT_EQ(t.s.display.commands().back(), "4;10;10;13;10");
@@ -195,7 +195,7 @@ TEST(ScreenOutput, BlockThatInsertsItselfStopsTheDrawingNotTheProgram) {
 TEST(ScreenOutput, MissingAndDamagedBlockFiles) {
   Screen t;
   t.entities();
-  CadInsert(t.s, "NONE", 0, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "NONE", 0, 0, 0, 1, 1);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.s.messages.entries, (std::vector<std::string>{"Invalid temp directory"}));
   t.s.abort_flag = false;
@@ -218,14 +218,14 @@ TEST(ScreenOutput, MissingAndDamagedBlockFiles) {
                                         {11, "9"},
                                         {21, "9"},
                                         {0, "EOF"}}));
-  CadInsert(t.s, "BAD", 0, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "BAD", 0, 0, 0, 1, 1);
   EXPECT_EQ(t.commands("4;"), (std::vector<std::string>{"4;0;2;0;4"}));
   EXPECT_EQ(t.s.messages.entries.back(), "Error in DXF File");
 
   // A polyline that is the last entity of its file has no vertices either.
-  MessageClear(t.s);
+  MessageClear(t.s.messages, t.s.fatal_flag);
   WriteBytes(t.block("LAST"), DxfGroups({{0, "POLYLINE"}, {8, "5"}, {70, "1"}, {0, "EOF"}}));
-  CadInsert(t.s, "LAST", 0, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "LAST", 0, 0, 0, 1, 1);
   EXPECT_TRUE(test::HasMessage(t.s, "Error in DXF File"));
   EXPECT_EQ(t.commands("4;").size(), 1u);
 
@@ -246,7 +246,7 @@ TEST(ScreenOutput, MissingAndDamagedBlockFiles) {
                                         {0, "CIRCLE"},
                                         {10, "1"}}) +
                                  " 20\r\n");
-  CadInsert(t.s, "CUT", 0, 0, 0, 1, 1);
+  CadInsert(t.s.cadContext(), "CUT", 0, 0, 0, 1, 1);
   EXPECT_EQ(t.commands("5;").size(), 1u);  // the half circle from (0, 0) to (10, 0)
   EXPECT_EQ(t.commands("4;").size(), 3u);  // and the straight segments, closed
   EXPECT_TRUE(t.commands("3;").empty());
@@ -256,10 +256,10 @@ TEST(ScreenOutput, MissingAndDamagedBlockFiles) {
 TEST(ScreenOutput, LayersSetColourStyleAndWidth) {
   CadSession t;
   t.s.cfg.line_thickness_0_5[1] = 3;
-  CadOpen(t.s, kCadScreen);
-  CadLayer(t.s, 1);  // configured colour 2 (yellow) -> palette 14, dash-dot
-  CadLayer(t.s, 1);
-  CadLayer(t.s, 0);  // CAD colour 7 is white: on the white window it is drawn black
+  CadOpen(t.s.cadContext(), kCadScreen);
+  CadLayer(t.s.cadContext(), 1);  // configured colour 2 (yellow) -> palette 14, dash-dot
+  CadLayer(t.s.cadContext(), 1);
+  CadLayer(t.s.cadContext(), 0);  // CAD colour 7 is white: on the white window it is drawn black
   auto& c = t.s.display.commands();
   EXPECT_EQ(std::vector<std::string>(c.begin(), c.end()),
             (std::vector<std::string>{"11;0", "8;14", "11;2", "12;3", "8;0", "11;0", "12;1"}));
@@ -271,29 +271,29 @@ TEST(ScreenOutput, UserLogosAreDrawnOnTheScreenAndIntoThePlotFile) {
       t.dir.file("$LOGO_2.dx$"),
       DxfGroups(
           {{0, "LINE"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "480"}, {21, "360"}, {0, "EOF"}}));
-  CadOpen(t.s, kCadScreen);
-  CadLimits(t.s, 0, 0, 480, 360);
-  CadEntitiesBegin(t.s);
+  CadOpen(t.s.cadContext(), kCadScreen);
+  CadLimits(t.s.cadContext(), 0, 0, 480, 360);
+  CadEntitiesBegin(t.s.cadContext());
   auto& c = t.s.display.commands();
   EXPECT_NE(std::find(c.begin(), c.end(), "4;436.8;3.6;916.8;363.6"), c.end());
-  CadClose(t.s);
+  CadClose(t.s.cadContext());
   EXPECT_TRUE(std::filesystem::exists(t.dir.file("$LOGO_2.dx$")));  // the user's file stays
 
   t.s.cfg.plot_command_line = "/opt/rixtran/wrixtran /tmp/rixtran /CHPL";
   t.ui.on_plotSettingsForm = [](PlotSettingsForm&) { return true; };
   t.ui.answer("/opt/rixtran/wrixtran /tmp/rixtran /CHPL");
-  CadOpen(t.s, kCadPlot);
-  ASSERT_TRUE(CadIsOpen(t.s));
-  CadLimits(t.s, 0, 0, 480, 360);
-  CadTables(t.s, 0);
-  CadBlocksBegin(t.s);
-  CadBlockBegin(t.s, "FRAME_1");
-  CadInsert(t.s, "logo_1", 75, 10, 0, 1, 1);  // no such file: left out
-  CadBlockEnd(t.s);
-  CadSectionEnd(t.s);
-  CadEntitiesBegin(t.s);
-  CadSectionEnd(t.s);
-  CadClose(t.s);
+  CadOpen(t.s.cadContext(), kCadPlot);
+  ASSERT_TRUE(CadIsOpen(t.s.cadContext()));
+  CadLimits(t.s.cadContext(), 0, 0, 480, 360);
+  CadTables(t.s.cadContext(), 0);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "FRAME_1");
+  CadInsert(t.s.cadContext(), "logo_1", 75, 10, 0, 1, 1);  // no such file: left out
+  CadBlockEnd(t.s.cadContext());
+  CadSectionEnd(t.s.cadContext());
+  CadEntitiesBegin(t.s.cadContext());
+  CadSectionEnd(t.s.cadContext());
+  CadClose(t.s.cadContext());
   auto d = LoadWithEzdxf(t.dir.file("rixtran.dxf"));
   ASSERT_TRUE(d.loaded) << d.output;
   EXPECT_EQ(d.entities["LINE"], 1);
@@ -311,20 +311,20 @@ TEST(ScreenOutput, WithoutAScratchFolderBlocksFailAndTheUsersFilesStay) {
   test::CadSession t;
   t.s.scratch_dir.clear();
   test::WriteBytes(t.dir.file("$LOGO_3.dx$"), test::DxfGroups({{0, "EOF"}}));
-  CadOpen(t.s, kCadScreen);
-  CadLimits(t.s, 0, 0, 10, 10);
-  CadBlocksBegin(t.s);
-  CadBlockBegin(t.s, "WELLE");
+  CadOpen(t.s.cadContext(), kCadScreen);
+  CadLimits(t.s.cadContext(), 0, 0, 10, 10);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "WELLE");
   EXPECT_TRUE(t.s.abort_flag);
-  CadLine(t.s, 0, 0, 1, 1);
-  CadBlockEnd(t.s);
+  CadLine(t.s.cadContext(), 0, 0, 1, 1);
+  CadBlockEnd(t.s.cadContext());
   EXPECT_FALSE(t.s.abort_flag);
-  CadSectionEnd(t.s);
-  CadEntitiesBegin(t.s);
-  CadInsert(t.s, "WELLE", 0, 0, 0, 1, 1);
+  CadSectionEnd(t.s.cadContext());
+  CadEntitiesBegin(t.s.cadContext());
+  CadInsert(t.s.cadContext(), "WELLE", 0, 0, 0, 1, 1);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.s.messages.entries, (std::vector<std::string>{"Invalid temp directory"}));
-  CadClose(t.s);
+  CadClose(t.s.cadContext());
   EXPECT_TRUE(std::filesystem::exists(t.dir.file("$LOGO_3.dx$")));
 }
 

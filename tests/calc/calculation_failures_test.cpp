@@ -13,7 +13,7 @@
 #include "calc/spline_calculation.h"
 #include "support/bad_inputs.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -23,16 +23,15 @@ using Messages = std::vector<std::string>;
 class CalculationFailureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    s.cfg.unit_flag = 0;
     test::ApplyInputs(ds, {.pitch_index = 7, .N = 20});
     ds.torque = 100;
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
     ASSERT_FALSE(s.fatal_flag);
     before = ds;
   }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
   SplineDataSet before;
 };
 
@@ -58,7 +57,7 @@ TEST_F(CalculationFailureTest, PZeroChangesNothing) {
   ds.pitch_index = 0;
   ds.P = 0;
   ds.alpha_index = 3;  // would change phi D if the run went on
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_EQ(s.messages.entries, Messages{"Fatal  : P = 0 !"});
   EXPECT_EQ(ds.phi_d, 30);
@@ -69,13 +68,13 @@ TEST_F(CalculationFailureTest, PZeroChangesNothing) {
 
 TEST_F(CalculationFailureTest, NoTeethStopsBeforeTheDiameters) {
   ds.N = 0;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_EQ(s.messages.entries, Messages{"Fatal  : z = 0 !"});
   ExpectResultsUnchanged(ds, before);
 
   ds.N = -20;  // a file can carry it; a hub with positive teeth would mirror every result
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_EQ(s.messages.entries, Messages{"Fatal  : z < 0 !"});
   ExpectResultsUnchanged(ds, before);
@@ -83,7 +82,7 @@ TEST_F(CalculationFailureTest, NoTeethStopsBeforeTheDiameters) {
 
 TEST_F(CalculationFailureTest, ToolkitFatalStopsAfterTheStandardDiameters) {
   ds.N = 1;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_FALSE(s.abort_flag);
   // the gear setup stops, every later toolkit operation only reports that it did nothing
@@ -98,7 +97,7 @@ TEST_F(CalculationFailureTest, ToolkitFatalStopsAfterTheStandardDiameters) {
 
   ds.N = 20;
   ds.b = -5;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_EQ(s.messages.entries.front(), "Fatal  : b <= 0!");
   EXPECT_EQ(ds.Sv_min, before.Sv_min);
@@ -110,7 +109,7 @@ TEST_F(CalculationFailureTest, ZeroPressureAngleFromAFileStopsWithoutTrapping) {
   ds.phi_d = 0;
   ds.quality_standard = 2;
   ds.fit_class = 1;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_EQ(s.messages.entries, Messages{"Fatal  : alpha = 0 !"});
   EXPECT_TRUE(std::isfinite(ds.Dri) && std::isfinite(ds.Do_max) && std::isfinite(ds.Dre));
@@ -118,7 +117,7 @@ TEST_F(CalculationFailureTest, ZeroPressureAngleFromAFileStopsWithoutTrapping) {
   EXPECT_EQ(ds.MdR, before.MdR);
 
   ds.phi_d = 45.01L;  // outside the toolkit's range
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_EQ(s.messages.entries.front(), "Fatal  : alpha !");
 }
@@ -126,7 +125,7 @@ TEST_F(CalculationFailureTest, ZeroPressureAngleFromAFileStopsWithoutTrapping) {
 TEST_F(CalculationFailureTest, NegativePitchReachesTheToolkitCheck) {
   ds.pitch_index = 0;
   ds.P = -8;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   // the diameter tolerance's power of a negative P reports itself on the way
   ASSERT_GE(s.messages.entries.size(), 2u);
@@ -138,7 +137,7 @@ TEST_F(CalculationFailureTest, NegativePitchReachesTheToolkitCheck) {
 TEST_F(CalculationFailureTest, ZeroModuleIsFatal) {
   ds.pitch_index = 0;
   ds.P = std::numeric_limits<Real>::infinity();
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(s.fatal_flag);
   EXPECT_EQ(s.messages.entries.front(), "Fatal  : mn = 0 !");
   EXPECT_EQ(ds.sn_max, before.sn_max);
@@ -176,7 +175,7 @@ TEST_F(CalculationFailureTest, HostileDataEndsInMessagesAndFiniteNumbers) {
   for (int run = 0; run < 3000; ++run) {
     ds = SplineDataSet{};
     test::PickBadInputs(ds, hostile, rng);
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
     const auto values = PrintedValues(ds);
     for (size_t i = 0; i < values.size(); ++i)
       ASSERT_TRUE(std::isfinite(values[i])) << "value " << i << " in run " << run;
@@ -192,7 +191,7 @@ TEST_F(CalculationFailureTest, OrdinaryBadValuesNeedNoRangeRepair) {
   for (int run = 0; run < 3000; ++run) {
     ds = before;
     test::PickBadInputs(ds, values, rng);
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
     ASSERT_FALSE(test::HasMessage(s, "Fehler : Zahlenbereich !"))
         << "run " << run << ": N " << ds.N << " P " << static_cast<double>(ds.P) << " phi "
         << static_cast<double>(ds.phi_d) << " b " << static_cast<double>(ds.b) << " dm "
@@ -218,7 +217,7 @@ TEST_F(CalculationFailureTest, SampleOfBadInputsEachReports) {
   for (const auto& c : cases) {
     ds = before;
     c.apply(ds);
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
     bool found = false;
     for (const auto& m : s.messages.entries) found = found || m == c.message;
     EXPECT_TRUE(found) << c.what;
@@ -226,7 +225,7 @@ TEST_F(CalculationFailureTest, SampleOfBadInputsEachReports) {
   // a negative torque computes negative stresses and reports nothing
   ds = before;
   ds.torque = -100;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_LT(ds.Sc, 0);
   EXPECT_FALSE(s.fatal_flag);
 }

@@ -9,7 +9,7 @@
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -21,7 +21,7 @@ struct Counts {
 };
 
 // Checks one connection; returns false (after reporting) on the first broken identity.
-bool CheckConnection(Session& s, const test::RefInputs& in, Counts& counts) {
+bool CheckConnection(test::CalcState& s, const test::RefInputs& in, Counts& counts) {
   auto& ds = s.ds;
   test::ApplyInputs(ds, in);
   const Real P = test::kRefPitch[in.pitch_index - 1];
@@ -34,7 +34,7 @@ bool CheckConnection(Session& s, const test::RefInputs& in, Counts& counts) {
   ds.k1 = ds.k2 = 0;
   ds.b = 0;
   ds.b1 = ds.b2 = 0;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   ++counts.runs;
   counts.odd += in.N % 2;
 
@@ -92,9 +92,8 @@ bool CheckConnection(Session& s, const test::RefInputs& in, Counts& counts) {
 }
 
 TEST(CalculationIdentities, HoldForEveryTableCombination) {
-  test::TestSession t;
-  Session& s = t.s;
-  s.cfg.unit_flag = 0;
+  test::CalcState t;
+  test::CalcState& s = t;
   Counts counts;
   unsigned seed = 12345;
   auto next_teeth = [&seed] {

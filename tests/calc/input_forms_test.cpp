@@ -10,8 +10,9 @@
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "core/number_format.h"
+#include "core/scripted_ui.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -21,18 +22,23 @@ class FormTest : public ::testing::Test {
   void SetUp() override {
     s.cfg.unit_flag = 0;
     test::ApplyInputs(ds, {.pitch_index = 7, .N = 20});
-    SplineCalculation(s);
-    MessageClear(s);
+    SplineCalculation(s.calcContext());
+    MessageClear(s.messages, s.fatal_flag);
   }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  // The dialogs answer from a script; their help topic is kept here.
+  struct DialogState : test::FormState {
+    ScriptedUi ui;
+    int help_topic = 0;
+  };
+  DialogState t;
+  DialogState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 // --- dimensions ---
 
 TEST_F(FormTest, PressureAngleRulesOfTheFitList) {
-  DimensionsForm f(s);
+  DimensionsForm f(s.formContext());
   EXPECT_EQ(f.caption, "KV9 - SAE Zahnwellenverbindung Abmessungen");
   EXPECT_EQ(f.pitch.items[0], "2.5 / 5");
   EXPECT_EQ(f.pitch.items[16], "128 / 256");
@@ -51,7 +57,7 @@ TEST_F(FormTest, PressureAngleRulesOfTheFitList) {
 }
 
 TEST_F(FormTest, PitchDiameterAndFaceWidthProposals) {
-  DimensionsForm f(s);
+  DimensionsForm f(s.formContext());
   EXPECT_EQ(f.d_text, "50.8");
   f.proposeB1();  // 0.4 x 50.8 = 20.32, whole millimetres
   EXPECT_EQ(f.b1.text, "20");
@@ -77,7 +83,7 @@ TEST_F(FormTest, PitchDiameterAndFaceWidthProposals) {
 
   s.cfg.unit_flag = 1;  // inch: d = N/P, b1 to tenths of an inch
   test::ApplyInputs(ds, {.pitch_index = 7, .N = 20});
-  DimensionsForm g(s);
+  DimensionsForm g(s.formContext());
   EXPECT_EQ(g.d_text, "2");
   g.proposeB1();
   EXPECT_EQ(g.b1.text, "0.8");
@@ -87,18 +93,18 @@ TEST_F(FormTest, PitchDiameterAndFaceWidthProposals) {
 
 TEST_F(FormTest, OdProposalCalculatesOnACopy) {
   const auto before = ds;
-  DimensionsForm f(s);
+  DimensionsForm f(s.formContext());
   f.onTeethChanged(30);
   f.od.text = "123";
   f.proposeOd();
 
-  test::TestSession ref;  // the same connection with 30 teeth, calculated on its own
-  ref.s.cfg.unit_flag = 0;
-  ref.s.ds = before;
-  ref.s.ds.N = 30;
-  ref.s.ds.od = 0;
-  SplineCalculation(ref.s);
-  const Real od = 1.1L * ref.s.ds.Dri + ref.s.ds.H;
+  test::FormState ref;  // the same connection with 30 teeth, calculated on its own
+  ref.cfg.unit_flag = 0;
+  ref.ds = before;
+  ref.ds.N = 30;
+  ref.ds.od = 0;
+  SplineCalculation(ref.calcContext());
+  const Real od = 1.1L * ref.ds.Dri + ref.ds.H;
   EXPECT_NEAR(ReadFieldNumber(f.od.text), od, 1e-3L);
   EXPECT_EQ(f.teeth, 30);
 
@@ -117,7 +123,7 @@ TEST_F(FormTest, OdProposalCalculatesOnACopy) {
 
 TEST_F(FormTest, DimensionsUnitToggleAndUnreadableNumbers) {
   ds.b = 20.32L;
-  DimensionsForm f(s);
+  DimensionsForm f(s.formContext());
   EXPECT_EQ(f.b.text, "20.32");
   EXPECT_EQ(f.unit_button, "inch");
   f.onUnitToggle();
@@ -145,7 +151,7 @@ TEST_F(FormTest, DimensionsDialogThroughTheUi) {
     f.onTeethChanged(30);
     return true;
   };
-  EXPECT_TRUE(ShowDimensionsForm(s));
+  EXPECT_TRUE(ShowDimensionsForm(s.formContext(), s.ui, s.help_topic));
   EXPECT_EQ(ds.N, 30);
   EXPECT_FALSE(s.abort_flag);
   EXPECT_EQ(s.help_topic, 5030);
@@ -153,7 +159,7 @@ TEST_F(FormTest, DimensionsDialogThroughTheUi) {
     f.onTeethChanged(40);
     return false;
   };
-  EXPECT_FALSE(ShowDimensionsForm(s));
+  EXPECT_FALSE(ShowDimensionsForm(s.formContext(), s.ui, s.help_topic));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(ds.N, 30);
   EXPECT_EQ(t.ui.texts("form:dimensionsForm").size(), 2u);
@@ -164,7 +170,7 @@ TEST_F(FormTest, DimensionsDialogThroughTheUi) {
 TEST_F(FormTest, AnsiB921ForcesFitClassH) {
   ds.quality_standard = 2;
   ds.fit_class = 1;
-  QualityForm f(s);
+  QualityForm f(s.formContext());
   EXPECT_TRUE(f.fit_class.enabled);
   EXPECT_EQ(f.fit_class.pos, 0);
   f.onStandardChanged(0);
@@ -175,7 +181,7 @@ TEST_F(FormTest, AnsiB921ForcesFitClassH) {
   EXPECT_EQ(ds.fit_class, 4);
 
   ds.fit_class = 2;  // from a file: ANSI B92.1 with fit class e
-  QualityForm g(s);
+  QualityForm g(s.formContext());
   EXPECT_EQ(g.fit_class.pos, 3);
   g.fit_class.pos = 1;  // even if a binding selected one
   g.accept();
@@ -183,18 +189,18 @@ TEST_F(FormTest, AnsiB921ForcesFitClassH) {
 }
 
 TEST_F(FormTest, FitClassTextsShowTheLastCalculation) {
-  QualityForm f(s);  // D = 2 in
+  QualityForm f(s.formContext());  // D = 2 in
   EXPECT_EQ(f.fit_class.items[0], "d (es = 0.00357\")");
   EXPECT_EQ(f.fit_class.items[3], "h (es = 0)");
   EXPECT_EQ(f.d_label, "D = 2.0000\"");
   EXPECT_EQ(f.tolerance_class.items[0], "4  (f=0.71)");
   ds.N = 40;  // changed, not calculated yet
-  QualityForm g(s);
+  QualityForm g(s.formContext());
   EXPECT_EQ(g.fit_class.items, f.fit_class.items);
 }
 
 TEST_F(FormTest, RunoutsInInchesAndInvolutePoints) {
-  QualityForm f(s);
+  QualityForm f(s.formContext());
   f.coe.text = "0.002";
   f.coi.text = "x";
   f.points = 300;
@@ -202,7 +208,7 @@ TEST_F(FormTest, RunoutsInInchesAndInvolutePoints) {
   EXPECT_NEAR(ds.coe, 0.0508L, 1e-15L);  // inches in mm mode too
   EXPECT_EQ(ds.coi, 0);
   EXPECT_EQ(ds.involute_points, 200);
-  QualityForm g(s);
+  QualityForm g(s.formContext());
   EXPECT_EQ(g.coe.text, "0.002");
   g.points = 7;
   g.proposePoints();
@@ -213,7 +219,7 @@ TEST_F(FormTest, RunoutsInInchesAndInvolutePoints) {
 
 TEST_F(FormTest, MeasurementProposalsUseTheMinimumTooth) {
   const Real alpha = test::RefRad(30);
-  MeasurementForm f(s);
+  MeasurementForm f(s.formContext());
   EXPECT_EQ(f.caption,
             "KV9 - SAE Zahnwellenverbindung  Messzaehnezahl, Kugel-und Rollendurchmesser");
   f.proposeBall();
@@ -231,17 +237,17 @@ TEST_F(FormTest, MeasurementProposalsUseTheMinimumTooth) {
   EXPECT_EQ(ds.k1, std::stoi(f.k_text[0]));
 
   s.cfg.unit_flag = 1;  // thousandths of an inch, shown with 4 decimals
-  MeasurementForm g(s);
+  MeasurementForm g(s.formContext());
   g.proposeBall();
   const Real inch =
       std::nearbyint(1000 * test::RefBallProposal(20, 2.54L, alpha, ds.xemin[0]) / 25.4L) / 1000;
-  EXPECT_EQ(g.dm[0].text, FormatFixed(s, 0, 4, inch));
+  EXPECT_EQ(g.dm[0].text, FormatFixed(StyleOf(s.cfg), 0, 4, inch));
   EXPECT_NEAR(g.dm[0].value(), inch * 25.4L, 1e-12L);
 }
 
 TEST_F(FormTest, MeasurementUnitToggleAndTypedCounts) {
   ds.dm1 = 6;
-  MeasurementForm f(s);
+  MeasurementForm f(s.formContext());
   EXPECT_EQ(f.dm[0].text, "6");
   EXPECT_EQ(f.unit_button, "mm");
   f.onUnitToggle();
@@ -262,7 +268,7 @@ TEST_F(FormTest, MeasurementUnitToggleAndTypedCounts) {
 
 TEST_F(FormTest, FixedSplineSetsSacAndLwOverTypedValues) {
   s.cfg.unit_flag = 1;
-  StressForm f(s);
+  StressForm f(s.formContext());
   f.lw.text = "2.5";
   f.sac.text = "123";
   f.choose(f.spline, 0);  // self-defined: the typed values stay
@@ -283,7 +289,7 @@ TEST_F(FormTest, FixedSplineSetsSacAndLwOverTypedValues) {
 }
 
 TEST_F(FormTest, NitridedInMmModeWritesConvertedShearStress) {
-  StressForm f(s);
+  StressForm f(s.formContext());
   EXPECT_EQ(f.stress_unit, "MPa");
   f.choose(f.material, 3);
   EXPECT_EQ(f.sas.text, "275.79");
@@ -298,7 +304,7 @@ TEST_F(FormTest, StressTablesAppliedOnShow) {
   ds.torques_index = 3, ds.cycletype_index = 2;   // 100 000, fully reversed
   ds.km = 9, ds.ko = 9, ds.lf = 9;
   ds.spline_index = 1, ds.revolution_index = 2;  // flexible, 0.10 million
-  StressForm f(s);
+  StressForm f(s.formContext());
   EXPECT_EQ(f.km.text, "1.5");
   EXPECT_EQ(f.ko.text, "1.8");
   EXPECT_EQ(f.lf.text, "0.4");
@@ -307,7 +313,7 @@ TEST_F(FormTest, StressTablesAppliedOnShow) {
 
 TEST_F(FormTest, StressUnitToggleAndCancel) {
   ds.torque = 100;
-  StressForm f(s);
+  StressForm f(s.formContext());
   EXPECT_EQ(f.torque.text, "100.00");
   f.onUnitToggle();
   EXPECT_EQ(f.torque.text, "885.1");
@@ -323,7 +329,7 @@ TEST_F(FormTest, StressUnitToggleAndCancel) {
     g.torque.text = "5";
     return false;
   };
-  EXPECT_FALSE(ShowStressForm(s));
+  EXPECT_FALSE(ShowStressForm(s.formContext(), s.ui, s.help_topic));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(ds.torque, 100);
   EXPECT_EQ(s.help_topic, 5500);

@@ -10,7 +10,7 @@
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -19,32 +19,30 @@ using Messages = std::vector<std::string>;
 
 class PinMeasurementTest : public ::testing::Test {
  protected:
-  void SetUp() override { s.cfg.unit_flag = 0; }
   void Run(int N, int tolerance_class = 2) {
     test::ApplyInputs(ds, {.pitch_index = 7, .N = N, .tolerance_class = tolerance_class});
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
     ASSERT_FALSE(s.fatal_flag);
   }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 TEST_F(PinMeasurementTest, ProposedBallDiameterAndItsRounding) {
   Run(20);
-  const Real dm = ProposedBallDiameter(s, 0, 0);
+  const Real dm = ProposedBallDiameter(s.calcContext(), 0, 0);
   EXPECT_NEAR(dm, 4.836L, 5e-4L);
   EXPECT_NEAR(dm, test::RefBallProposal(20, 2.54L, test::RefRad(30), 0), 1e-12L);
-  EXPECT_NEAR(RoundBallDiameter(s, dm), 4.8L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(false, dm), 4.8L, 1e-15L);
   // the hub's ball sits in a tooth space of the internal gear
-  EXPECT_NEAR(ProposedBallDiameter(s, 1, 0), test::RefBallProposal(-20, 2.54L, test::RefRad(30), 0),
-              1e-12L);
+  EXPECT_NEAR(ProposedBallDiameter(s.calcContext(), 1, 0),
+              test::RefBallProposal(-20, 2.54L, test::RefRad(30), 0), 1e-12L);
   // halves go to the even tenth
-  EXPECT_NEAR(RoundBallDiameter(s, 4.25L), 4.2L, 1e-15L);
-  EXPECT_NEAR(RoundBallDiameter(s, 4.75L), 4.8L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(false, 4.25L), 4.2L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(false, 4.75L), 4.8L, 1e-15L);
   // in inch mode to thousandths of an inch: 0.19040 in -> 0.190 in
-  s.cfg.unit_flag = 1;
-  EXPECT_NEAR(RoundBallDiameter(s, dm), 0.190L * 25.4L, 1e-15L);
+  EXPECT_NEAR(RoundBallDiameter(true, dm), 0.190L * 25.4L, 1e-15L);
   EXPECT_TRUE(s.messages.entries.empty());
 }
 
@@ -76,15 +74,15 @@ TEST_F(PinMeasurementTest, SpanCountsFilledInWhenZero) {
   EXPECT_EQ(ds.k1, static_cast<int>(20.0L / 6 + 1));
   EXPECT_EQ(ds.k2, static_cast<int>(-20.0L / 6 + 1));  // -2: the hub's formula value is kept
   ds.k1 = 3;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_EQ(ds.k1, 3);
   EXPECT_EQ(ds.k2, -2);
 
   // an arccos argument out of range while filling in: message, k = 1, not fatal
-  MessageClear(s);
+  MessageClear(s.messages, s.fatal_flag);
   ds.k1 = 0;
   ds.x[0] = -5;
-  MeasurementStep(s);
+  MeasurementStep(s.calcContext());
   EXPECT_EQ(ds.k1, 1);
   EXPECT_EQ(s.messages.entries.front(), "Fatal  : Zahnweite ! (acos)");
   EXPECT_FALSE(s.fatal_flag);
@@ -92,17 +90,17 @@ TEST_F(PinMeasurementTest, SpanCountsFilledInWhenZero) {
 
 TEST_F(PinMeasurementTest, ProposalFailures) {
   Run(20);
-  MessageClear(s);
-  EXPECT_EQ(SpanCountProposal(s, 0, -5), 1);
-  EXPECT_EQ(ProposedBallDiameter(s, 0, -5), 0);
+  MessageClear(s.messages, s.fatal_flag);
+  EXPECT_EQ(SpanCountProposal(s.calcContext(), 0, -5), 1);
+  EXPECT_EQ(ProposedBallDiameter(s.calcContext(), 0, -5), 0);
   EXPECT_EQ(s.messages.entries, (Messages{"Fehler : kmess (acos)", "Fehler : DmMess (acos)",
                                           "Fatal  : Kugelma\xE1 DmMess !"}));
   EXPECT_FALSE(s.fatal_flag);
 
-  test::TestSession fresh;  // never calculated: z = 0
-  EXPECT_EQ(SpanCountProposal(fresh.s, 0, 0), 0);
-  EXPECT_TRUE(fresh.s.fatal_flag);
-  EXPECT_EQ(fresh.s.messages.entries, Messages{"Fatal  : z = 0 !"});
+  test::CalcState fresh;  // never calculated: z = 0
+  EXPECT_EQ(SpanCountProposal(fresh.calcContext(), 0, 0), 0);
+  EXPECT_TRUE(fresh.fatal_flag);
+  EXPECT_EQ(fresh.messages.entries, Messages{"Fatal  : z = 0 !"});
 }
 
 TEST_F(PinMeasurementTest, BallTooSmallAndFatalState) {
@@ -113,8 +111,8 @@ TEST_F(PinMeasurementTest, BallTooSmallAndFatalState) {
 
   const auto mdr = ds.MdR;
   ds.dm1 = 6;
-  MessageSetFatal(s);
-  MeasurementStep(s);
+  s.fatal_flag = true;
+  MeasurementStep(s.calcContext());
   EXPECT_EQ(ds.MdR, mdr);
 }
 

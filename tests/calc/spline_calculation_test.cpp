@@ -10,7 +10,7 @@
 #include "app/session.h"
 #include "calc/spline_geometry.h"
 #include "support/calc_reference.h"
-#include "support/test_session.h"
+#include "support/calc_state.h"
 
 namespace kv9 {
 namespace {
@@ -21,15 +21,14 @@ constexpr Real kPiRef = 3.14159265358979323846264338327950288L;
 
 class SplineCalculationTest : public ::testing::Test {
  protected:
-  void SetUp() override { s.cfg.unit_flag = 0; }
   void Run(const RefInputs& in) {
     test::ApplyInputs(ds, in);
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
   }
   bool HasMessage(const std::string& text) const { return test::HasMessage(s, text); }
-  test::TestSession t;
-  Session& s = t.s;
-  SplineDataSet& ds = t.s.ds;
+  test::CalcState t;
+  test::CalcState& s = t;
+  SplineDataSet& ds = t.ds;
 };
 
 TEST_F(SplineCalculationTest, ThirtyDegreesP10N20Class5) {
@@ -56,7 +55,7 @@ TEST_F(SplineCalculationTest, ThirtyDegreesP10N20Class5) {
   EXPECT_NEAR(ds.Di_max, ds.Di_min + 25.4L * 360 / std::pow(10.0L, 0.667L) * 1e-4L, 1e-12L);
   EXPECT_NEAR(ds.reference_diameter, (20 + 1.1L) * 2.54L, 1e-12L);
   // the drawings start from the calculated profile shifts
-  EXPECT_EQ(s.toothform.xe, ds.x);
+  EXPECT_EQ(s.drawing_shift, ds.x);
 }
 
 TEST_F(SplineCalculationTest, ProfileShiftMakesTheStandardSpaceWidth) {
@@ -84,7 +83,7 @@ TEST_F(SplineCalculationTest, FaceWidthsDerivedAndRaisedInTheDataSet) {
 
   // a member narrower than the common width is widened to it; a wider one stays
   ds.b = 25, ds.b1 = 10, ds.b2 = 30;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_EQ(ds.b, 25);
   EXPECT_EQ(ds.b1, 25);
   EXPECT_EQ(ds.b2, 30);
@@ -103,7 +102,7 @@ TEST_F(SplineCalculationTest, FitClassEsAndRequiredClearance) {
 
   // runouts of 0.1 mm each need 2 (0.2 mm) / cos 30° = 0.0182 in
   ds.coe = ds.coi = 0.1L;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_NEAR(ds.es_rqd, 0.4L / std::cos(test::RefRad(30)) / 25.4L, 1e-15L);
   EXPECT_TRUE(HasMessage("Fehler : es < es reqd !"));
   EXPECT_FALSE(s.fatal_flag);
@@ -111,11 +110,11 @@ TEST_F(SplineCalculationTest, FitClassEsAndRequiredClearance) {
 
   // fit class h: es = 0, and the message only with a runout
   ds.fit_class = 4, ds.coe = ds.coi = 0;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_EQ(ds.es, 0);
   EXPECT_FALSE(HasMessage("Fehler : es < es reqd !"));
   ds.coi = 0.01L;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_TRUE(HasMessage("Fehler : es < es reqd !"));
   EXPECT_EQ(ds.class_title, "SPLINE TO ANSI B92.1b - CLASS 5h");
 }
@@ -142,7 +141,7 @@ TEST_F(SplineCalculationTest, LeadVariationAtOneInchAndJustUnder) {
   Run({.pitch_index = 7, .N = 20});
   EXPECT_NEAR(ds.F_beta, 0.0004L, 1e-18L);  // exactly 1 in: the "at least 1 in" branch
   ds.b = 25.39L;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   EXPECT_NEAR(ds.F_beta, 0.00041L, 2e-7L);
   EXPECT_NEAR(ds.F_beta, (2.7L * 25.39L / 25.4L + 1.4L) * 1e-4L, 1e-18L);
   EXPECT_NEAR(ds.Fp, 5.0L / 3 * ds.lambda - 2 * ds.Ffp - ds.F_beta, 1e-18L);
@@ -229,12 +228,12 @@ TEST_F(SplineCalculationTest, HubToolTipRadiusLimitedToHalfTheTipThickness) {
   Run({.pitch_index = 7, .N = 20});
   const Real mn = ds.mn;
   ds.sa[1] = 0.2L;  // as if the hub tip were 0.2 mm thick
-  LimitHubToolTipRadius(s);
+  LimitHubToolTipRadius(s.calcContext());
   EXPECT_NEAR(ds.rhoap0_mn[1], 0.1L / mn, 1e-15L);
   EXPECT_NEAR(ds.rhoaP0[1], 0.1L, 1e-15L);
   EXPECT_GT(ds.sa[1], 0.2L);  // the toolkit ran again and recomputed it
   ds.sa[1] = -1;
-  LimitHubToolTipRadius(s);
+  LimitHubToolTipRadius(s.calcContext());
   EXPECT_EQ(ds.rhoap0_mn[1], 0.01L);
 }
 

@@ -81,12 +81,12 @@ TEST_F(Copies, CopyKeepsEveryByteAndSurvivesCopyingOntoItself) {
   std::string bytes;
   for (int i = 0; i < 5000; ++i) bytes += static_cast<char>(i * 7);
   WriteBytes(dir.file("a"), bytes);
-  EXPECT_TRUE(CopyFile(s, dir.file("a"), dir.file("b")));
+  EXPECT_TRUE(CopyFile(s.abort_flag, dir.file("a"), dir.file("b")));
   EXPECT_EQ(ReadBytes(dir.file("b")), bytes);
-  EXPECT_TRUE(CopyFile(s, dir.file("a"), dir.file("a")));
+  EXPECT_TRUE(CopyFile(s.abort_flag, dir.file("a"), dir.file("a")));
   EXPECT_EQ(ReadBytes(dir.file("a")), bytes);
   EXPECT_FALSE(s.abort_flag);
-  EXPECT_FALSE(CopyFile(s, dir.file("missing"), dir.file("c")));
+  EXPECT_FALSE(CopyFile(s.abort_flag, dir.file("missing"), dir.file("c")));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_FALSE(FileExists(dir.file("c")));
 }
@@ -94,16 +94,16 @@ TEST_F(Copies, CopyKeepsEveryByteAndSurvivesCopyingOntoItself) {
 TEST_F(Copies, CopyToDirNamesTheFileThatFailed) {
   WriteBytes(dir.file("a.txt"), "abc");
   mkdir(dir.file("sub").c_str(), 0700);
-  EXPECT_TRUE(CopyToDir(s, dir.file("a.txt"), dir.file("sub")));
+  EXPECT_TRUE(CopyToDir(DialogsOf(s), dir.file("a.txt"), dir.file("sub")));
   EXPECT_EQ(ReadBytes(dir.file("sub/a.txt")), "abc");
   EXPECT_TRUE(t.ui.events.empty());
 
   // Names are the platform's UTF-8 bytes and show as they are, umlauts included.
-  EXPECT_FALSE(CopyToDir(s, dir.file("Müller.txt"), dir.file("sub")));
+  EXPECT_FALSE(CopyToDir(DialogsOf(s), dir.file("Müller.txt"), dir.file("sub")));
   EXPECT_TRUE(t.ui.saw("error", "Datei " + dir.file("Müller.txt") + " kann nicht geöffnet werden"));
   EXPECT_TRUE(s.abort_flag);
   s.abort_flag = false;
-  EXPECT_FALSE(CopyToDir(s, dir.file("a.txt"), dir.file("no/such/Zähne")));
+  EXPECT_FALSE(CopyToDir(DialogsOf(s), dir.file("a.txt"), dir.file("no/such/Zähne")));
   EXPECT_TRUE(
       t.ui.saw("error", "Datei " + dir.file("no/such/Zähne") + " kann nicht erstellt werden"));
   EXPECT_TRUE(s.abort_flag);
@@ -118,9 +118,9 @@ TEST_F(Copies, DatesFollowTheDateCode) {
                                                {7, "2024/03/05"}};
   for (auto [code, text] : cases) {
     s.cfg.date_code = code;
-    EXPECT_EQ(TodayText(s), text) << code;
+    EXPECT_EQ(TodayText(s.clock, s.cfg.date_code), text) << code;
   }
-  EXPECT_EQ(NowTimeText(s), "9:07");
+  EXPECT_EQ(NowTimeText(s.clock), "9:07");
   // File dates are local: noon UTC of 5 March is still that day twelve hours west, and already
   // the next day fourteen hours east.
   for (auto [zone, date] : {std::pair{"UTC12", "2024/03/05"}, std::pair{"UTC-14", "2024/03/06"}}) {

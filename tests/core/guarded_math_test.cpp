@@ -15,7 +15,7 @@ struct GuardedMath : ::testing::Test {
   Session& s = t.s;
   std::vector<std::string> messages() const {
     std::vector<std::string> m;
-    for (int i = 1; i <= MessageCount(s); ++i) m.push_back(MessageText(s, i));
+    for (int i = 1; i <= MessageCount(s.messages); ++i) m.push_back(MessageText(s.messages, i));
     return m;
   }
 };
@@ -23,39 +23,39 @@ struct GuardedMath : ::testing::Test {
 using Strings = std::vector<std::string>;
 
 TEST_F(GuardedMath, InverseTrigonometryOutsideItsDomain) {
-  EXPECT_EQ(SafeArcSin(s, 1.5L), kPi / 2);
-  EXPECT_EQ(SafeArcSin(s, 1), kPi / 2);
-  EXPECT_EQ(SafeArcSin(s, -1), -kPi / 2);
-  EXPECT_NEAR(static_cast<double>(SafeArcSin(s, 0.5L)), M_PI / 6, 1e-15);
+  EXPECT_EQ(SafeArcSin(s.messages, 1.5L), kPi / 2);
+  EXPECT_EQ(SafeArcSin(s.messages, 1), kPi / 2);
+  EXPECT_EQ(SafeArcSin(s.messages, -1), -kPi / 2);
+  EXPECT_NEAR(static_cast<double>(SafeArcSin(s.messages, 0.5L)), M_PI / 6, 1e-15);
   EXPECT_EQ(messages(), Strings{"Error: ArcSin in unit math"});
-  MessageClear(s);
+  MessageClear(s.messages, s.fatal_flag);
 
-  EXPECT_EQ(SafeArcCos(s, 1.0000001L), 0);
-  EXPECT_EQ(SafeArcCos(s, 1.0000001L), 0);  // the list keeps the message once
-  EXPECT_EQ(SafeArcCos(s, 1), 0);
-  EXPECT_EQ(SafeArcCos(s, -1), kPi);
-  EXPECT_NEAR(static_cast<double>(SafeArcCos(s, 0.5L)), M_PI / 3, 1e-15);
+  EXPECT_EQ(SafeArcCos(s.messages, 1.0000001L), 0);
+  EXPECT_EQ(SafeArcCos(s.messages, 1.0000001L), 0);  // the list keeps the message once
+  EXPECT_EQ(SafeArcCos(s.messages, 1), 0);
+  EXPECT_EQ(SafeArcCos(s.messages, -1), kPi);
+  EXPECT_NEAR(static_cast<double>(SafeArcCos(s.messages, 0.5L)), M_PI / 3, 1e-15);
   EXPECT_EQ(messages(), Strings{"Error: function ArcCos in math"});
 }
 
 TEST_F(GuardedMath, NamedFunctionsAddTheNameOnlyWhenGiven) {
-  EXPECT_EQ(ArcCosMsg(s, "phi", 2), 0);
-  EXPECT_EQ(ArcCosMsg(s, "", -2), 0);
-  EXPECT_NEAR(static_cast<double>(ArcCosMsg(s, "phi", 0.5L)), M_PI / 3, 1e-15);
-  EXPECT_EQ(SqrtMsg(s, "Db", -4), 0);
-  EXPECT_EQ(SqrtMsg(s, "", -1), 0);
-  EXPECT_EQ(SqrtMsg(s, "Db", 9), 3);
-  EXPECT_NEAR(static_cast<double>(PowerMsg(s, "Kt", 2, -3)), 9.0, 1e-15);  // |b|^e
-  EXPECT_NEAR(static_cast<double>(PowerMsg(s, "", 2, -3)), 9.0, 1e-15);
+  EXPECT_EQ(ArcCosMsg(s.messages, "phi", 2), 0);
+  EXPECT_EQ(ArcCosMsg(s.messages, "", -2), 0);
+  EXPECT_NEAR(static_cast<double>(ArcCosMsg(s.messages, "phi", 0.5L)), M_PI / 3, 1e-15);
+  EXPECT_EQ(SqrtMsg(s.messages, "Db", -4), 0);
+  EXPECT_EQ(SqrtMsg(s.messages, "", -1), 0);
+  EXPECT_EQ(SqrtMsg(s.messages, "Db", 9), 3);
+  EXPECT_NEAR(static_cast<double>(PowerMsg(s.messages, "Kt", 2, -3)), 9.0, 1e-15);  // |b|^e
+  EXPECT_NEAR(static_cast<double>(PowerMsg(s.messages, "", 2, -3)), 9.0, 1e-15);
   EXPECT_EQ(messages(), (Strings{"phi (acos)", "Db (sqrt)", "Kt (pow)"}));
 }
 
 TEST_F(GuardedMath, PowerLimits) {
-  EXPECT_EQ(PowerMsg(s, "p", 2, 0), 0);
-  EXPECT_EQ(PowerMsg(s, "p", 10000, 10), 1e3000L);
-  EXPECT_EQ(PowerMsg(s, "p", -10000, 10), 0);
-  EXPECT_NEAR(static_cast<double>(PowerMsg(s, "p", 0.5L, 16)), 4.0, 1e-15);
-  EXPECT_EQ(MessageCount(s), 0);
+  EXPECT_EQ(PowerMsg(s.messages, "p", 2, 0), 0);
+  EXPECT_EQ(PowerMsg(s.messages, "p", 10000, 10), 1e3000L);
+  EXPECT_EQ(PowerMsg(s.messages, "p", -10000, 10), 0);
+  EXPECT_NEAR(static_cast<double>(PowerMsg(s.messages, "p", 0.5L, 16)), 4.0, 1e-15);
+  EXPECT_EQ(MessageCount(s.messages), 0);
   EXPECT_EQ(IntPower(3, 2), 8);
   EXPECT_EQ(IntPower(-2, 2), 0.25L);
   EXPECT_EQ(IntPower(0, 5), 1);
@@ -66,13 +66,14 @@ TEST_F(GuardedMath, PowerLimits) {
 }
 
 TEST_F(GuardedMath, InvoluteAndItsInverse) {
-  EXPECT_NEAR(static_cast<double>(ArcInv(s, Inv(s, 0.3L))), 0.3, 1e-12);
-  EXPECT_NEAR(static_cast<double>(ArcInv(s, Inv(s, DegToRad(30)))), 0.5235988, 5e-8);
-  EXPECT_NEAR(static_cast<double>(ArcInv(s, Inv(s, -0.7L))), -0.7, 1e-12);
-  EXPECT_EQ(ArcInv(s, 0), 0);
-  EXPECT_NEAR(static_cast<double>(Inv(s, kPi / 4)), 1 - M_PI / 4, 1e-15);
-  EXPECT_EQ(MessageCount(s), 0);
-  EXPECT_EQ(ArcInv(s, 1e6L), 0);  // beyond inv(1.57): no angle in range
+  EXPECT_NEAR(static_cast<double>(ArcInv(s.messages, Inv(s.messages, 0.3L))), 0.3, 1e-12);
+  EXPECT_NEAR(static_cast<double>(ArcInv(s.messages, Inv(s.messages, DegToRad(30)))), 0.5235988,
+              5e-8);
+  EXPECT_NEAR(static_cast<double>(ArcInv(s.messages, Inv(s.messages, -0.7L))), -0.7, 1e-12);
+  EXPECT_EQ(ArcInv(s.messages, 0), 0);
+  EXPECT_NEAR(static_cast<double>(Inv(s.messages, kPi / 4)), 1 - M_PI / 4, 1e-15);
+  EXPECT_EQ(MessageCount(s.messages), 0);
+  EXPECT_EQ(ArcInv(s.messages, 1e6L), 0);  // beyond inv(1.57): no angle in range
   EXPECT_EQ(messages(), Strings{"Error: ArcInv in unit math"});
 }
 

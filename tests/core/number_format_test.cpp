@@ -125,53 +125,53 @@ struct UnitFormats : ::testing::Test {
 
 TEST_F(UnitFormats, InchModeConvertsBeforeFormatting) {
   s.cfg.unit_flag = 1;
-  EXPECT_EQ(FormatLength(s, 25.4L), "1.0000");
-  EXPECT_EQ(FormatLengthDecimals(s, 2, 25.4L), "1.000");
-  EXPECT_EQ(FormatLengthFixed(s, 6, 3, 25.4L), "    1.0000");
-  EXPECT_EQ(FormatLengthFixed(s, 1, 0, 25.4L), "1.0");
-  EXPECT_EQ(FormatStressFixed(s, 6, 1, 100), "   14504");
-  EXPECT_EQ(FormatStressFixed(s, 6, 3, 100), "   14503.7");
-  EXPECT_EQ(FormatTorqueFixed(s, 5, 2, 10), "    88.5");
-  EXPECT_EQ(FormatStress(s, 100), "14504");
+  EXPECT_EQ(FormatLength(UnitsOf(s.cfg), 25.4L), "1.0000");
+  EXPECT_EQ(FormatLengthDecimals(UnitsOf(s.cfg), 2, 25.4L), "1.000");
+  EXPECT_EQ(FormatLengthFixed(UnitsOf(s.cfg), 6, 3, 25.4L), "    1.0000");
+  EXPECT_EQ(FormatLengthFixed(UnitsOf(s.cfg), 1, 0, 25.4L), "1.0");
+  EXPECT_EQ(FormatStressFixed(UnitsOf(s.cfg), 6, 1, 100), "   14504");
+  EXPECT_EQ(FormatStressFixed(UnitsOf(s.cfg), 6, 3, 100), "   14503.7");
+  EXPECT_EQ(FormatTorqueFixed(UnitsOf(s.cfg), 5, 2, 10), "    88.5");
+  EXPECT_EQ(FormatStress(UnitsOf(s.cfg), 100), "14504");
   // 8.8507: the dropping looks at the cut digits 8850, so the zero goes although the third
   // decimal rounds to 1.
-  EXPECT_EQ(FormatTorque(s, 1), "8.85");
-  EXPECT_NEAR(static_cast<double>(ParseLength(s, "1")), 25.4, 1e-15);
-  EXPECT_NEAR(static_cast<double>(ParseStress(s, "145.037")), 1.0, 1e-12);
-  EXPECT_NEAR(static_cast<double>(ParseTorque(s, "8,850749005255468")), 1.0, 1e-12);
-  EXPECT_EQ(LengthUnit(s), "in");
-  EXPECT_EQ(StressUnit(s), "psi");
-  EXPECT_EQ(TorqueUnit(s), "lbfin");
-  EXPECT_EQ(MicroUnit(s), "\xE6in");
-  EXPECT_NEAR(static_cast<double>(ToDisplayMicro(s, 1)), 39.37, 1e-12);
-  EXPECT_NEAR(static_cast<double>(ToDisplayLength(s, 50.8L)), 2.0, 1e-15);
+  EXPECT_EQ(FormatTorque(UnitsOf(s.cfg), 1), "8.85");
+  EXPECT_NEAR(static_cast<double>(ParseLength(UnitsOf(s.cfg), "1")), 25.4, 1e-15);
+  EXPECT_NEAR(static_cast<double>(ParseStress(UnitsOf(s.cfg), "145.037")), 1.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(ParseTorque(UnitsOf(s.cfg), "8,850749005255468")), 1.0, 1e-12);
+  EXPECT_EQ(LengthUnit(UnitsOf(s.cfg)), "in");
+  EXPECT_EQ(StressUnit(UnitsOf(s.cfg)), "psi");
+  EXPECT_EQ(TorqueUnit(UnitsOf(s.cfg)), "lbfin");
+  EXPECT_EQ(MicroUnit(UnitsOf(s.cfg)), "\xE6in");
+  EXPECT_NEAR(static_cast<double>(ToDisplayMicro(UnitsOf(s.cfg), 1)), 39.37, 1e-12);
+  EXPECT_NEAR(static_cast<double>(ToDisplayLength(UnitsOf(s.cfg), 50.8L)), 2.0, 1e-15);
 }
 
 TEST_F(UnitFormats, MetricModeFormatsAsGiven) {
   s.cfg.unit_flag = 0;
-  EXPECT_EQ(FormatLength(s, 25.4L), "25.4");
-  EXPECT_EQ(FormatLengthFixed(s, 6, 3, 25.4L), "    25.400");
-  EXPECT_EQ(FormatStressFixed(s, 6, 1, 100), "   100.0");
-  EXPECT_EQ(FormatTorqueFixed(s, 5, 2, 10), "   10.00");
-  EXPECT_EQ(ParseLength(s, "0,45"), 0.45L);
-  EXPECT_EQ(LengthUnit(s), "mm");
-  EXPECT_EQ(StressUnit(s), "MPa");
-  EXPECT_EQ(TorqueUnit(s), "Nm");
-  EXPECT_EQ(MicroUnit(s), "\xE6m");
-  EXPECT_EQ(DegreeUnit(s), "\xF8");
+  EXPECT_EQ(FormatLength(UnitsOf(s.cfg), 25.4L), "25.4");
+  EXPECT_EQ(FormatLengthFixed(UnitsOf(s.cfg), 6, 3, 25.4L), "    25.400");
+  EXPECT_EQ(FormatStressFixed(UnitsOf(s.cfg), 6, 1, 100), "   100.0");
+  EXPECT_EQ(FormatTorqueFixed(UnitsOf(s.cfg), 5, 2, 10), "   10.00");
+  EXPECT_EQ(ParseLength(UnitsOf(s.cfg), "0,45"), 0.45L);
+  EXPECT_EQ(LengthUnit(UnitsOf(s.cfg)), "mm");
+  EXPECT_EQ(StressUnit(UnitsOf(s.cfg)), "MPa");
+  EXPECT_EQ(TorqueUnit(UnitsOf(s.cfg)), "Nm");
+  EXPECT_EQ(MicroUnit(UnitsOf(s.cfg)), "\xE6m");
+  EXPECT_EQ(DegreeUnit(UnitsOf(s.cfg)), "\xF8");
   s.cfg.plain_text_mode = 1;
-  EXPECT_EQ(MicroUnit(s), "um");
-  EXPECT_EQ(DegreeUnit(s), "deg");
+  EXPECT_EQ(MicroUnit(UnitsOf(s.cfg)), "um");
+  EXPECT_EQ(DegreeUnit(UnitsOf(s.cfg)), "deg");
   s.cfg.unit_flag = 1;
-  EXPECT_EQ(MicroUnit(s), "uin");
+  EXPECT_EQ(MicroUnit(UnitsOf(s.cfg)), "uin");
 }
 
 TEST_F(UnitFormats, SessionSettingsReachTheFormats) {
   s.cfg.decimals = 5;
   s.cfg.decimal_separator = 2;
-  EXPECT_EQ(FormatFixed(s, 5, 0, 12.5L), "   12,50");
-  EXPECT_EQ(PointStyle(s).separator, 1);
-  EXPECT_EQ(PointStyle(s).decimals, 5);
+  EXPECT_EQ(FormatFixed(StyleOf(s.cfg), 5, 0, 12.5L), "   12,50");
+  EXPECT_EQ(PointStyle(s.cfg).separator, 1);
+  EXPECT_EQ(PointStyle(s.cfg).decimals, 5);
 }
 
 }  // namespace

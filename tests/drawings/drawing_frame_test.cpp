@@ -24,9 +24,9 @@ struct Frame : ::testing::Test {
   RecordingCadWriter rec{false};
   std::vector<Drawn> draw() {
     rec.calls.clear();
-    CadOpenWriter(s, rec);
-    DrawFrame(s, "Zahnwelle", "Antrieb links", "KV-1000-01");
-    CadClose(s);
+    CadOpenWriter(s.cadContext(), rec);
+    DrawFrame(s.drawingContext(), "Zahnwelle", "Antrieb links", "KV-1000-01");
+    CadClose(s.cadContext());
     return DrawnItems(rec);
   }
   void addRecords(int n) {
@@ -213,7 +213,7 @@ TEST_F(Frame, EachSwitchSuppressesItsText) {
   s.current_file = "probe";
   const std::string maker = "TAVIRON   KV9 - SAE Zahnwellenverbindung  V2.61";
   const std::string file_name = "probe.kv9";
-  const std::string date_time = TodayText(s) + " " + NowTimeText(s);
+  const std::string date_time = TodayText(s.clock, s.cfg.date_code) + " " + NowTimeText(s.clock);
   auto items = draw();
   expectAt(items, maker, 1, 300, 3.5L, 3.0L);
   expectAt(items, file_name, 18, 1, 1.5L, 1.2L);
@@ -278,8 +278,8 @@ TEST_F(Frame, FreeTextsTakeTheirStyleOrThePreviousOne) {
 
 TEST_F(Frame, NothingWhileAborted) {
   s.abort_flag = true;
-  CadOpenWriter(s, rec);
-  DrawFrame(s, "a", "b", "c");
+  CadOpenWriter(s.cadContext(), rec);
+  DrawFrame(s.drawingContext(), "a", "b", "c");
   EXPECT_TRUE(DrawnItems(rec).empty());
 }
 
@@ -291,11 +291,11 @@ TEST(FrameLogo, OnlyOnScreenOrPlotWithItsFile) {
   RecordingCadWriter rec(false);
   auto logo_lines = [&](int kind) {
     rec.calls.clear();
-    CadOpenWriter(s, rec);
+    CadOpenWriter(s.cadContext(), rec);
     s.cad.kind = kind;  // the recording writer stands in for that kind's output
-    DrawFrame(s, "n", "", "1");
+    DrawFrame(s.drawingContext(), "n", "", "1");
     s.cad.kind = kCadWriterHook;  // closing starts no plot program
-    CadClose(s);
+    CadClose(s.cadContext());
     int n = 0;
     for (const auto& d : DrawnItems(rec))
       if (d.op == "line" && std::fabs(d.v[0] - 76) < 1e-9L && std::fabs(d.v[1] - 12) < 1e-9L) ++n;

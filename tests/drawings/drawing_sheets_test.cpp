@@ -26,8 +26,8 @@ using test::Only;
 
 std::vector<Drawn> Record(test::DrawingSession& t, int entry) {
   t.rec.calls.clear();
-  CadOpenWriter(t.s, t.rec);
-  EmitSplineDrawing(t.s, entry);
+  CadOpenWriter(t.s.cadContext(), t.rec);
+  EmitSplineDrawing(t.s.drawingContext(), entry);
   return DrawnItems(t.rec);
 }
 
@@ -150,8 +150,8 @@ TEST(SplineDrawing, BlocksOfEachEntry) {
   // Entries outside 1..8 open nothing.
   for (int entry : {0, 9, 10}) {
     t.rec.calls.clear();
-    DrawSplineDrawing(t.s, kCadDxf, entry);
-    EXPECT_FALSE(CadIsOpen(t.s));
+    DrawSplineDrawing(t.s.drawingContext(), kCadDxf, entry);
+    EXPECT_FALSE(CadIsOpen(t.s.cadContext()));
     EXPECT_FALSE(t.s.abort_flag);
   }
 }
@@ -192,8 +192,8 @@ TEST(SplineDrawing, SheetInsertsWithTheirScales) {
   const SplineDataSet& d = t.s.ds;
   const Real s1 = std::min(90 / d.da[0], 100 / (10 * d.mn + d.b1));
   const Real s2 = std::min(90 / (1.5L * d.reference_diameter), 100 / d.b2);
-  EXPECT_NEAR(ShaftSheetScale(t.s), s1, 1e-15L);
-  EXPECT_NEAR(HubSheetScale(t.s), s2, 1e-15L);
+  EXPECT_NEAR(ShaftSheetScale(t.s.drawingContext()), s1, 1e-15L);
+  EXPECT_NEAR(HubSheetScale(t.s.drawingContext()), s2, 1e-15L);
 
   Record(t, kDrawShaftSheet);
   auto inserts = InsertsOf(t.rec);
@@ -285,8 +285,8 @@ TEST(SplineDrawing, UncalculatedDataSetGivesFiniteDrawings) {
   RecordingCadWriter rec;
   for (int entry = kDrawShaftView; entry <= kDrawBothSheets; ++entry) {
     rec.calls.clear();
-    CadOpenWriter(t.s, rec);
-    EmitSplineDrawing(t.s, entry);
+    CadOpenWriter(t.s.cadContext(), rec);
+    EmitSplineDrawing(t.s.drawingContext(), entry);
     EXPECT_FALSE(t.s.abort_flag) << entry;
     EXPECT_GT(rec.calls.size(), 5u) << entry;
     for (const CadCall& c : rec.calls)
@@ -300,11 +300,11 @@ TEST(SplineDrawing, EveryEntryDrawsOnTheScreen) {
   Session& s = c.s;
   ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("fillet_root_37_5")));
   for (int entry = kDrawShaftView; entry <= kDrawBothSheets; ++entry) {
-    MessageClear(s);
+    MessageClear(s.messages, s.fatal_flag);
     s.abort_flag = false;
-    DrawSplineDrawing(s, kCadScreen, entry);
+    DrawSplineDrawing(s.drawingContext(), kCadScreen, entry);
     EXPECT_FALSE(s.abort_flag) << entry;
-    EXPECT_EQ(MessageCount(s), 0) << entry << " " << MessageText(s, 1);
+    EXPECT_EQ(MessageCount(s.messages), 0) << entry << " " << MessageText(s.messages, 1);
     EXPECT_GT(s.display.commands().size(), 20u) << entry;
     EXPECT_EQ(CountFiles(s.scratch_dir, "$*.dx$"), 0) << entry;
   }
@@ -318,8 +318,8 @@ TEST(SplineDrawing, EveryDrawingRefusesATeethCountTheDialogRefuses) {
     s.ds.N = teeth;
     c.ui.events.clear();
     s.abort_flag = false;
-    DrawSplineDrawing(s, kCadScreen, kDrawBothTables);
-    ToothFormMenu(s, kCadScreen, 1);
+    DrawSplineDrawing(s.drawingContext(), kCadScreen, kDrawBothTables);
+    ToothFormMenu(s.toothFormContext(), kCadScreen, 1);
     EXPECT_TRUE(s.abort_flag);
     EXPECT_TRUE(s.display.commands().empty());
     std::string text = "Z\xC3\xA4hnezahl N = " + std::to_string(teeth) +
@@ -337,7 +337,7 @@ TEST(SplineDrawingMenu, ListRepeatsUntilBack) {
   c.ui.answer("3");
   c.ui.answer(c.dir.file("tabelle"));  // the save dialog; ".dxf" is added
   c.ui.answer("9");
-  SplineDrawingMenu(s, kCadDxf, 0);
+  SplineDrawingMenu(s.drawingContext(), kCadDxf, 0);
   EXPECT_FALSE(s.abort_flag);
   EXPECT_TRUE(FileExists(c.dir.file("tabelle.dxf")));
   std::vector<ScriptedUi::Event> lists;
@@ -360,7 +360,7 @@ TEST(SplineDrawingMenu, CancelAndFatalCalculationDrawNothing) {
   Session& s = c.s;
   ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("start")));
   c.ui.cancel();
-  SplineDrawingMenu(s, kCadDxf, 0);
+  SplineDrawingMenu(s.drawingContext(), kCadDxf, 0);
   EXPECT_TRUE(s.abort_flag);
 
   // A cancelled save dialog ends that drawing; the list comes back.
@@ -368,20 +368,20 @@ TEST(SplineDrawingMenu, CancelAndFatalCalculationDrawNothing) {
   c.ui.answer("1");
   c.ui.cancel();
   c.ui.answer("9");
-  SplineDrawingMenu(s, kCadDxf, 0);
+  SplineDrawingMenu(s.drawingContext(), kCadDxf, 0);
   EXPECT_FALSE(s.abort_flag);
   EXPECT_EQ(c.ui.unanswered, 0);
 
-  MessageClear(s);
-  MessageAdd(s, "Fatal  : z = 0 !");
-  MessageSetFatal(s);
+  MessageClear(s.messages, s.fatal_flag);
+  MessageAdd(s.messages, "Fatal  : z = 0 !");
+  s.fatal_flag = true;
   c.ui.events.clear();
   c.ui.cancel();  // the message list
-  SplineDrawingMenu(s, kCadDxf, 5);
+  SplineDrawingMenu(s.drawingContext(), kCadDxf, 5);
   ASSERT_FALSE(c.ui.events.empty());
   EXPECT_EQ(c.ui.events[0].kind.rfind("choose", 0), 0u);
   EXPECT_EQ(c.ui.events[0].lines[0], "Fatal  : z = 0 !");
-  EXPECT_FALSE(CadIsOpen(s));
+  EXPECT_FALSE(CadIsOpen(s.cadContext()));
   EXPECT_EQ(CountFiles(c.dir.path(), "*.dxf"), 0);
 }
 

@@ -47,8 +47,8 @@ TEST(SplineTable, ShaftRowsInMillimetres) {
   const SplineDataSet& d = t.s.ds;
   // 38 teeth, P = 2.5/in, 30 degrees: D = 38 / 2.5 in.
   const Real D = 38 / 2.5L * 25.4L;
-  EXPECT_EQ(SplineTableHeading(t.s, 1), " External Involute Spline Data   000000");
-  ExpectRows(SplineTableRows(t.s, 1),
+  EXPECT_EQ(SplineTableHeading(t.s.drawingContext(), 1), " External Involute Spline Data   000000");
+  ExpectRows(SplineTableRows(t.s.drawingContext(), 1),
              {{"SPLINE TO ANSI B92.1 - CLASS 4", ""},
               {"Flat Root Side Fit (flankenzentriert)", ""},
               {"Z\x84hnezahl", "38"},
@@ -74,12 +74,12 @@ TEST(SplineTable, HubRowsShowThePinMaximumFirst) {
   ASSERT_TRUE(t.loaded);
   const SplineDataSet& d = t.s.ds;
   t.s.ds.drawing_number_hub = "KV-2-N";
-  EXPECT_EQ(SplineTableHeading(t.s, 2), " Internal Involute Spline Data   KV-2-N");
+  EXPECT_EQ(SplineTableHeading(t.s.drawingContext(), 2), " Internal Involute Spline Data   KV-2-N");
   // Between pins the hub's values are negative; the larger dimension comes from xemin.
   ASSERT_LT(d.MdRmin[1], 0);
   const Real large = std::fabs(d.MdRmin[1]), small = std::fabs(d.MdRmax[1]);
   ASSERT_GT(large, small);
-  auto rows = SplineTableRows(t.s, 2);
+  auto rows = SplineTableRows(t.s.drawingContext(), 2);
   ASSERT_EQ(rows.size(), 15u);
   EXPECT_EQ(rows[0].label, d.class_title);
   EXPECT_EQ(rows[0].label.rfind("SPLINE TO ANSI B92.1b - CLASS ", 0), 0u);
@@ -106,7 +106,7 @@ TEST(SplineTable, HubRowsShowThePinMaximumFirst) {
 TEST(SplineTable, InchValuesCarryOneMoreDecimal) {
   test::DrawingSession t("start", 1);
   ASSERT_TRUE(t.loaded);
-  auto rows = SplineTableRows(t.s, 1);
+  auto rows = SplineTableRows(t.s.drawingContext(), 1);
   EXPECT_EQ(rows[6].value, "15.2000000 ref");  // 38 / 2.5 in
   EXPECT_EQ(rows[14].value, Fixed(5, 6 / 25.4L));
   EXPECT_EQ(rows[9].value, Fixed(4, t.s.ds.Dre / 25.4L) + " min");
@@ -116,16 +116,17 @@ TEST(SplineTable, InchValuesCarryOneMoreDecimal) {
 TEST(SplineTable, FitTypeTextFollowsTheFitSelection) {
   test::DrawingSession t("major_diameter_fit");
   ASSERT_TRUE(t.loaded);
-  EXPECT_EQ(SplineTableRows(t.s, 1)[1].label, "Flat Root Major Diameter Fit");
+  EXPECT_EQ(SplineTableRows(t.s.drawingContext(), 1)[1].label, "Flat Root Major Diameter Fit");
   test::DrawingSession f("fillet_root_45");
-  EXPECT_EQ(SplineTableRows(f.s, 2)[1].label, "Fillet Root Side Fit (flankenzentriert)");
-  EXPECT_EQ(SplineTableRows(f.s, 2)[4].value, "  45 deg");
+  EXPECT_EQ(SplineTableRows(f.s.drawingContext(), 2)[1].label,
+            "Fillet Root Side Fit (flankenzentriert)");
+  EXPECT_EQ(SplineTableRows(f.s.drawingContext(), 2)[4].value, "  45 deg");
 }
 
 TEST(SplineTable, RulingAndTextPlacement) {
   test::DrawingSession t("start");
   const Real x0 = 10, y0 = 200, mid = x0 + 78.75L, end = x0 + 122.85L;
-  t.record([&] { DrawSplineTable(t.s, 1, x0, y0); });
+  t.record([&] { DrawSplineTable(t.s.drawingContext(), 1, x0, y0); });
   auto items = DrawnItems(t.rec);
   auto lines = Only(items, "line");
   for (const Drawn& l : lines) EXPECT_EQ(l.layer, 17);
@@ -134,7 +135,7 @@ TEST(SplineTable, RulingAndTextPlacement) {
   EXPECT_TRUE(HasLine(items, x0, y0, end, y0, 17));
   EXPECT_TRUE(HasLine(items, x0, y0 - 7, end, y0 - 7, 17));
   EXPECT_TRUE(HasLine(items, mid, y0, mid, y0 - 7, 17));
-  auto rows = SplineTableRows(t.s, 1);
+  auto rows = SplineTableRows(t.s.drawingContext(), 1);
   int expected_lines = 5;
   for (std::size_t k = 1; k <= rows.size(); ++k) {
     Real top = y0 - 7 * static_cast<Real>(k), bottom = top - 7;
@@ -149,7 +150,7 @@ TEST(SplineTable, RulingAndTextPlacement) {
     expected_lines += 2 + (middle ? 1 : 0) + (rule ? 1 : 0);
   }
   EXPECT_EQ(static_cast<int>(lines.size()), expected_lines);
-  EXPECT_NEAR(SplineTableHeight(t.s, 1), 7 * 16, 1e-12);
+  EXPECT_NEAR(SplineTableHeight(t.s.drawingContext(), 1), 7 * 16, 1e-12);
 
   // Texts: one blank at the column boundary, 1.75 above the row's bottom, on layer 18.
   auto texts = Only(items, "text");
@@ -179,15 +180,15 @@ TEST(SplineTable, RulingAndTextPlacement) {
 
 TEST(SplineTable, OtherPartNumbersReportAndDrawNothing) {
   test::DrawingSession t("start");
-  MessageClear(t.s);
+  MessageClear(t.s.messages, t.s.fatal_flag);
   for (int part : {0, 3}) {
     t.rec.calls.clear();
-    t.record([&] { DrawSplineTable(t.s, part, 0, 0); });
+    t.record([&] { DrawSplineTable(t.s.drawingContext(), part, 0, 0); });
     EXPECT_TRUE(DrawnItems(t.rec).empty()) << part;
-    EXPECT_TRUE(SplineTableRows(t.s, part).empty());
+    EXPECT_TRUE(SplineTableRows(t.s.drawingContext(), part).empty());
   }
-  EXPECT_EQ(MessageCount(t.s), 1);  // repeats are dropped
-  EXPECT_EQ(MessageText(t.s, 1), "Error Radnr !");
+  EXPECT_EQ(MessageCount(t.s.messages), 1);  // repeats are dropped
+  EXPECT_EQ(MessageText(t.s.messages, 1), "Error Radnr !");
 }
 
 }  // namespace

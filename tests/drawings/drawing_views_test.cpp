@@ -44,7 +44,7 @@ TEST(BreakSymbol, LobePoints) {
 
 TEST(BreakSymbol, HatchedLobeAndItsMirroredEdge) {
   test::DrawingSession t("start");
-  t.record([&] { DrawShaftBreakSymbol(t.s, 100); });
+  t.record([&] { DrawShaftBreakSymbol(t.s.drawingContext(), 100); });
   auto items = DrawnItems(t.rec);
   auto lines = Only(items, "line");
   int hatch = 0, mirror = 0, outline = 0;
@@ -75,7 +75,7 @@ TEST(BreakSymbol, HatchedLobeAndItsMirroredEdge) {
 
 struct ShaftView : ::testing::Test {
   test::DrawingSession t{"side_fit_30"};
-  SplineViewSizes v = ViewSizes(t.s);
+  SplineViewSizes v = ViewSizes(t.s.drawingContext());
 };
 
 TEST_F(ShaftView, SizesOfTheView) {
@@ -93,7 +93,7 @@ TEST_F(ShaftView, SizesOfTheView) {
 TEST_F(ShaftView, OutlinePitchAndRootLines) {
   const Real x0 = 5, y0 = 7, mn = v.mn, b1 = v.b1;
   const Real ra = v.shaft_major / 2, rr = v.shaft_minor / 2, rp = v.shaft_pitch / 2;
-  t.record([&] { DrawShaftView(t.s, x0, y0); });
+  t.record([&] { DrawShaftView(t.s.drawingContext(), x0, y0); });
   auto items = DrawnItems(t.rec);
   auto inserts = Only(items, "insert");
   ASSERT_EQ(inserts.size(), 1u);
@@ -125,21 +125,21 @@ TEST_F(ShaftView, FaceWidthsOfZeroAreDerived) {
   t.s.ds.b1 = 0;
   t.s.ds.b2 = 0;
   t.s.ds.b = 31;
-  EXPECT_EQ(ViewSizes(t.s).b1, 31);
-  EXPECT_EQ(ViewSizes(t.s).b2, 31);
+  EXPECT_EQ(ViewSizes(t.s.drawingContext()).b1, 31);
+  EXPECT_EQ(ViewSizes(t.s.drawingContext()).b2, 31);
   t.s.ds.b = 0;
-  EXPECT_NEAR(ViewSizes(t.s).b1, 0.4L * std::fabs(t.s.ds.D[0]), 1e-12);
-  EXPECT_NEAR(ViewSizes(t.s).b2, 0.4L * std::fabs(t.s.ds.D[0]), 1e-12);
+  EXPECT_NEAR(ViewSizes(t.s.drawingContext()).b1, 0.4L * std::fabs(t.s.ds.D[0]), 1e-12);
+  EXPECT_NEAR(ViewSizes(t.s.drawingContext()).b2, 0.4L * std::fabs(t.s.ds.D[0]), 1e-12);
 }
 
 TEST(HubView, SectionedWallsBetweenBoreAndBreakLines) {
   test::DrawingSession t("side_fit_30");
-  const SplineViewSizes v = ViewSizes(t.s);
+  const SplineViewSizes v = ViewSizes(t.s.drawingContext());
   const Real x0 = -3, y0 = 4, b2 = v.b2, mn = v.mn;
   const Real rb = v.hub_minor / 2, rm = v.hub_major / 2, rp = v.hub_pitch / 2;
   const Real e = HubWallThickness(v), outer = rb + e;
   EXPECT_NEAR(e, std::min(0.25L * v.reference_diameter, 4 * mn), 1e-12);
-  t.record([&] { DrawHubView(t.s, x0, y0); });
+  t.record([&] { DrawHubView(t.s.drawingContext(), x0, y0); });
   auto items = DrawnItems(t.rec);
 
   EXPECT_TRUE(HasLine(items, x0 - mn, y0, x0 + b2 + mn, y0, 1));
@@ -195,11 +195,14 @@ TEST(HubView, SectionedWallsBetweenBoreAndBreakLines) {
 // ends where its view ends, or is centred on a view shorter than itself.
 TEST(SheetViews, DesignationsAreReadableAndStayInTheirViews) {
   test::DrawingSession t("side_fit_30");
-  const SplineViewSizes v = ViewSizes(t.s);
+  const SplineViewSizes v = ViewSizes(t.s.drawingContext());
   const Real n = static_cast<Real>(t.s.ds.class_title.size()), mn = v.mn;
   auto designation = [&](bool hub, Real scale) {
     t.rec.calls.clear();
-    t.record([&] { hub ? DrawHubView(t.s, 0, 0, scale) : DrawShaftView(t.s, 0, 0, scale); });
+    t.record([&] {
+      hub ? DrawHubView(t.s.drawingContext(), 0, 0, scale)
+          : DrawShaftView(t.s.drawingContext(), 0, 0, scale);
+    });
     return Only(DrawnItems(t.rec), "text").at(0);
   };
   auto expected_x = [&](const Drawn& text, Real left, Real right) {
@@ -227,7 +230,7 @@ TEST(HubView, BreakLinesFollowTheSessionsRandomNumbers) {
   auto break_points = [](unsigned seed) {
     test::DrawingSession t("start");
     t.s.rng.seed(seed);
-    t.record([&] { DrawHubView(t.s, 0, 0); });
+    t.record([&] { DrawHubView(t.s.drawingContext(), 0, 0); });
     std::vector<Real> ys;
     for (const Drawn& l : Only(DrawnItems(t.rec), "line"))
       if (l.layer == 2) ys.push_back(l.v[3]);

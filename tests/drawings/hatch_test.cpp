@@ -13,18 +13,18 @@ namespace {
 
 struct Hatching : test::TestSession {
   RecordingCadWriter rec;
-  Hatching() { CadOpenWriter(s, rec); }
+  Hatching() { CadOpenWriter(s.cadContext(), rec); }
   void polygon(std::initializer_list<Point> points) {
-    ResetHatchPolygon(s);
-    for (const Point& p : points) AddHatchPoint(s, p.x, p.y);
+    ResetHatchPolygon(s.drawingContext());
+    for (const Point& p : points) AddHatchPoint(s.drawingContext(), p.x, p.y);
   }
 };
 
 TEST(Hatch, RectangleAt45DegreesWithAutomaticSpacingGivesNineLines) {
   Hatching t;
   t.polygon({{0, 0}, {10, 0}, {10, 5}, {0, 5}});
-  SetHatchPen(t.s, 1);
-  EXPECT_EQ(Hatch(t.s, 4, 45, 0), 9);
+  SetHatchPen(t.s.drawingContext(), 1);
+  EXPECT_EQ(Hatch(t.s.drawingContext(), 4, 45, 0), 9);
   auto lines = t.rec.of("line");
   ASSERT_EQ(lines.size(), 9u);
   for (const auto& l : lines) {
@@ -43,19 +43,20 @@ TEST(Hatch, RectangleAt45DegreesWithAutomaticSpacingGivesNineLines) {
 TEST(Hatch, LinesThroughVerticesMayMissTheirPair) {
   Hatching t;
   t.polygon({{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}});
-  SetHatchPen(t.s, 2);
-  EXPECT_EQ(Hatch(t.s, 5, 45, 0), 8);    // the diagonal through two corners is left out
+  SetHatchPen(t.s.drawingContext(), 2);
+  EXPECT_EQ(Hatch(t.s.drawingContext(), 5, 45, 0),
+            8);                          // the diagonal through two corners is left out
   EXPECT_EQ(t.rec.count("vertex"), 0);   // pen 2: no outline
-  EXPECT_EQ(Hatch(t.s, 5, 0, 2.5L), 3);  // horizontal lines 2.5 apart
+  EXPECT_EQ(Hatch(t.s.drawingContext(), 5, 0, 2.5L), 3);  // horizontal lines 2.5 apart
 }
 
 TEST(Hatch, TooManyPointsAndTooManyCrossings) {
   Hatching t;
-  ResetHatchPolygon(t.s);
-  for (int i = 0; i < 51; ++i) AddHatchPoint(t.s, i, i % 2);
+  ResetHatchPolygon(t.s.drawingContext());
+  for (int i = 0; i < 51; ++i) AddHatchPoint(t.s.drawingContext(), i, i % 2);
   EXPECT_EQ(t.s.cad.hatch.points.size(), 50u);
   EXPECT_EQ(t.s.messages.entries.back(), "Schraffurfehler");
-  EXPECT_EQ(Hatch(t.s, 51, 0, 0), 0);
+  EXPECT_EQ(Hatch(t.s.drawingContext(), 51, 0, 0), 0);
   EXPECT_EQ(t.s.messages.entries.back(), "Fatal  : n schraff !");
   EXPECT_EQ(t.rec.calls.size(), 0u);
 
@@ -68,18 +69,18 @@ TEST(Hatch, TooManyPointsAndTooManyCrossings) {
   }
   comb.push_back({12, -2});
   comb.push_back({-1, -2});
-  ResetHatchPolygon(t.s);
-  for (const Point& p : comb) AddHatchPoint(t.s, p.x, p.y);
-  SetHatchPen(t.s, 2);
-  Hatch(t.s, static_cast<int>(comb.size()), 0, 1);
+  ResetHatchPolygon(t.s.drawingContext());
+  for (const Point& p : comb) AddHatchPoint(t.s.drawingContext(), p.x, p.y);
+  SetHatchPen(t.s.drawingContext(), 2);
+  Hatch(t.s.drawingContext(), static_cast<int>(comb.size()), 0, 1);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.s.messages.entries.back(), "Fatal  : schraff schnittp");
 }
 
 TEST(BreakLine, SixSegmentsFromStartToEndIntoTheHatchPolygon) {
   Hatching t;
-  ResetHatchPolygon(t.s);
-  BreakLine(t.s, {0, 0}, {60, 0}, 1, true);
+  ResetHatchPolygon(t.s.drawingContext());
+  BreakLine(t.s.drawingContext(), {0, 0}, {60, 0}, 1, true);
   auto lines = t.rec.of("line");
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0].v[0], 0);
@@ -91,7 +92,7 @@ TEST(BreakLine, SixSegmentsFromStartToEndIntoTheHatchPolygon) {
   EXPECT_EQ(t.s.cad.hatch.points.size(), 7u);
   // The same seed draws the same line.
   Hatching u;
-  BreakLine(u.s, {0, 0}, {60, 0}, 1, false);
+  BreakLine(u.s.drawingContext(), {0, 0}, {60, 0}, 1, false);
   EXPECT_EQ(u.rec.of("line")[2].v, lines[2].v);
   EXPECT_TRUE(u.s.cad.hatch.points.empty());
 }

@@ -15,9 +15,9 @@ std::string ReadAndWrite(const std::string& content) {
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
   std::istringstream in(content);
-  kv9::ReadConfigStream(s, in);
+  kv9::ReadConfigStream(s.cfg, s.program_dir, DialogsOf(s), in);
   std::ostringstream out;
-  kv9::WriteConfigStream(s, out);
+  kv9::WriteConfigStream(s.cfg, out);
   return out.str();
 }
 

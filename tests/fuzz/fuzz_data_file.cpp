@@ -15,8 +15,8 @@ std::string ReadAndWrite(std::string_view content) {
   kv9::ScriptedUi ui;
   kv9::Session s(ui);
   s.clock.fix({2024, 3, 5, 9, 7});
-  kv9::ReadDataFileContent(s, content);
-  return kv9::DataFileContent(s);
+  kv9::ReadDataFileContent(s.ds, s.docs, s.abort_flag, content);
+  return kv9::DataFileContent(s.ds, s.docs, s.cfg, s.clock);
 }
 
 }  // namespace

@@ -51,19 +51,19 @@ TEST(PlaneGeometry, RotationsAnglesAndTheCosineLaw) {
 
 TEST(GetArcCenter, CentreRadiusAndAnglesForBothDirections) {
   TestSession t;
-  auto ccw = GetArcCenter(t.s, {1, 0}, {-1, 0}, kPi / 2);
+  auto ccw = GetArcCenter(t.s.messages, PointStyle(t.s.cfg), {1, 0}, {-1, 0}, kPi / 2);
   ASSERT_TRUE(ccw);
   EXPECT_NEAR(D(ccw->centre.x), 0, 1e-15);
   EXPECT_NEAR(D(ccw->centre.y), -1, 1e-15);
   EXPECT_NEAR(D(ccw->radius), std::sqrt(2.0), 1e-15);
   EXPECT_NEAR(D(ccw->start_angle), D(kPi / 4), 1e-15);
   EXPECT_NEAR(D(ccw->end_angle), D(0.75L * kPi), 1e-15);
-  auto cw = GetArcCenter(t.s, {1, 0}, {-1, 0}, -kPi / 2);
+  auto cw = GetArcCenter(t.s.messages, PointStyle(t.s.cfg), {1, 0}, {-1, 0}, -kPi / 2);
   ASSERT_TRUE(cw);
   EXPECT_NEAR(D(cw->centre.y), 1, 1e-15);
   EXPECT_NEAR(D(cw->start_angle), D(1.25L * kPi), 1e-15);  // swapped: still counter-clockwise
   EXPECT_NEAR(D(cw->end_angle), D(-kPi / 4), 1e-15);
-  auto half = GetArcCenter(t.s, {0, 0}, {10, 0}, kPi);
+  auto half = GetArcCenter(t.s.messages, PointStyle(t.s.cfg), {0, 0}, {10, 0}, kPi);
   ASSERT_TRUE(half);
   EXPECT_NEAR(D(half->centre.x), 5, 1e-15);
   EXPECT_NEAR(D(half->centre.y), 0, 1e-15);
@@ -72,12 +72,12 @@ TEST(GetArcCenter, CentreRadiusAndAnglesForBothDirections) {
 
 TEST(GetArcCenter, AngleWithoutHalfSineAndZeroChordAreReported) {
   TestSession t;
-  EXPECT_FALSE(GetArcCenter(t.s, {0, 0}, {1, 0}, 0));
-  EXPECT_FALSE(GetArcCenter(t.s, {0, 0}, {1, 0}, 2 * kPi));
+  EXPECT_FALSE(GetArcCenter(t.s.messages, PointStyle(t.s.cfg), {0, 0}, {1, 0}, 0));
+  EXPECT_FALSE(GetArcCenter(t.s.messages, PointStyle(t.s.cfg), {0, 0}, {1, 0}, 2 * kPi));
   ASSERT_EQ(t.s.messages.entries.size(), 2u);
   EXPECT_EQ(t.s.messages.entries[0], "Fehler in GetArcCenter (dphi = 0 ! ");
   EXPECT_EQ(t.s.messages.entries[1], "Fehler in GetArcCenter (dphi = 6.283");  // cut to 36
-  auto point = GetArcCenter(t.s, {2, 3}, {2, 3}, 1);
+  auto point = GetArcCenter(t.s.messages, PointStyle(t.s.cfg), {2, 3}, {2, 3}, 1);
   ASSERT_TRUE(point);
   EXPECT_EQ(point->centre.x, 2);
   EXPECT_EQ(point->radius, 0);
@@ -108,13 +108,13 @@ TEST(CornerFillet, TouchPointsCentreAndASweepThatIsNeverNegative) {
 TEST(SortIntersections, OrdersByValueAndRefusesMoreThanTen) {
   TestSession t;
   std::vector<Real> v = {5, -1, 3, 3, 0, 9, 2};
-  std::vector<int> order = SortIntersections(t.s, v);
+  std::vector<int> order = SortIntersections(t.s.messages, t.s.abort_flag, v);
   std::vector<Real> sorted;
   for (int i : order) sorted.push_back(v[i]);
   EXPECT_EQ(sorted, (std::vector<Real>{-1, 0, 2, 3, 3, 5, 9}));
-  EXPECT_EQ(SortIntersections(t.s, std::vector<Real>(10, 1)).size(), 10u);
+  EXPECT_EQ(SortIntersections(t.s.messages, t.s.abort_flag, std::vector<Real>(10, 1)).size(), 10u);
   EXPECT_FALSE(t.s.abort_flag);
-  EXPECT_TRUE(SortIntersections(t.s, std::vector<Real>(11, 1)).empty());
+  EXPECT_TRUE(SortIntersections(t.s.messages, t.s.abort_flag, std::vector<Real>(11, 1)).empty());
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.s.messages.entries.back(), "Fatal  : QSORT2 error");
 }

@@ -39,7 +39,8 @@ TEST_F(QtDialogs, SevenChoicesAreRadioButtonsAndEightAList) {
     radios[2]->click();
     Find<QPushButton>(dialog, "Button_ok")->click();
   });
-  EXPECT_EQ(ChooseFromList(s, "Auswahl treffen", 7, 0), 3);
+  EXPECT_EQ(ChooseFromList(DialogsOf(s), "Auswahl treffen", std::span(s.screen_lines).first(7), 0),
+            3);
 
   WhenModal([](QWidget* dialog) {
     ASSERT_NE(dynamic_cast<Tin_codedialog*>(dialog), nullptr);
@@ -49,11 +50,13 @@ TEST_F(QtDialogs, SevenChoicesAreRadioButtonsAndEightAList) {
     QTest::keyClick(list, Qt::Key_End);
     QTest::keyClick(list, Qt::Key_Return);  // Enter chooses
   });
-  EXPECT_EQ(ChooseFromList(s, "Auswahl treffen", 8, 5), 8);
+  EXPECT_EQ(ChooseFromList(DialogsOf(s), "Auswahl treffen", std::span(s.screen_lines).first(8), 5),
+            8);
   EXPECT_FALSE(s.abort_flag);
 
   WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-  EXPECT_EQ(ChooseFromList(s, "Auswahl treffen", 8, 5), 5);
+  EXPECT_EQ(ChooseFromList(DialogsOf(s), "Auswahl treffen", std::span(s.screen_lines).first(8), 5),
+            5);
   EXPECT_TRUE(s.abort_flag);
 }
 
@@ -65,14 +68,14 @@ TEST_F(QtDialogs, UnchangedRealInputReturnsTheOldValueExactly) {
     EXPECT_EQ(edit->selectedText(), edit->text());  // preselected
     QTest::keyClick(edit, Qt::Key_Return);
   });
-  EXPECT_EQ(InputReal(s, "Wert", value, 0, 1), value);
+  EXPECT_EQ(InputReal(DialogsOf(s), StyleOf(s.cfg), "Wert", value, 0, 1), value);
 
   WhenModal([](QWidget* dialog) {
     auto* edit = Find<QLineEdit>(dialog, "EditEinText");
     QTest::keyClicks(edit, "0,5");  // replaces the selected text
     QTest::keyClick(edit, Qt::Key_Return);
   });
-  EXPECT_EQ(InputReal(s, "Wert", value, 0, 1), 0.5L);
+  EXPECT_EQ(InputReal(DialogsOf(s), StyleOf(s.cfg), "Wert", value, 0, 1), 0.5L);
 }
 
 TEST_F(QtDialogs, TypedTextComesBackInCodePage850AndIsLimited) {
@@ -84,7 +87,7 @@ TEST_F(QtDialogs, TypedTextComesBackInCodePage850AndIsLimited) {
     test::TypeText(edit, QString::fromUtf8("ü°µ²xyz"));
     Find<QPushButton>(dialog, "Button_ok")->click();
   });
-  EXPECT_EQ(InputText(s, "Text", "Ma\xE1", 6), "Ma\xE1\x81\xF8\xE6");
+  EXPECT_EQ(InputText(DialogsOf(s), "Text", "Ma\xE1", 6), "Ma\xE1\x81\xF8\xE6");
 }
 
 TEST_F(QtDialogs, HelpButtonsKeepTheDialogOpenAndMayBeMissing) {
@@ -99,7 +102,7 @@ TEST_F(QtDialogs, HelpButtonsKeepTheDialogOpenAndMayBeMissing) {
     EXPECT_TRUE(nein->isChecked());
     Find<QPushButton>(dialog, "Button_ok")->click();
   });
-  EXPECT_EQ(AskYesNo(s, "Weiter ?", "N"), "N");
+  EXPECT_EQ(AskYesNo(DialogsOf(s), "Weiter ?", "N"), "N");
   EXPECT_EQ(texts, 1);
   EXPECT_EQ(pictures, 1);
 
@@ -110,7 +113,7 @@ TEST_F(QtDialogs, HelpButtonsKeepTheDialogOpenAndMayBeMissing) {
     dialog->findChildren<QRadioButton*>()[0]->click();
     Find<QPushButton>(dialog, "Button_ok")->click();
   });
-  EXPECT_EQ(AskYesNo(s, "Weiter ?", "N"), "J");
+  EXPECT_EQ(AskYesNo(DialogsOf(s), "Weiter ?", "N"), "J");
 }
 
 TEST_F(QtDialogs, MessageBoxesCarryTheirCaptionsAndAnswers) {

@@ -27,7 +27,7 @@ using test::Find;
 TEST(PlotSettingsDialog, FieldsRebuildTheCommandLineAndEnableTheirPartners) {
   test::TestSession t;
   t.s.cfg.temp_dir = "/tmp/";
-  PlotSettingsForm form(t.s, "stored");
+  PlotSettingsForm form(t.s.cadContext(), "stored");
   test::WhenModal([](QWidget* dialog) {
     auto* line = Find<QLabel>(dialog, "Label_commandline");
     EXPECT_EQ(line->text(), "/opt/rixtran/wrixtran /tmp/rixtran /CHPL");

@@ -52,7 +52,7 @@ struct InputDialogs : ::testing::Test {
 
 TEST_F(InputDialogs, DimensionsTypedAndOkWriteTheDataSetUntouchedFieldsExactly) {
   s.ds.b2 = 12.34567890123L;  // shown rounded, must come back unrounded
-  DimensionsForm form(s);
+  DimensionsForm form(s.formContext());
   TForm_kv9abmessungen dialog(nullptr, form, {});
   auto* b1 = Find<QLineEdit>(&dialog, "Edit_b1");
   EXPECT_EQ(b1->text(), FromDisplay(form.b1.text));
@@ -63,8 +63,9 @@ TEST_F(InputDialogs, DimensionsTypedAndOkWriteTheDataSetUntouchedFieldsExactly) 
 
   type(b1, "31,5");
   teeth->setValue(40);
-  EXPECT_EQ(Find<QLabel>(&dialog, "Label_d")->text(),
-            FromDisplay(FormatFieldNumber(s, kInch * 40 / PitchOfIndex(s.ds.pitch_index))));
+  EXPECT_EQ(
+      Find<QLabel>(&dialog, "Label_d")->text(),
+      FromDisplay(FormatFieldNumber(StyleOf(s.cfg), kInch * 40 / PitchOfIndex(s.ds.pitch_index))));
   click(&dialog, "Button_ok");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(s.ds.b1, 31.5L);
@@ -75,7 +76,7 @@ TEST_F(InputDialogs, DimensionsTypedAndOkWriteTheDataSetUntouchedFieldsExactly) 
 
 TEST_F(InputDialogs, CancelChangesNothingAndSetsTheAbortFlag) {
   const SplineDataSet before = s.ds;
-  DimensionsForm form(s);
+  DimensionsForm form(s.formContext());
   TForm_kv9abmessungen dialog(nullptr, form, {});
   type(Find<QLineEdit>(&dialog, "Edit_b1"), "99");
   Find<QSpinBox>(&dialog, "SpinEdit_teeth")->setValue(7);
@@ -86,7 +87,7 @@ TEST_F(InputDialogs, CancelChangesNothingAndSetsTheAbortFlag) {
 }
 
 TEST_F(InputDialogs, PressureAngleEnablesTheFitListAndProposalsRefillTheirFields) {
-  DimensionsForm form(s);
+  DimensionsForm form(s.formContext());
   TForm_kv9abmessungen dialog(nullptr, form, {});
   auto* alpha = Find<QComboBox>(&dialog, "ComboBox_alpha");
   auto* fit = Find<QComboBox>(&dialog, "ComboBox_fit");
@@ -128,7 +129,7 @@ TEST_F(InputDialogs, PressureAngleEnablesTheFitListAndProposalsRefillTheirFields
 TEST_F(InputDialogs, QualityStandardB921ForcesFitClassH) {
   s.ds.quality_standard = 2;
   s.ds.fit_class = 1;
-  QualityForm form(s);
+  QualityForm form(s.formContext());
   TForm_kv9tol dialog(nullptr, form, {});
   auto* fit_classes = Find<QGroupBox>(&dialog, "RadioGroup_fitclass");
   auto fit_buttons = fit_classes->findChildren<QAbstractButton*>();
@@ -149,7 +150,7 @@ TEST_F(InputDialogs, QualityStandardB921ForcesFitClassH) {
 }
 
 TEST_F(InputDialogs, MeasurementTypedAndUnitToggled) {
-  MeasurementForm form(s);
+  MeasurementForm form(s.formContext());
   TForm_messen dialog(nullptr, form, {});
   auto* k1 = Find<QLineEdit>(&dialog, "Edit_k1");
   auto* dm1 = Find<QLineEdit>(&dialog, "Edit_dm1");
@@ -167,7 +168,7 @@ TEST_F(InputDialogs, MeasurementTypedAndUnitToggled) {
 
 TEST_F(InputDialogs, StressTablesApplyOnEverySelectionChange) {
   s.cfg.unit_flag = 1;  // psi
-  StressForm form(s);
+  StressForm form(s.formContext());
   TForm_kv9mat dialog(nullptr, form, {});
   auto combo = [&](int row) {
     return Find<QComboBox>(&dialog, QString("ComboBox_%1").arg(row).toLatin1().constData());
@@ -191,12 +192,12 @@ TEST_F(InputDialogs, StressTablesApplyOnEverySelectionChange) {
 }
 
 TEST_F(InputDialogs, CadSettingsProposalsAndOk) {
-  CadSettingsForm form(s, 1);
+  CadSettingsForm form(s.toothFormContext(), 1);
   TForm_kv7config dialog(nullptr, form, {});
   EXPECT_EQ(Find<QSpinBox>(&dialog, "edit_anzevolvpoints")->value(), form.points);
   auto* xe = Find<QLineEdit>(&dialog, "Edit_xe");
   click(&dialog, "Button_xemax");
-  EXPECT_EQ(xe->text(), FromDisplay(FormatFieldNumber(s, s.ds.xemax[0])));
+  EXPECT_EQ(xe->text(), FromDisplay(FormatFieldNumber(StyleOf(s.cfg), s.ds.xemax[0])));
   Find<QCheckBox>(&dialog, "CheckBox_polyline")->setChecked(!s.cad.polyline_output);
   const bool polyline = !s.cad.polyline_output;
   click(&dialog, "Button_ok");
@@ -208,7 +209,7 @@ TEST_F(InputDialogs, RunReturnsWhetherOkEndedTheDialog) {
   bool helped = false;
   HelpCallbacks help;
   help.help_text = [&] { helped = true; };
-  DimensionsForm form(s);
+  DimensionsForm form(s.formContext());
   test::WhenModal([](QWidget* dialog) {
     Find<QPushButton>(dialog, "Button_help")->click();
     Find<QPushButton>(dialog, "Button_ok")->click();
@@ -216,7 +217,7 @@ TEST_F(InputDialogs, RunReturnsWhetherOkEndedTheDialog) {
   EXPECT_TRUE(RunDimensionsDialog(nullptr, form, help));
   EXPECT_TRUE(helped);
   test::WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-  StressForm stress(s);
+  StressForm stress(s.formContext());
   EXPECT_FALSE(RunMaterialDialog(nullptr, stress, {}));
   EXPECT_TRUE(s.abort_flag);
 }
@@ -224,7 +225,7 @@ TEST_F(InputDialogs, RunReturnsWhetherOkEndedTheDialog) {
 TEST_F(InputDialogs, TooltipsOnlyWhenTheHelpLevelAsksForThem) {
   HelpCallbacks help;
   help.tooltip = [](int topic) { return topic == 5110 ? QString("Zähne") : QString(); };
-  DimensionsForm form(s);
+  DimensionsForm form(s.formContext());
   form.tooltips = true;
   TForm_kv9abmessungen with(nullptr, form, help);
   QStringList tips;

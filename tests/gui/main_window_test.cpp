@@ -120,14 +120,14 @@ TEST_F(MainWindowTest, ErrorMessagesItemFollowsTheLastCalculation) {
   s.modified = false;
   trigger("mi_editabmessungen");  // OK: modified, calculated, the view shown
   EXPECT_TRUE(s.modified);
-  EXPECT_EQ(MessageCount(s), 0);
+  EXPECT_EQ(MessageCount(s.messages), 0);
   EXPECT_EQ(text("mi_viewErrorMessages"), "&Fehlermeldungen (0)");
   EXPECT_FALSE(window->action("mi_viewErrorMessages")->isEnabled());
 }
 
 TEST_F(MainWindowTest, PaintsDrawingSevenAndTheMeshingViewAndRedrawsTheViewShownOnResize) {
   ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("side_fit_30")));
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   window->show();
   QApplication::processEvents();
   TFtavigra* graphics = window->graphics();
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, ExitGoesThroughTheCloseQueryWhichRemovesTheScreenBlockFil
 
 TEST_F(MainWindowTest, AResizeWhileACommandRunsRedrawsOnlyAfterIt) {
   ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("side_fit_30")));
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   window->show();
   QApplication::processEvents();
   const std::vector<std::string> shown = s.display.commands();

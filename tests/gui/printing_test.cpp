@@ -140,7 +140,7 @@ TEST_F(Printing, LandscapeSettingGivesALandscapePageAndFitFillsIt) {
   s.scratch_dir = dir.dir();
   ASSERT_TRUE(LoadDataFile(s, test::ExamplePath("side_fit_30")));
   s.display.setClientSize(800, 600);
-  DrawSplineDrawing(s, kCadScreen, kDrawShaftSheet);
+  DrawSplineDrawing(s.drawingContext(), kCadScreen, kDrawShaftSheet);
   s.display.ZoomIn();  // the fit option undoes a zoom
   s.display.ZoomIn();
   Config c;

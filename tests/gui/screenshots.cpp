@@ -139,11 +139,11 @@ int SaveScreenshots(const char* folder) {
     TForm_anistep d(nullptr);
     ok &= Save(d, dir, "animation_step");
   }
-  ok &= SaveForm<TForm_kv9abmessungen>(DimensionsForm(s), dir, "dimensions");
-  ok &= SaveForm<TForm_kv9tol>(QualityForm(s), dir, "quality");
-  ok &= SaveForm<TForm_messen>(MeasurementForm(s), dir, "measurement");
-  ok &= SaveForm<TForm_kv9mat>(StressForm(s), dir, "material");
-  ok &= SaveForm<TForm_kv7config>(CadSettingsForm(s, 2), dir, "cad_settings");
+  ok &= SaveForm<TForm_kv9abmessungen>(DimensionsForm(s.formContext()), dir, "dimensions");
+  ok &= SaveForm<TForm_kv9tol>(QualityForm(s.formContext()), dir, "quality");
+  ok &= SaveForm<TForm_messen>(MeasurementForm(s.formContext()), dir, "measurement");
+  ok &= SaveForm<TForm_kv9mat>(StressForm(s.formContext()), dir, "material");
+  ok &= SaveForm<TForm_kv7config>(CadSettingsForm(s.toothFormContext(), 2), dir, "cad_settings");
   {
     TextsForm fields;
     fields.drawing_name = {"Zahnwelle", "Zahnnabe"};
@@ -165,7 +165,7 @@ int SaveScreenshots(const char* folder) {
     s.abort_flag = false;
     s.cfg.text_device = kTargetScreen;
     s.cfg.text_device_window = false;
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
     ResultsReport(s.reportContext(), kReportStandard);
     const std::vector<std::string> shown = t.ui.texts("textfile");
     if (shown.empty()) {
@@ -202,10 +202,10 @@ int SaveScreenshots(const char* folder) {
     TFtavigra graphics(s.display);
     graphics.resize(1000, 750);
     s.display.setClientSize(1000, 750);
-    DrawSplineDrawing(s, kCadScreen, kDrawBothTables);
+    DrawSplineDrawing(s.drawingContext(), kCadScreen, kDrawBothTables);
     ok &= Save(graphics, dir, "graphics_drawing7");
     s.display.Clear();
-    ToothFormDrawing(s, kCadScreen, 1, ToothFormView::Meshing);
+    ToothFormDrawing(s.toothFormContext(), kCadScreen, 1, ToothFormView::Meshing);
     ok &= Save(graphics, dir, "graphics_meshing");
     s.display.Clear();
     graphics.DrawTavironLogo();

@@ -98,7 +98,7 @@ int PrintTimings(Clock::time_point main_entered, double ms_before_main) {
   // The whole shaft of 600 teeth with 200 involute points per flank: drawn and painted.
   s.ds.N = 600;
   s.ds.pitch_index = 8;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   s.ds.involute_points = 200;
   const MenuItem& whole_shaft = *FindMenuItem("mi_viewzahnprofilwelle");
   const Clock::time_point drawn = Clock::now();

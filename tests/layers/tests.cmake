@@ -14,3 +14,8 @@ set_tests_properties(kv9_layer_probe_upward_include PROPERTIES WILL_FAIL TRUE)
 
 add_test(NAME kv9_check_layers
          COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/check_layers.py ${PROJECT_SOURCE_DIR}/src)
+# The same script on a calculation header that names the Session must fail.
+add_test(NAME kv9_check_layers_session_probe
+         COMMAND /usr/bin/python3 ${PROJECT_SOURCE_DIR}/tools/check_layers.py
+                 ${CMAKE_CURRENT_LIST_DIR}/session_probe)
+set_tests_properties(kv9_check_layers_session_probe PROPERTIES WILL_FAIL TRUE)

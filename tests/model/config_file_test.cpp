@@ -359,7 +359,7 @@ TEST_F(ConfigFile, ADeviceFailureIsAReadError) {
   std::string text = written();
   FailingBuf buf(text, text.find("Druckertyp"));
   std::istream in(&buf);
-  ReadConfigStream(r, in);
+  ReadConfigStream(r.cfg, r.program_dir, DialogsOf(r), in);
   EXPECT_TRUE(r.abort_flag);
   EXPECT_EQ(r.cfg.printer_port, 3);
   EXPECT_EQ(r.cfg.lines_per_page, 66);
@@ -382,7 +382,7 @@ struct ConfigLocation : ::testing::Test {
 TEST_F(ConfigLocation, TheProgramFolderComesFirst) {
   writeAt(program.dir(), 2);
   writeAt(xdg.dir() + "kv9/", 0);
-  EXPECT_TRUE(ReadConfig(s));
+  EXPECT_TRUE(ReadConfig(s.cfg, s.program_dir, DialogsOf(s)));
   EXPECT_EQ(s.cfg.help_level, 2);
   EXPECT_EQ(s.cfg.config_dir, program.dir());
   EXPECT_FALSE(s.abort_flag);
@@ -391,14 +391,14 @@ TEST_F(ConfigLocation, TheProgramFolderComesFirst) {
 TEST_F(ConfigLocation, TheUserConfigurationFolderTakesOver) {
   writeAt(xdg.dir() + "kv9/", 0);
   EXPECT_EQ(ConfigFallbackDir(), xdg.dir() + "kv9/");
-  EXPECT_TRUE(ReadConfig(s));
+  EXPECT_TRUE(ReadConfig(s.cfg, s.program_dir, DialogsOf(s)));
   EXPECT_EQ(s.cfg.help_level, 0);
   EXPECT_EQ(s.cfg.config_dir, xdg.dir() + "kv9/");
 }
 
 TEST_F(ConfigLocation, WithoutAnyFileTheScreenGivesTheSizes) {
   t.ui.screen_size = {1280, 1024, 120};
-  EXPECT_FALSE(ReadConfig(s));
+  EXPECT_FALSE(ReadConfig(s.cfg, s.program_dir, DialogsOf(s)));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(s.cfg.config_dir, xdg.dir() + "kv9/");
   EXPECT_EQ(s.cfg.client_width, 1271);
@@ -411,11 +411,11 @@ TEST_F(ConfigLocation, WithoutAnyFileTheScreenGivesTheSizes) {
   // The save then creates the folder and the file; the next start reads it.
   s.cfg.date_code = 4;
   s.abort_flag = false;
-  EXPECT_TRUE(WriteConfig(s));
+  EXPECT_TRUE(WriteConfig(s.cfg, DialogsOf(s)));
   EXPECT_EQ(test::ReadBytes(xdg.dir() + "kv9/kv9.cfg"), WrittenConfig(s));
   test::TestSession next;
   next.s.cfg.config_dir = program.dir();
-  EXPECT_TRUE(ReadConfig(next.s));
+  EXPECT_TRUE(ReadConfig(next.s.cfg, next.s.program_dir, DialogsOf(next.s)));
   EXPECT_EQ(next.s.cfg.date_code, 4);
 }
 
@@ -430,7 +430,7 @@ TEST_F(ConfigLocation, WritingKeepsModeAndLinksAndReportsFailures) {
   test::WriteBytes(target, "old");
   chmod(target.c_str(), 0640);
   ASSERT_EQ(symlink(target.c_str(), program.file("kv9.cfg").c_str()), 0);
-  EXPECT_TRUE(WriteConfig(s));
+  EXPECT_TRUE(WriteConfig(s.cfg, DialogsOf(s)));
   struct stat st;
   ASSERT_EQ(lstat(program.file("kv9.cfg").c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -439,7 +439,7 @@ TEST_F(ConfigLocation, WritingKeepsModeAndLinksAndReportsFailures) {
   EXPECT_EQ(test::ReadBytes(target), WrittenConfig(s));
 
   s.cfg.config_dir = "/proc/kv9-no-such-folder/";
-  EXPECT_FALSE(WriteConfig(s));
+  EXPECT_FALSE(WriteConfig(s.cfg, DialogsOf(s)));
   EXPECT_TRUE(s.abort_flag);
   EXPECT_EQ(t.ui.texts("error"), std::vector<std::string>{"file write error"});
 }
@@ -449,11 +449,11 @@ TEST_F(ConfigLocation, ImportReadsAnotherFileAndRestoresTheLocation) {
   test::TestSession w;
   w.s.cfg.lines_per_page = 50;
   test::WriteBytes(other.file("other.cfg"), WrittenConfig(w.s));
-  EXPECT_TRUE(ImportConfig(s, other.path(), "other"));
+  EXPECT_TRUE(ImportConfig(s.cfg, s.program_dir, DialogsOf(s), other.path(), "other"));
   EXPECT_EQ(s.cfg.lines_per_page, 50);
   EXPECT_EQ(s.cfg.config_dir, program.dir());
   EXPECT_EQ(s.cfg.base_name, "kv9");
-  EXPECT_FALSE(ImportConfig(s, other.path(), "missing"));
+  EXPECT_FALSE(ImportConfig(s.cfg, s.program_dir, DialogsOf(s), other.path(), "missing"));
   EXPECT_TRUE(s.abort_flag);
 }
 
@@ -466,7 +466,7 @@ struct FolderCheck : ::testing::Test {
 };
 
 TEST_F(FolderCheck, EmptyFoldersTakeTheirDefaultsWithoutAMessage) {
-  ValidateFolders(s);
+  ValidateFolders(s.cfg, s.program_dir, DialogsOf(s));
   EXPECT_EQ(s.cfg.temp_dir, temp.path());
   EXPECT_EQ(s.cfg.dbf_dir, program.dir());
   EXPECT_EQ(s.cfg.plt_dir, program.dir());
@@ -490,7 +490,7 @@ TEST_F(FolderCheck, InvalidFoldersAreNamedAndTheTemporaryOneAskedFor) {
   s.cfg.cad_dir = s.cfg.dbf_dir = s.cfg.plt_dir = s.cfg.edi_dir = s.cfg.default_data_dir = gone;
   s.cfg.temp_dir = gone;
   t.ui.answer(temp.path());
-  ValidateFolders(s);
+  ValidateFolders(s.cfg, s.program_dir, DialogsOf(s));
   EXPECT_EQ(t.ui.texts("error"), (std::vector<std::string>{
                                      "ungültiger CAD Ordner konfiguriert",
                                      "ungültiger DBF Ordner konfiguriert",
@@ -512,7 +512,7 @@ TEST_F(FolderCheck, TemporaryFolderWithUmlautsComesBackAsTyped) {
   ASSERT_FALSE(wanted.empty());
   s.cfg.temp_dir = program.file("gelöscht");
   t.ui.answer(wanted);
-  ValidateFolders(s);
+  ValidateFolders(s.cfg, s.program_dir, DialogsOf(s));
   ASSERT_EQ(t.ui.events.back().kind, "input");
   EXPECT_EQ(t.ui.events.back().caption, program.file("gelöscht"));  // shown as it is named
   EXPECT_EQ(s.cfg.temp_dir, wanted);
@@ -521,7 +521,7 @@ TEST_F(FolderCheck, TemporaryFolderWithUmlautsComesBackAsTyped) {
 TEST_F(FolderCheck, AFolderThatTakesNoFilesIsNoTemporaryFolder) {
   s.cfg.temp_dir = "/proc";  // reachable, but nobody (root included) creates files there
   t.ui.cancel();
-  ValidateFolders(s);
+  ValidateFolders(s.cfg, s.program_dir, DialogsOf(s));
   EXPECT_EQ(t.ui.texts("input").size(), 1u);
   EXPECT_EQ(s.cfg.temp_dir, "/proc");  // Cancel keeps the folder
 }

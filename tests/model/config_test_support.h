@@ -197,13 +197,13 @@ inline void ExpectSameSettings(const Config& a, const Config& b) {
 
 inline std::string WrittenConfig(const Session& s) {
   std::ostringstream out;
-  WriteConfigStream(s, out);
+  WriteConfigStream(s.cfg, out);
   return out.str();
 }
 
 inline void ReadConfigText(Session& s, const std::string& text) {
   std::istringstream in(text);
-  ReadConfigStream(s, in);
+  ReadConfigStream(s.cfg, s.program_dir, DialogsOf(s), in);
 }
 
 inline std::vector<std::string> SplitCrLf(const std::string& text) {

@@ -1,4 +1,5 @@
 #include "model/data_file.h"
+#include "app/data_file_names.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -244,7 +245,7 @@ TEST(LineReader, NonFiniteNumbersReadAsZero) {
 
 TEST(DataFileLayout, StartValuesGiveTheFixedLinesInOrder) {
   TestSession t;
-  std::string content = DataFileContent(t.s);
+  std::string content = DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock);
   EXPECT_EQ(test::Count(content, "\r\n"), 105);
   EXPECT_EQ(content.find('\n'), content.find("\r\n") + 1);
   auto lines = Lines(content);
@@ -279,10 +280,12 @@ TEST(DataFileLayout, StartValuesGiveTheFixedLinesInOrder) {
 TEST(DataFileLayout, DescriptionLineBreaksBecomeBars) {
   TestSession t;
   t.s.docs.changes = {{"A", "01.01.2024", "X", "eins\r\nzwei\ndrei"}};
-  auto lines = Lines(DataFileContent(t.s));
+  auto lines = Lines(DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock));
   EXPECT_EQ(lines[56], "eins|zwei|drei");
   TestSession back;
-  ASSERT_EQ(ReadDataFileContent(back.s, DataFileContent(t.s)), DataReadResult::Complete);
+  ASSERT_EQ(ReadDataFileContent(back.s.ds, back.s.docs, back.s.abort_flag,
+                                DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock)),
+            DataReadResult::Complete);
   EXPECT_EQ(back.s.docs.changes.at(0).description, "eins\nzwei\ndrei");
 }
 
@@ -292,7 +295,9 @@ TEST(DataFileRoundTrip, EveryStoredFieldComesBack) {
   a.s.ds.phi_d = 45;
   a.s.ds.hap0_mn = {1.1L, 1.35L};
   TestSession b;
-  ASSERT_EQ(ReadDataFileContent(b.s, DataFileContent(a.s)), DataReadResult::Complete);
+  ASSERT_EQ(ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag,
+                                DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock)),
+            DataReadResult::Complete);
   EXPECT_FALSE(b.s.abort_flag);
   ExpectSameStoredFields(a.s, b.s);
   ExpectSameDerivedFields(a.s, b.s);
@@ -302,24 +307,25 @@ TEST(DataFileRoundTrip, DecimalCommaIsWrittenAndReadBack) {
   TestSession a;
   a.s.cfg.decimal_separator = 2;
   FillStoredFields(a.s);
-  std::string content = DataFileContent(a.s);
+  std::string content = DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock);
   auto lines = Lines(content);
   EXPECT_EQ(lines[14], "22,5000000");
   EXPECT_EQ(content.find("22.5"), std::string::npos);
   TestSession b;  // reads with the point setting
-  ASSERT_EQ(ReadDataFileContent(b.s, content), DataReadResult::Complete);
+  ASSERT_EQ(ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag, content),
+            DataReadResult::Complete);
   ExpectSameStoredFields(a.s, b.s);
 }
 
 TEST(DataFileRoundTrip, LfOnlyFilesAreRead) {
   TestSession a;
   FillStoredFields(a.s);
-  std::string content = DataFileContent(a.s);
+  std::string content = DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock);
   std::string lf;
   for (char c : content)
     if (c != '\r') lf += c;
   TestSession b;
-  ASSERT_EQ(ReadDataFileContent(b.s, lf), DataReadResult::Complete);
+  ASSERT_EQ(ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag, lf), DataReadResult::Complete);
   ExpectSameStoredFields(a.s, b.s);
 }
 
@@ -333,7 +339,8 @@ TEST(DataFileReader, IndexesOutsideTheirTablesTakeTheStartValue) {
   a.s.ds.revolution_index = -1;
   a.s.ds.cycletype_index = 2;
   TestSession b;
-  ReadDataFileContent(b.s, DataFileContent(a.s));
+  ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag,
+                      DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock));
   EXPECT_EQ(b.s.ds.pitch_index, 0);
   EXPECT_EQ(b.s.ds.alpha_index, 1);
   EXPECT_EQ(b.s.ds.fit_index, 1);
@@ -350,7 +357,9 @@ TEST(DataFileReader, CountsAboveTheLimitsAreReadThroughAndCut) {
   a.s.ds.torque = 123;
   a.s.ds.din = 7;
   TestSession b;
-  ASSERT_EQ(ReadDataFileContent(b.s, DataFileContent(a.s)), DataReadResult::Complete);
+  ASSERT_EQ(ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag,
+                                DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock)),
+            DataReadResult::Complete);
   ASSERT_EQ(b.s.docs.changes.size(), 25u);
   EXPECT_EQ(b.s.docs.changes.back().change_text, "C24");
   ASSERT_EQ(b.s.docs.texts.size(), 8u);
@@ -365,7 +374,8 @@ TEST(DataFileReader, LongTextsAreCutToTheirFields) {
   a.s.docs.documents[1].program = std::string(60, 'p');
   a.s.docs.changes = {{std::string(25, 'c'), "01.01.2024xx", "ABCDEFG", "x"}};
   TestSession b;
-  ReadDataFileContent(b.s, DataFileContent(a.s));
+  ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag,
+                      DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock));
   EXPECT_EQ(b.s.ds.drawing_number_shaft, std::string(18, '7'));
   EXPECT_EQ(b.s.docs.documents[1].program, std::string(50, 'p'));
   EXPECT_EQ(b.s.docs.changes.at(0).change_text, std::string(20, 'c'));
@@ -376,14 +386,15 @@ TEST(DataFileReader, LongTextsAreCutToTheirFields) {
 TEST(DataFileReader, OlderLayoutKeepsTheMissingTrailingFields) {
   TestSession a;
   FillStoredFields(a.s);
-  auto lines = Lines(DataFileContent(a.s));
+  auto lines = Lines(DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock));
   // The trailing block holds the last 29 lines; an older file has only its first four.
   std::string older;
   const std::size_t keep = lines.size() - 29 + 4;
   for (std::size_t i = 0; i < keep; ++i) older += lines[i] + "\r\n";
   TestSession b;
   b.s.ds.torque = 77;
-  EXPECT_EQ(ReadDataFileContent(b.s, older), DataReadResult::OlderLayout);
+  EXPECT_EQ(ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag, older),
+            DataReadResult::OlderLayout);
   EXPECT_FALSE(b.s.abort_flag);
   EXPECT_EQ(b.s.ds.drawing_name2_hub, a.s.ds.drawing_name2_hub);
   EXPECT_EQ(b.s.ds.alpha_index, a.s.ds.alpha_index);
@@ -394,11 +405,11 @@ TEST(DataFileReader, OlderLayoutKeepsTheMissingTrailingFields) {
 TEST(DataFileReader, FileEndingBeforeTheTrailingBlockFails) {
   TestSession a;
   FillStoredFields(a.s);
-  auto lines = Lines(DataFileContent(a.s));
+  auto lines = Lines(DataFileContent(a.s.ds, a.s.docs, a.s.cfg, a.s.clock));
   std::string cut;
   for (int i = 0; i < 20; ++i) cut += lines[i] + "\r\n";
   TestSession b;
-  EXPECT_EQ(ReadDataFileContent(b.s, cut), DataReadResult::Failed);
+  EXPECT_EQ(ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag, cut), DataReadResult::Failed);
   EXPECT_TRUE(b.s.abort_flag);
   EXPECT_EQ(b.s.ds.info1, "Erste Zeile");  // read as far as it goes
   EXPECT_EQ(b.s.ds.N, 27);
@@ -411,11 +422,12 @@ TEST(DataFileReader, GarbageNeverCrashes) {
     std::string junk(rng() % 3000, '\0');
     for (char& c : junk) c = static_cast<char>(rng() % 7 == 0 ? '\n' : rng() % 256);
     TestSession b;
-    DataReadResult r = ReadDataFileContent(b.s, junk);
+    DataReadResult r = ReadDataFileContent(b.s.ds, b.s.docs, b.s.abort_flag, junk);
     EXPECT_EQ(r == DataReadResult::Failed, b.s.abort_flag);
   }
   TestSession empty;
-  EXPECT_EQ(ReadDataFileContent(empty.s, ""), DataReadResult::Failed);
+  EXPECT_EQ(ReadDataFileContent(empty.s.ds, empty.s.docs, empty.s.abort_flag, ""),
+            DataReadResult::Failed);
 }
 
 class DataFileOnDisk : public ::testing::Test {
@@ -430,11 +442,12 @@ TEST_F(DataFileOnDisk, SaveAndLoadByNameWithoutExtension) {
   t.s.modified = true;
   ASSERT_TRUE(SaveDataFile(t.s, "probe"));
   EXPECT_FALSE(t.s.modified);
-  EXPECT_EQ(ReadBytes(dir.file("probe.kv9")), DataFileContent(t.s));
+  EXPECT_EQ(ReadBytes(dir.file("probe.kv9")),
+            DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock));
 
   TestSession b;
   b.s.data_dir = dir.path() + "/";
-  MessageAdd(b.s, "Warnung: alt");  // the calculation after the read starts a new list
+  MessageAdd(b.s.messages, "Warnung: alt");  // the calculation after the read starts a new list
   b.s.modified = true;
   ASSERT_TRUE(LoadDataFile(b.s, "probe"));
   EXPECT_EQ(b.s.current_file, "probe");
@@ -445,7 +458,7 @@ TEST_F(DataFileOnDisk, SaveAndLoadByNameWithoutExtension) {
 }
 
 TEST_F(DataFileOnDisk, OlderFileLoadsWithTheVersionNote) {
-  auto lines = Lines(DataFileContent(t.s));
+  auto lines = Lines(DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock));
   std::string older;
   for (std::size_t i = 0; i < lines.size() - 29; ++i) older += lines[i] + "\r\n";
   WriteBytes(dir.file("old.kv9"), older);
@@ -491,7 +504,7 @@ TEST_F(DataFileOnDisk, ExistingFileAsksBeforeOverwritingExceptAktuellAndSave) {
   t.s.current_file = "da";
   EXPECT_TRUE(SaveCurrentFile(t.s));
   EXPECT_EQ(t.ui.texts("yesnocancel").size(), 1u);  // no further question
-  EXPECT_EQ(ReadBytes(dir.file("da.kv9")), DataFileContent(t.s));
+  EXPECT_EQ(ReadBytes(dir.file("da.kv9")), DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock));
   EXPECT_TRUE(t.s.save_confirm_overwrite);
 }
 
@@ -557,7 +570,7 @@ TEST_F(DataFileOnDisk, SaveKeepsPermissionsAndFollowsLinks) {
   EXPECT_TRUE(S_ISLNK(st.st_mode));
   ASSERT_EQ(stat(real.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_EQ(ReadBytes(real), DataFileContent(t.s));
+  EXPECT_EQ(ReadBytes(real), DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock));
 }
 
 TEST_F(DataFileOnDisk, ArchiveModeRefusesFileCommands) {

@@ -31,7 +31,7 @@ TEST(Documentation, ResetKeepsTheDocumentsAndDatesTheDrawing) {
   d.grid[kRowChecked] = {"01.01.2024", "Pruefer"};
   d.texts.push_back({1, 2, 3, 4, "t"});
   d.documents[2] = {"viewer", "plan.pdf"};
-  ResetDocumentation(t.s);
+  ResetDocumentation(t.s.docs, t.s.clock, t.s.cfg.date_code);
   EXPECT_TRUE(d.changes.empty());
   EXPECT_TRUE(d.texts.empty());
   EXPECT_EQ(d.replaces, "");

@@ -19,7 +19,7 @@ struct ErrorFile : ::testing::Test {
 };
 
 TEST_F(ErrorFile, WithoutTheFileCauseAndRemedyAreEmpty) {
-  MessageAdd(s, "Fatal  : z = 0 !");
+  MessageAdd(s.messages, "Fatal  : z = 0 !");
   EXPECT_EQ(MessageCause(s.reportContext(), 1), "");
   EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "");
   EXPECT_FALSE(LookupErrorDescription(s.cfg, "Fatal  : z = 0 !").file_found);
@@ -33,8 +33,8 @@ TEST_F(ErrorFile, TheFirstEntryWithTheSameFourteenCharactersDescribesTheMessage)
        "Fatal  : z = 0 ! zweiter Eintrag\r\n"
        "nie gelesen\r\n"
        "nie gelesen\r\n");
-  MessageAdd(s, "Fatal  : z = 0 !");
-  MessageAdd(s, "Fatal  : z = 0 ? anders");  // same first 14 characters
+  MessageAdd(s.messages, "Fatal  : z = 0 !");
+  MessageAdd(s.messages, "Fatal  : z = 0 ? anders");  // same first 14 characters
   EXPECT_EQ(MessageCause(s.reportContext(), 1), "Zaehnezahl ist 0");
   EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "Zaehnezahl eingeben");
   EXPECT_EQ(MessageCause(s.reportContext(), 2), "Zaehnezahl ist 0");
@@ -50,15 +50,15 @@ TEST_F(ErrorFile, AKeyThatEqualsACauseLineTakesTheTwoLinesAfterIt) {
        "Ursache zwei\n"
        "Warnung: Sv min zu klein\n"
        "nie gelesen\n");
-  MessageAdd(s, "Warnung: Sv min zu klein");
+  MessageAdd(s.messages, "Warnung: Sv min zu klein");
   EXPECT_EQ(MessageCause(s.reportContext(), 1), "Abhilfe eins");
   EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "Ursache zwei");
 }
 
 TEST_F(ErrorFile, FileEndingAfterTheKeyGivesEmptyTexts) {
   file("kv9.err", "Fehler : A\nUrsache A\nAbhilfe A\nFehler : DmMess");
-  MessageAdd(s, "Fehler : DmMess");
-  MessageAdd(s, "Fehler : A");
+  MessageAdd(s.messages, "Fehler : DmMess");
+  MessageAdd(s.messages, "Fehler : A");
   ErrorDescription d = LookupErrorDescription(s.cfg, "Fehler : DmMess");
   EXPECT_TRUE(d.matched);
   EXPECT_EQ(MessageCause(s.reportContext(), 1), "");
@@ -72,7 +72,7 @@ TEST_F(ErrorFile, FileEndingAfterTheKeyGivesEmptyTexts) {
 
 TEST_F(ErrorFile, AMessageWithoutEntryHasTheStandardCause) {
   file("kv9.err", "Fehler : A\nUrsache A\nAbhilfe A\n");
-  MessageAdd(s, "Warnung: unbekannt");
+  MessageAdd(s.messages, "Warnung: unbekannt");
   EXPECT_EQ(MessageCause(s.reportContext(), 1), "keine Beschreibung dieser Fehlermeldung vorhanden.");
   EXPECT_EQ(MessageRemedy(s.reportContext(), 1), "");
   ErrorDescription d = LookupErrorDescription(s.cfg, "Warnung: unbekannt");
@@ -84,7 +84,7 @@ TEST_F(ErrorFile, AFolderNamedLikeTheFileIsNoFile) {
   test::TempDir other;
   s.cfg.plt_dir = other.dir();
   ASSERT_EQ(mkdir(other.file("kv9.err").c_str(), 0700), 0);
-  MessageAdd(s, "Fehler : A");
+  MessageAdd(s.messages, "Fehler : A");
   EXPECT_EQ(MessageCause(s.reportContext(), 1), "");
 }
 

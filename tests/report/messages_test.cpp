@@ -75,8 +75,8 @@ TEST_F(MessageReportsOnDisk, DescriptionsComeFromTheFirstMatchingLine) {
 
 TEST_F(MessageReportsOnDisk, RemarksOnPagedTargetsWithCauseAndRemedy) {
   s.cfg.text_report_mode = 1;
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
-  MessageAdd(s, "Fehler : unbekannt");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Fehler : unbekannt");
   std::string out = Remarks(kTargetCp850File);
   auto lines = Lines(out);
   ASSERT_EQ(lines.size(), 12u);
@@ -95,14 +95,14 @@ TEST_F(MessageReportsOnDisk, RemarksOnPagedTargetsWithCauseAndRemedy) {
 
 TEST_F(MessageReportsOnDisk, RemarksWithoutDescriptionFileHaveNoCause) {
   DeleteIfExists(dir.file("KV9.ERR"));
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
   std::string out = Remarks(kTargetTabFile);
   EXPECT_EQ(Lines(out).back(), "Fehler : Sc>Sac*Lw/KoKm\t\t");
 }
 
 TEST_F(MessageReportsOnDisk, RemarksOnTabAndHtmlTargets) {
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
-  MessageAdd(s, "Warnung: Spitzzahn ! (1)");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Warnung: Spitzzahn ! (1)");
   auto tab = Lines(Remarks(kTargetTabFile));
   ASSERT_EQ(tab.size(), 4u);
   EXPECT_EQ(tab[1], "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN");
@@ -126,20 +126,20 @@ TEST_F(MessageReportsOnDisk, NoRemarksWithoutMessages) {
 }
 
 TEST_F(MessageReportsOnDisk, MessageListIsSilentWithNoGui) {
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
   s.args = {"probe.kv9", "/NoGui"};
   MessageShowList(s.reportContext());
   EXPECT_TRUE(t.ui.events.empty());
   s.args.clear();
-  MessageClear(s);
+  MessageClear(s.messages, s.fatal_flag);
   MessageShowList(s.reportContext());
   EXPECT_TRUE(t.ui.saw("note", kNoMessages));
 }
 
 TEST_F(MessageReportsOnDisk, MessageListLeadsThroughTheDescriptions) {
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
-  MessageAdd(s, "Fehler : unbekannt");
-  MessageAdd(s, "Warnung: Spitzzahn ! (1)");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Fehler : unbekannt");
+  MessageAdd(s.messages, "Warnung: Spitzzahn ! (1)");
   s.cfg.help_level = 2;  // preselects the first message
   std::vector<std::string> shown_causes;
   t.ui.on_messageDescriptionForm = [&](MessageDescriptionForm& f) {
@@ -167,7 +167,7 @@ TEST_F(MessageReportsOnDisk, MessageListLeadsThroughTheDescriptions) {
 }
 
 TEST_F(MessageReportsOnDisk, MessageListStopsBeforeTheLastItemAndOnCancel) {
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
   s.cfg.help_level = 1;  // preselects "Weiter/zurück..."
   t.ui.on_messageDescriptionForm = [](MessageDescriptionForm&) { return true; };
   t.ui.answer("1");
@@ -184,7 +184,7 @@ TEST_F(MessageReportsOnDisk, MessageListStopsBeforeTheLastItemAndOnCancel) {
 
 TEST_F(MessageReportsOnDisk, DescriptionDialogWithoutFileShowsTheFileMessage) {
   DeleteIfExists(dir.file("KV9.ERR"));
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
   EXPECT_EQ(MessageDescriptionDialog(s.reportContext(), 1), DescriptionResult::Aborted);
   ASSERT_EQ(t.ui.texts("error").size(), 1u);
   EXPECT_NE(t.ui.texts("error")[0].find("nicht gefunden oder kein Zugriffsrecht !"),
@@ -192,7 +192,7 @@ TEST_F(MessageReportsOnDisk, DescriptionDialogWithoutFileShowsTheFileMessage) {
 }
 
 TEST_F(MessageReportsOnDisk, EditedDescriptionIsSavedOnOneLineEach) {
-  MessageAdd(s, "Warnung: Spitzzahn ! (1)");
+  MessageAdd(s.messages, "Warnung: Spitzzahn ! (1)");
   t.ui.on_messageDescriptionForm = [](MessageDescriptionForm& f) {
     EXPECT_FALSE(f.changed());
     f.onCauseEdited("Zahn zu d\xC3\xBCnn\nam Kopf");
@@ -226,7 +226,7 @@ TEST_F(MessageReportsOnDisk, SavingFindsNothingOrWorksOnTheSameFolder) {
 TEST_F(MessageReportsOnDisk, MessagesOnlyReportGoesToTheScreen) {
   MessageReport(s.reportContext());
   EXPECT_TRUE(t.ui.saw("note", kNoMessages));
-  MessageAdd(s, "Warnung: Spitzzahn ! (1)");
+  MessageAdd(s.messages, "Warnung: Spitzzahn ! (1)");
   s.ds.info1 = "Info";
   MessageReport(s.reportContext());
   ASSERT_EQ(t.ui.texts("textfile").size(), 1u);
@@ -348,7 +348,7 @@ TEST(ErrorFileContent, DescribesWhatTheCalculationReportsOnBadData) {
     t.s.ds = SplineDataSet{};
     t.s.ds.torque = 100;
     test::PickBadInputs(t.s.ds, values, rng);
-    SplineCalculation(t.s);
+    SplineCalculation(t.s.calcContext());
     seen.insert(t.s.messages.entries.begin(), t.s.messages.entries.end());
   }
   EXPECT_GT(seen.size(), 20u);  // the inputs reach many different checks

@@ -308,7 +308,7 @@ TEST_F(ResultsReportTest, ReportStoppedAtAPageClosesItsOutput) {
 TEST_F(ResultsReportTest, ExcerptWithMessagesEndsWithTheMessagesPage) {
   s.cfg.text_report_mode = 1;
   s.cfg.lines_per_page = 300;
-  MessageAdd(s, "Warnung: Spitzzahn ! (1)");
+  MessageAdd(s.messages, "Warnung: Spitzzahn ! (1)");
   std::string out = Paged(kReportExcerpt);
   EXPECT_EQ(out.find("DIN ABMESSUNGEN"), std::string::npos);
   auto remarks = out.find("BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN");
@@ -322,7 +322,7 @@ TEST_F(ResultsReportTest, HtmlReportIsWellFormed) {
   s.cfg.text_device = kTargetHtml;
   s.cfg.html_browser = "/bin/true";
   s.ds.info2 = "<b>fett</b>";
-  MessageAdd(s, "Fehler : Sc>Sac*Lw/KoKm");
+  MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
   ResultsReport(s.reportContext(), kReportStandard);
   std::string html = ReadBytes(dir.file("kv9.htm"));
   EXPECT_EQ(test::HtmlStructureProblem(html), "");
@@ -333,8 +333,8 @@ TEST_F(ResultsReportTest, HtmlReportIsWellFormed) {
 
 TEST_F(ResultsReportTest, FatalCalculationShowsTheMessageListInsteadOfAReport) {
   s.cfg.text_device = kTargetCp850File;
-  MessageAdd(s, "Fatal  : z = 0 !");
-  MessageSetFatal(s);
+  MessageAdd(s.messages, "Fatal  : z = 0 !");
+  s.fatal_flag = true;
   ResultsReport(s.reportContext(), kReportStandard);
   EXPECT_FALSE(FileExists(dir.file("OUTDOS.TXT")));
   ASSERT_FALSE(t.ui.events.empty());

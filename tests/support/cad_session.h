@@ -25,20 +25,20 @@ struct CadSession : TestSession {
   // Opens kind 1, 2 or 5 on dir/name, answering the save dialog.
   std::string open(int kind, const std::string& name) {
     ui.answer(dir.file(name));
-    CadOpen(s, kind);
+    CadOpen(s.cadContext(), kind);
     return dir.file(name);
   }
   // The usual frame of a drawing around `entities`.
   template <class F>
   void drawing(int layer_set, F entities) {
-    CadLimits(s, 0, 0, 210, 297);
-    CadTables(s, layer_set);
-    CadBlocksBegin(s);
-    CadSectionEnd(s);
-    CadEntitiesBegin(s);
+    CadLimits(s.cadContext(), 0, 0, 210, 297);
+    CadTables(s.cadContext(), layer_set);
+    CadBlocksBegin(s.cadContext());
+    CadSectionEnd(s.cadContext());
+    CadEntitiesBegin(s.cadContext());
     entities();
-    CadSectionEnd(s);
-    CadClose(s);
+    CadSectionEnd(s.cadContext());
+    CadClose(s.cadContext());
   }
 };
 

@@ -29,9 +29,9 @@ struct DrawingSession : TestSession {
   RecordingCadWriter rec{false};  // polylines arrive as lines and arcs
   // Opens the recording writer and runs `draw` (the caller brackets sections when it needs).
   void record(const std::function<void()>& draw) {
-    CadOpenWriter(s, rec);
+    CadOpenWriter(s.cadContext(), rec);
     draw();
-    CadClose(s);
+    CadClose(s.cadContext());
   }
 };
 

@@ -27,9 +27,9 @@ struct ToothFormSession : CadSession {
   template <class F>
   RecordingCadWriter record(F draw) {
     RecordingCadWriter w;
-    CadOpenWriter(s, w);
+    CadOpenWriter(s.cadContext(), w);
     draw();
-    CadClose(s);
+    CadClose(s.cadContext());
     return w;
   }
   bool loaded = false;

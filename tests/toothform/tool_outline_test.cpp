@@ -51,9 +51,10 @@ Real DistanceToLine(Real px, Real py, const Line& l) {
 
 TEST(ToolOutline, ToothAndRootOfTheShaftTool) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   const ToolProfile p = MakeToolProfile(w);
-  const RecordingCadWriter rec = t.record([&] { DrawToolOutline(t.s, w, true, false); });
+  const RecordingCadWriter rec =
+      t.record([&] { DrawToolOutline(t.s.toothFormContext(), w, true, false); });
   ASSERT_GT(rec.calls.size(), 2u);
   EXPECT_EQ(rec.calls[0].op, "layer");
   EXPECT_EQ(rec.calls[0].v[0], 3);
@@ -98,9 +99,10 @@ TEST(ToolOutline, ToothAndRootOfTheShaftTool) {
 
 TEST(ToolOutline, AnnotationLinesAndDataOfTheShaftTool) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   const ToolProfile p = MakeToolProfile(w);
-  const RecordingCadWriter rec = t.record([&] { DrawToolOutline(t.s, w, true, true); });
+  const RecordingCadWriter rec =
+      t.record([&] { DrawToolOutline(t.s.toothFormContext(), w, true, true); });
   const Real mn = w.mn;
   const auto centre = Lines(OnLayer(rec, 1));
   ASSERT_EQ(centre.size(), 2u);
@@ -130,8 +132,9 @@ TEST(ToolOutline, AnnotationLinesAndDataOfTheShaftTool) {
 TEST(ToolOutline, HubToolDataInInches) {
   ToothFormSession t;
   t.s.cfg.unit_flag = 1;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).hub();
-  const RecordingCadWriter rec = t.record([&] { DrawToolOutline(t.s, w, true, true); });
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).hub();
+  const RecordingCadWriter rec =
+      t.record([&] { DrawToolOutline(t.s.toothFormContext(), w, true, true); });
   std::vector<std::string> shown;
   for (const CadCall& c : rec.of("text")) shown.push_back(c.text);
   ASSERT_EQ(shown.size(), 7u);
@@ -147,7 +150,7 @@ TEST(ToolOutline, HubToolDataInInches) {
 
 TEST(ToolOutline, ChamferAndRootRounding) {
   ToothFormSession t;
-  WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   w.chamfer = true;
   w.alpha_kP0_deg = 40;
   w.hFfP0_mn = w.hfP0_mn / 2;
@@ -155,7 +158,8 @@ TEST(ToolOutline, ChamferAndRootRounding) {
   w.rhofP0_mn = 0.1L;
   w.rhofP0 = 0.1L * w.mn;
   const ToolProfile p = MakeToolProfile(w);
-  const RecordingCadWriter rec = t.record([&] { DrawToolOutline(t.s, w, false, true); });
+  const RecordingCadWriter rec =
+      t.record([&] { DrawToolOutline(t.s.toothFormContext(), w, false, true); });
   const auto lines = Lines(OnLayer(rec, 3));
   // flank to the chamfer start, the chamfer at 40 degrees to the rounding
   EXPECT_TRUE(HasLine(lines, p.flank_low.x, p.flank_low.y, p.flank_high.x, p.flank_high.y));
@@ -186,41 +190,44 @@ TEST(ToolOutline, ChamferAndRootRounding) {
   EXPECT_EQ(shown[8].rfind("hFfP0 = ", 0), 0u);
   EXPECT_EQ(shown[9], "alpha kP0 = 40\xF8");
   t.s.cfg.plain_text_mode = 1;
-  const RecordingCadWriter plain = t.record([&] { DrawToolOutline(t.s, w, false, true); });
+  const RecordingCadWriter plain =
+      t.record([&] { DrawToolOutline(t.s.toothFormContext(), w, false, true); });
   EXPECT_EQ(plain.of("text").back().text, "alpha kP0 = 40deg");
 }
 
 TEST(ToolOutline, TransverseSectionOfAHelicalToolIsStretched) {
   ToothFormSession t;
-  WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   w.beta = 20 * kPi / 180;
   const ToolProfile p = MakeToolProfile(w);
   const Real q = std::cos(w.beta);
-  const RecordingCadWriter transverse = t.record([&] { DrawToolOutline(t.s, w, true, false); });
+  const RecordingCadWriter transverse =
+      t.record([&] { DrawToolOutline(t.s.toothFormContext(), w, true, false); });
   EXPECT_TRUE(HasLine(Lines(transverse), p.xc / q, -p.hf, -p.xc / q, -p.hf));
   // the roundings become elliptical polylines; no circular arcs are left
   EXPECT_EQ(transverse.count("arc"), 0);
   EXPECT_EQ(transverse.count("polylineBegin"), 2);
-  const RecordingCadWriter normal = t.record([&] { DrawToolOutline(t.s, w, false, false); });
+  const RecordingCadWriter normal =
+      t.record([&] { DrawToolOutline(t.s.toothFormContext(), w, false, false); });
   EXPECT_TRUE(HasLine(Lines(normal), p.xc, -p.hf, -p.xc, -p.hf));
   EXPECT_EQ(normal.count("arc"), 2);
 }
 
 TEST(ToolOutline, NothingWhileAborted) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   const RecordingCadWriter rec = t.record([&] {
     t.s.abort_flag = true;
-    DrawToolOutline(t.s, w, true, true);
+    DrawToolOutline(t.s.toothFormContext(), w, true, true);
   });
   EXPECT_EQ(rec.count("line") + rec.count("arc") + rec.count("text"), 0);
 }
 
 TEST(ToolOutline, TextRightEndCoversTheLongestDataLine) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   // "hfP0 = 0.524 * mn = 1.109 mm": 28 characters of 0.06 mn from 1.5 mn
-  EXPECT_NEAR(ToolTextRight(t.s, w), 1.5L * w.mn + 28 * 0.06L * w.mn, 1e-12L);
+  EXPECT_NEAR(ToolTextRight(t.s.toothFormContext(), w), 1.5L * w.mn + 28 * 0.06L * w.mn, 1e-12L);
 }
 
 }  // namespace

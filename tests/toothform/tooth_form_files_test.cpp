@@ -19,7 +19,7 @@ std::string DrawToFile(ToothFormSession& t, int kind, int view, const std::strin
   const std::string path =
       t.dir.file(example + "_" + std::to_string(view) + "." + CadExtension(kind));
   t.ui.answer(path);
-  ToothFormMenu(t.s, kind, view);
+  ToothFormMenu(t.s.toothFormContext(), kind, view);
   return path;
 }
 
@@ -99,9 +99,9 @@ TEST_P(ToothFormFiles, ScreenDrawsEveryViewAndRemovesItsBlockFiles) {
   t.s.toothform.trochoid = true;
   for (int view = 1; view <= kViews; ++view) {
     SCOPED_TRACE(view);
-    ToothFormMenu(t.s, kCadScreen, view);
+    ToothFormMenu(t.s.toothFormContext(), kCadScreen, view);
     EXPECT_FALSE(t.s.abort_flag);
-    EXPECT_FALSE(CadIsOpen(t.s));
+    EXPECT_FALSE(CadIsOpen(t.s.cadContext()));
     int drawn = 0;
     for (const std::string& c : t.s.display.commands())
       if (c.rfind("4;", 0) == 0 || c.rfind("5;", 0) == 0) ++drawn;
@@ -111,8 +111,8 @@ TEST_P(ToothFormFiles, ScreenDrawsEveryViewAndRemovesItsBlockFiles) {
     EXPECT_TRUE(std::filesystem::is_empty(t.s.scratch_dir));
   }
   EXPECT_TRUE(t.ui.texts("error").empty());
-  for (int i = 1; i <= MessageCount(t.s); ++i)
-    EXPECT_NE(MessageText(t.s, i), "Invalid temp directory");
+  for (int i = 1; i <= MessageCount(t.s.messages); ++i)
+    EXPECT_NE(MessageText(t.s.messages, i), "Invalid temp directory");
 }
 
 TEST(ToothFormDxf, RealPolylinesWithTheTrochoidLoadInEzdxf) {
@@ -120,8 +120,8 @@ TEST(ToothFormDxf, RealPolylinesWithTheTrochoidLoadInEzdxf) {
   t.s.cad.polyline_output = true;  // "Evolvente als Polylinie ?"
   t.s.toothform.trochoid = true;
   t.s.ds.N = 6;  // few teeth: the involute reaches the base circle, the trochoid closes the root
-  SplineCalculation(t.s);
-  ASSERT_TRUE(InvoluteReachesBaseCircle(MakeToothFormGeometry(t.s).shaft()));
+  SplineCalculation(t.s.calcContext());
+  ASSERT_TRUE(InvoluteReachesBaseCircle(MakeToothFormGeometry(t.s.toothFormContext()).shaft()));
   const DxfSummary d = LoadWithEzdxf(DrawToFile(t, kCadDxf, 1, "six"));
   ASSERT_TRUE(d.loaded) << d.output;
   EXPECT_EQ(d.audit_errors, 0) << d.output;

@@ -19,31 +19,31 @@ TEST(CadSettingsForm, FillsFromTheSessionForEitherPart) {
   t.s.cad.polyline_output = true;
   t.s.toothform.diameters_shown = 2;
   t.s.toothform.xe = {0.125L, -0.25L};
-  CadSettingsForm shaft(t.s, 1);
+  CadSettingsForm shaft(t.s.toothFormContext(), 1);
   EXPECT_EQ(shaft.caption, "KV9 - SAE Zahnwellenverbindung CAD Welle");
   EXPECT_EQ(shaft.points, 20);
   EXPECT_TRUE(shaft.polyline);
   EXPECT_TRUE(shaft.diameters);
   EXPECT_FALSE(shaft.trochoid);
   EXPECT_EQ(shaft.xe.text, "0.125");
-  CadSettingsForm hub(t.s, 2);
+  CadSettingsForm hub(t.s.toothFormContext(), 2);
   EXPECT_EQ(hub.caption, "KV9 - SAE Zahnwellenverbindung CAD Nabe");
   EXPECT_EQ(hub.xe.text, "-0.25");
   t.s.ds.involute_points = 900;
-  EXPECT_EQ(CadSettingsForm(t.s, 1).points, CadSettingsForm::kMaxPoints);
+  EXPECT_EQ(CadSettingsForm(t.s.toothFormContext(), 1).points, CadSettingsForm::kMaxPoints);
 }
 
 TEST(CadSettingsForm, ProposalsAndAcceptStoreOnlyThePartsShift) {
   ToothFormSession t;
   const auto& ds = t.s.ds;
-  CadSettingsForm form(t.s, 2);
+  CadSettingsForm form(t.s.toothFormContext(), 2);
   form.proposeXeMax();
-  EXPECT_EQ(form.xe.text, FormatFieldNumber(t.s, ds.xemax[1]));
+  EXPECT_EQ(form.xe.text, FormatFieldNumber(StyleOf(t.s.cfg), ds.xemax[1]));
   form.proposeXeMin();
-  EXPECT_EQ(form.xe.text, FormatFieldNumber(t.s, ds.xemin[1]));
+  EXPECT_EQ(form.xe.text, FormatFieldNumber(StyleOf(t.s.cfg), ds.xemin[1]));
   form.xe.text = "0,05";  // typed with a comma
   form.proposeXe();
-  EXPECT_EQ(form.xe.text, FormatFieldNumber(t.s, t.s.toothform.xe[1]));
+  EXPECT_EQ(form.xe.text, FormatFieldNumber(StyleOf(t.s.cfg), t.s.toothform.xe[1]));
   form.xe.text = "0,05";
   form.points = 3;
   form.polyline = true;
@@ -64,7 +64,7 @@ TEST(CadSettingsForm, ProposalsAndAcceptStoreOnlyThePartsShift) {
 TEST(CadSettingsForm, UntouchedShiftKeepsItsExactValue) {
   ToothFormSession t;
   t.s.toothform.xe[0] = 1.0L / 3;
-  CadSettingsForm form(t.s, 1);
+  CadSettingsForm form(t.s.toothFormContext(), 1);
   form.accept();
   EXPECT_EQ(t.s.toothform.xe[0], 1.0L / 3);
 }
@@ -78,14 +78,14 @@ TEST(CadSettingsForm, CancelChangesNothingAndHelpClearsTheAbortFlag) {
     form.points = 50;
     return false;
   };
-  EXPECT_FALSE(ShowCadSettingsForm(t.s, 1));
+  EXPECT_FALSE(ShowCadSettingsForm(t.s.toothFormContext(), 1));
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.s.toothform.xe[0], 0.1L);
   EXPECT_FALSE(t.s.toothform.trochoid);
   EXPECT_EQ(t.s.ds.involute_points, 20);
   EXPECT_EQ(t.s.help_topic, CadSettingsForm::kHelpTopic);
 
-  CadSettingsForm form(t.s, 1);
+  CadSettingsForm form(t.s.toothFormContext(), 1);
   t.s.help_topic = 0;
   form.help();
   EXPECT_EQ(t.s.help_topic, 1000);
@@ -98,9 +98,9 @@ TEST(CadSettingsForm, MaxFollowedByOkDrawsTheMaximumMaterialTooth) {
     form.proposeXeMax();
     return true;
   };
-  ASSERT_TRUE(ShowCadSettingsForm(t.s, 1));
+  ASSERT_TRUE(ShowCadSettingsForm(t.s.toothFormContext(), 1));
   const auto& ds = t.s.ds;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   EXPECT_NEAR(w.s, ds.sn_max[0], 1e-12L);
   EXPECT_NEAR(w.df, ds.D[0] - 2 * ds.haP0[0] + 2 * ds.xemax[0] * ds.mn, 1e-12L);
   EXPECT_LT(w.s, ds.sn_th[0]);
@@ -110,34 +110,34 @@ TEST(CadSettingsForm, MaxFollowedByOkDrawsTheMaximumMaterialTooth) {
 TEST(DrawingShift, ChangesTheDrawnToothButNotTheResults) {
   ToothFormSession t;
   const Real df = t.s.ds.df[0], sn = t.s.ds.sn_th[0], da = t.s.ds.da[0];
-  const WheelGeometry nominal = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry nominal = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   t.s.toothform.xe[0] += 0.2L;
-  const WheelGeometry shifted = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry shifted = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   EXPECT_NEAR(shifted.df - nominal.df, 0.4L * t.s.ds.mn, 1e-12L);
   EXPECT_NEAR(shifted.s - nominal.s, 0.4L * std::tan(t.s.ds.alpha) * t.s.ds.mn, 1e-12L);
   EXPECT_EQ(t.s.ds.df[0], df);
   EXPECT_EQ(t.s.ds.sn_th[0], sn);
   EXPECT_EQ(t.s.ds.da[0], da);
   // the next calculation starts the drawings from the calculated shift again
-  SplineCalculation(t.s);
+  SplineCalculation(t.s.calcContext());
   EXPECT_EQ(t.s.toothform.xe[0], t.s.ds.x[0]);
 }
 
 TEST(ToothFormConfig, DrawnToothChoicesSetBothShifts) {
   ToothFormSession t("b92_1b_fit_f");  // with a fit allowance all four teeth differ
   const auto& ds = t.s.ds;
-  EXPECT_EQ(CurrentDrawnTooth(t.s), DrawnTooth::Nominal);
-  SetDrawnTooth(t.s, DrawnTooth::MinBacklash);
+  EXPECT_EQ(CurrentDrawnTooth(t.s.toothFormContext()), DrawnTooth::Nominal);
+  SetDrawnTooth(t.s.toothFormContext(), DrawnTooth::MinBacklash);
   EXPECT_EQ(t.s.toothform.xe, ds.xemax);
-  EXPECT_EQ(CurrentDrawnTooth(t.s), DrawnTooth::MinBacklash);
-  SetDrawnTooth(t.s, DrawnTooth::MaxBacklash);
+  EXPECT_EQ(CurrentDrawnTooth(t.s.toothFormContext()), DrawnTooth::MinBacklash);
+  SetDrawnTooth(t.s.toothFormContext(), DrawnTooth::MaxBacklash);
   EXPECT_EQ(t.s.toothform.xe, ds.xemin);
-  SetDrawnTooth(t.s, DrawnTooth::Mean);
+  SetDrawnTooth(t.s.toothFormContext(), DrawnTooth::Mean);
   EXPECT_EQ(t.s.toothform.xe[1], (ds.xemin[1] + ds.xemax[1]) / 2);
-  EXPECT_EQ(CurrentDrawnTooth(t.s), DrawnTooth::Mean);
+  EXPECT_EQ(CurrentDrawnTooth(t.s.toothFormContext()), DrawnTooth::Mean);
   t.s.toothform.xe[0] = 0.3L;  // one member set in the CAD drawing settings
-  EXPECT_EQ(CurrentDrawnTooth(t.s), DrawnTooth::Other);
-  SetDrawnTooth(t.s, DrawnTooth::Other);
+  EXPECT_EQ(CurrentDrawnTooth(t.s.toothFormContext()), DrawnTooth::Other);
+  SetDrawnTooth(t.s.toothFormContext(), DrawnTooth::Other);
   EXPECT_EQ(t.s.toothform.xe[0], 0.3L);
 }
 
@@ -145,7 +145,7 @@ TEST(ToothFormConfig, EveryEntryChangesItsSetting) {
   ToothFormSession t("b92_1b_fit_f");
   for (const char* a : {"1", "3", "2", "12.5", "3", "4", "5", "6", "2", "5", "7", "15", "8", "9"})
     t.ui.answer(a);
-  ToothFormConfig(t.s);
+  ToothFormConfig(t.s.toothFormContext());
   EXPECT_EQ(t.ui.unanswered, 0);
   const auto& tf = t.s.toothform;
   EXPECT_EQ(tf.xe, t.s.ds.xemax);
@@ -174,7 +174,7 @@ TEST(ToothFormConfig, AngleOutsideItsRangeIsAskedAgainAndCancelLeaves) {
   t.ui.answer("200");
   t.ui.answer("-30");
   t.ui.cancel();
-  ToothFormConfig(t.s);
+  ToothFormConfig(t.s.toothFormContext());
   EXPECT_EQ(t.s.toothform.shaft_angle, -30);
   ASSERT_EQ(t.ui.texts("error").size(), 1u);
   EXPECT_NE(t.ui.texts("error")[0].find("180"), std::string::npos);

@@ -50,7 +50,7 @@ struct Drawing {
 
 Drawing Draw(ToothFormSession& t, int wheel, ToothFormView view) {
   Drawing d;
-  d.all = t.record([&] { ToothFormDrawing(t.s, kCadWriterHook, wheel, view); });
+  d.all = t.record([&] { ToothFormDrawing(t.s.toothFormContext(), kCadWriterHook, wheel, view); });
   std::string block;
   bool entities = false;
   for (const CadCall& c : d.all.calls) {
@@ -83,7 +83,7 @@ Real Apart(Real a, Real b) {
 
 TEST(ToothFormViews, WholeShaftIsNToothInsertsWithASpaceOnTop) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   const Drawing d = Draw(t, 1, ToothFormView::Wheel);
   ASSERT_EQ(d.blocks.size(), 1u);
   ASSERT_TRUE(d.blocks.count("EVOLV1"));
@@ -113,7 +113,7 @@ TEST(ToothFormViews, WholeShaftIsNToothInsertsWithASpaceOnTop) {
 
 TEST(ToothFormViews, WholeHubIsNToothInsertsOfItsOwnBlock) {
   ToothFormSession t("b92_1b_fit_f");
-  const WheelGeometry w = MakeToothFormGeometry(t.s).hub();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).hub();
   const Drawing d = Draw(t, 2, ToothFormView::Wheel);
   ASSERT_TRUE(d.blocks.count("EVOLV2"));
   EXPECT_EQ(d.blocks.size(), 1u);
@@ -130,7 +130,7 @@ TEST(ToothFormViews, WholeHubIsNToothInsertsOfItsOwnBlock) {
 TEST(ToothFormViews, DiameterCirclesWhenShown) {
   ToothFormSession t;
   t.s.toothform.diameters_shown = 2;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   const Drawing d = Draw(t, 1, ToothFormView::Wheel);
   EXPECT_EQ(d.all.of("tables").at(0).v[0], 2);
   std::vector<Real> radii;
@@ -144,8 +144,8 @@ TEST(ToothFormViews, DiameterCirclesWhenShown) {
   const auto texts = d.texts();
   ASSERT_EQ(texts.size(), 8u);
   EXPECT_EQ(texts[0], "dw = 50.8");
-  EXPECT_EQ(texts[5], "dFf = " + FormatLength(t.s, dff));
-  EXPECT_EQ(texts[7], "dNf = " + FormatLength(t.s, w.dNf));
+  EXPECT_EQ(texts[5], "dFf = " + FormatLength(UnitsOf(t.s.cfg), dff));
+  EXPECT_EQ(texts[7], "dNf = " + FormatLength(UnitsOf(t.s.cfg), w.dNf));
   // The list stands inside the root circle.
   const Real h = 0.04L * w.da;
   for (const CadCall& c : d.entities)
@@ -162,7 +162,7 @@ TEST(ToothFormViews, ShaftInsideHubStandsWithAToothInAHubSpace) {
   for (const std::string& example : ExampleNames()) {
     SCOPED_TRACE(example);
     ToothFormSession t(example);
-    const ToothFormGeometry g = MakeToothFormGeometry(t.s);
+    const ToothFormGeometry g = MakeToothFormGeometry(t.s.toothFormContext());
     const int n = g.shaft().z;
     const Drawing d = Draw(t, 1, ToothFormView::Pair);
     ASSERT_EQ(d.blocks.size(), 4u);
@@ -197,7 +197,7 @@ TEST(ToothFormViews, ShaftInsideHubStandsWithAToothInAHubSpace) {
 
 TEST(ToothFormViews, MeshingAtAngleZeroShowsThreeShaftAndFourHubTeeth) {
   ToothFormSession t;
-  const ToothFormGeometry g = MakeToothFormGeometry(t.s);
+  const ToothFormGeometry g = MakeToothFormGeometry(t.s.toothFormContext());
   const int n = g.shaft().z;
   const Drawing d = Draw(t, 1, ToothFormView::Meshing);
   ASSERT_EQ(d.blocks.size(), 2u);
@@ -221,7 +221,8 @@ TEST(ToothFormViews, MeshingAtAngleZeroShowsThreeShaftAndFourHubTeeth) {
   EXPECT_EQ(lim[0], -lim[2]);
   auto inside = [&](const WheelGeometry& w, const std::vector<Real>& angles) {
     for (Real a : angles)
-      for (const OutlineVertex& v : ToothOutlineVertices(t.s, w, InvolutePointCount(t.s))) {
+      for (const OutlineVertex& v : ToothOutlineVertices(
+               t.s.toothFormContext(), w, InvolutePointCount(t.s.toothFormContext()))) {
         const Point p = RotatePoint({v.x, v.y}, {0, 0}, a * kPi / 180);
         EXPECT_GT(p.x, lim[0]);
         EXPECT_LT(p.x, lim[2]);
@@ -246,7 +247,7 @@ TEST(ToothFormViews, MeshingAtAngleZeroShowsThreeShaftAndFourHubTeeth) {
 TEST(ToothFormViews, MeshingArcsAndTheirLabels) {
   ToothFormSession t;
   t.s.toothform.diameters_shown = 2;
-  const ToothFormGeometry g = MakeToothFormGeometry(t.s);
+  const ToothFormGeometry g = MakeToothFormGeometry(t.s.toothFormContext());
   const Drawing d = Draw(t, 1, ToothFormView::Meshing);
   // dFa and dNf of both wheels join the hub's arcs
   EXPECT_EQ(d.arcsOnLayer(29).size(), 2u);
@@ -289,8 +290,8 @@ TEST(ToothFormViews, MeshingArcBelowTheWindowIsLeftOutWithAWarning) {
   EXPECT_TRUE(d.arcsOnLayer(25).empty());
   EXPECT_TRUE(t.ui.texts("error").empty());
   bool warned = false;
-  for (int i = 1; i <= MessageCount(t.s); ++i)
-    warned |= MessageText(t.s, i) == "Warnung: ArcLimit (acos)";
+  for (int i = 1; i <= MessageCount(t.s.messages); ++i)
+    warned |= MessageText(t.s.messages, i) == "Warnung: ArcLimit (acos)";
   EXPECT_TRUE(warned);
 }
 
@@ -306,13 +307,13 @@ TEST(ToothFormViews, MeshingTurnsBothMembersTogether) {
   for (const std::string& text : d.texts()) EXPECT_LE(text.size(), 3u) << text;  // labels only
   // without the data texts the window ends above the teeth
   const auto lim = d.limits();
-  const Real top = std::fabs(MakeToothFormGeometry(t.s).hub().df) / 2;
+  const Real top = std::fabs(MakeToothFormGeometry(t.s.toothFormContext()).hub().df) / 2;
   EXPECT_LT(lim[3], top + 0.5L * t.s.ds.mn);
 }
 
 TEST(ToothFormViews, ToolViewWindowHoldsTheToolAndItsData) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).hub();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).hub();
   const Drawing d = Draw(t, 2, ToothFormView::Tool);
   EXPECT_TRUE(d.blocks.empty());
   const auto lim = d.limits();
@@ -321,14 +322,14 @@ TEST(ToothFormViews, ToolViewWindowHoldsTheToolAndItsData) {
   EXPECT_EQ(lim[1], -2 * mn);
   EXPECT_EQ(lim[3], 2 * mn);
   EXPECT_GT(lim[2], 2 * mn);
-  EXPECT_NEAR(lim[2], ToolTextRight(t.s, w) + 0.1L * mn, 1e-12L);
+  EXPECT_NEAR(lim[2], ToolTextRight(t.s.toothFormContext(), w) + 0.1L * mn, 1e-12L);
   EXPECT_EQ(d.texts().at(3), "Rad 2");
 }
 
 TEST(ToothFormViews, FatalCalculationShowsTheMessagesInsteadOfADrawing) {
   ToothFormSession t;
-  MessageSetFatal(t.s);
-  MessageAdd(t.s, "Fatal  : alpha !");
+  t.s.fatal_flag = true;
+  MessageAdd(t.s.messages, "Fatal  : alpha !");
   const Drawing d = Draw(t, 1, ToothFormView::Wheel);
   EXPECT_EQ(d.all.count("limits"), 0);
   EXPECT_EQ(d.all.count("insert"), 0);
@@ -339,9 +340,9 @@ TEST(ToothFormViews, FatalCalculationShowsTheMessagesInsteadOfADrawing) {
 TEST(ToothFormViews, CancelOfTheOutputKindDrawsNothing) {
   ToothFormSession t;
   t.ui.cancel();
-  ToothFormMenu(t.s, kCadChoose, 1);
+  ToothFormMenu(t.s.toothFormContext(), kCadChoose, 1);
   EXPECT_TRUE(t.s.abort_flag);
-  EXPECT_FALSE(CadIsOpen(t.s));
+  EXPECT_FALSE(CadIsOpen(t.s.cadContext()));
   ASSERT_EQ(t.ui.events.size(), 1u);
   EXPECT_EQ(t.ui.events[0].text, "CAD-Code");
 }
@@ -351,7 +352,7 @@ TEST(ToothFormViews, ViewListRunsViewsUntilBack) {
   t.ui.answer("1");
   t.ui.answer(t.dir.file("shaft.txt"));
   t.ui.answer("8");
-  ToothFormMenu(t.s, kCadText, 0);
+  ToothFormMenu(t.s.toothFormContext(), kCadText, 0);
   ASSERT_EQ(t.ui.events.size(), 3u);
   EXPECT_EQ(t.ui.events[0].text, "Bitte wählen ..");
   EXPECT_EQ(t.ui.events[0].lines,
@@ -363,22 +364,22 @@ TEST(ToothFormViews, ViewListRunsViewsUntilBack) {
   EXPECT_NE(text.find("EVOLV1"), std::string::npos);
   // Cancel in the list ends it as well; choices outside the list do nothing.
   t.ui.events.clear();
-  ToothFormMenu(t.s, kCadText, 0);
+  ToothFormMenu(t.s.toothFormContext(), kCadText, 0);
   EXPECT_EQ(t.ui.events.size(), 1u);
   EXPECT_EQ(t.ui.unanswered, 1);
   t.ui.events.clear();
-  ToothFormMenu(t.s, kCadText, 9);
-  ToothFormMenu(t.s, kCadText, -1);
+  ToothFormMenu(t.s.toothFormContext(), kCadText, 9);
+  ToothFormMenu(t.s.toothFormContext(), kCadText, -1);
   EXPECT_TRUE(t.ui.events.empty());
 }
 
 TEST(ToothFormViews, ScreenBlocksThatCannotBeWrittenStopTheDrawing) {
   ToothFormSession t;
   t.s.scratch_dir.clear();
-  ToothFormMenu(t.s, kCadScreen, 3);
+  ToothFormMenu(t.s.toothFormContext(), kCadScreen, 3);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.ui.texts("error"), std::vector<std::string>{"file write error  -  temporary path !"});
-  EXPECT_FALSE(CadIsOpen(t.s));
+  EXPECT_FALSE(CadIsOpen(t.s.cadContext()));
 }
 
 TEST(ToothProfileToCad, SettingsThenTheWholeWheelOfThatPart) {
@@ -389,7 +390,7 @@ TEST(ToothProfileToCad, SettingsThenTheWholeWheelOfThatPart) {
   };
   t.ui.answer("5");  // CAD text
   t.ui.answer(t.dir.file("hub.txt"));
-  ToothProfileToCad(t.s, 2);
+  ToothProfileToCad(t.s.toothFormContext(), 2);
   EXPECT_EQ(t.s.toothform.diameters_shown, 2);
   const std::string text = ReadBytes(t.dir.file("hub.txt"));
   EXPECT_NE(text.find("EVOLV2"), std::string::npos);
@@ -397,7 +398,7 @@ TEST(ToothProfileToCad, SettingsThenTheWholeWheelOfThatPart) {
   // Cancel in the settings draws nothing.
   t.ui.on_cadSettingsForm = nullptr;
   t.ui.events.clear();
-  ToothProfileToCad(t.s, 1);
+  ToothProfileToCad(t.s.toothFormContext(), 1);
   EXPECT_TRUE(t.s.abort_flag);
   EXPECT_EQ(t.ui.events.size(), 1u);
 }

@@ -30,11 +30,11 @@ TEST(ToothOutline, ShaftFlankVerticesLieOnTheInvoluteOfEveryExample) {
     SCOPED_TRACE(example);
     ToothFormSession t(example);
     ASSERT_TRUE(t.loaded);
-    const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
-    const auto lines = Polylines(t.record([&] { DrawToothOutline(t.s, w); }));
+    const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
+    const auto lines = Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); }));
     ASSERT_EQ(lines.size(), 1u);
     const auto& v = lines[0];
-    const int n = InvolutePointCount(t.s);
+    const int n = InvolutePointCount(t.s.toothFormContext());
     // gap middle, root touch and fillet end on each side, n flank points each
     ASSERT_EQ(v.size(), static_cast<size_t>(2 * n + 4));
     const Real start = FilletEndDiameter(w) / 2;
@@ -46,7 +46,8 @@ TEST(ToothOutline, ShaftFlankVerticesLieOnTheInvoluteOfEveryExample) {
       last_radius = r;
       const Real angle = AngleFromCentreLine(v[i].x, v[i].y, false);
       EXPECT_NEAR(angle, InvoluteHalfAngle(w, r), kAngleTolerance) << "vertex " << i;
-      EXPECT_NEAR(angle, InvolutePoint(t.s, w, 2 * r).psi, kAngleTolerance) << "vertex " << i;
+      EXPECT_NEAR(angle, InvolutePoint(t.s.toothFormContext(), w, 2 * r).psi, kAngleTolerance)
+          << "vertex " << i;
       // the left flank is the mirror image, run downwards
       const Vertex& m = v[v.size() - 1 - i];
       EXPECT_NEAR(m.x, -v[i].x, 1e-12L);
@@ -61,8 +62,8 @@ TEST(ToothOutline, ShaftFlankVerticesLieOnTheInvoluteOfEveryExample) {
 
 TEST(ToothOutline, ShaftTipArcEndsOnTheTipCircle) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
-  const auto v = Polylines(t.record([&] { DrawToothOutline(t.s, w); }))[0];
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
+  const auto v = Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); }))[0];
   const size_t tip = v.size() / 2 - 1;
   const Vertex &a = v[tip], &b = v[tip + 1];
   EXPECT_NEAR(Radius(a), w.da / 2, 1e-12L);
@@ -77,9 +78,9 @@ TEST(ToothOutline, ShaftTipArcEndsOnTheTipCircle) {
 
 TEST(ToothOutline, ShaftRootArcRunsOnTheRootCircleAndTheRoundingTouchesIt) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
   ASSERT_FALSE(InvoluteReachesBaseCircle(w));
-  const auto v = Polylines(t.record([&] { DrawToothOutline(t.s, w); }))[0];
+  const auto v = Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); }))[0];
   const Real rf = w.df / 2, h = kPi / w.z;
   // It begins and ends on the gap middles.
   EXPECT_NEAR(Radius(v.front()), rf, 1e-12L);
@@ -112,12 +113,12 @@ TEST(ToothOutline, HubLiesBelowTheCentreWithTheInternalForm) {
   for (const std::string& example : ExampleNames()) {
     SCOPED_TRACE(example);
     ToothFormSession t(example);
-    const WheelGeometry w = MakeToothFormGeometry(t.s).hub();
+    const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).hub();
     ASSERT_LT(w.z, 0);
-    const auto lines = Polylines(t.record([&] { DrawToothOutline(t.s, w); }));
+    const auto lines = Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); }));
     ASSERT_EQ(lines.size(), 1u);
     const auto& v = lines[0];
-    const int n = InvolutePointCount(t.s);
+    const int n = InvolutePointCount(t.s.toothFormContext());
     ASSERT_EQ(v.size(), static_cast<size_t>(2 * n + 4));
     for (const Vertex& p : v) EXPECT_LT(p.y, 0);
 
@@ -131,7 +132,7 @@ TEST(ToothOutline, HubLiesBelowTheCentreWithTheInternalForm) {
       last_radius = r;
       last_angle = angle;
       EXPECT_NEAR(angle, InvoluteHalfAngle(w, r), kAngleTolerance) << "vertex " << i;
-      EXPECT_NEAR(-InvolutePoint(t.s, w, -2 * r).psi, angle, kAngleTolerance);
+      EXPECT_NEAR(-InvolutePoint(t.s.toothFormContext(), w, -2 * r).psi, angle, kAngleTolerance);
     }
     EXPECT_NEAR(last_radius, std::fabs(w.da) / 2, 1e-12L);
     // The tip arc runs clockwise about the centre, below it.
@@ -145,8 +146,8 @@ TEST(ToothOutline, HubLiesBelowTheCentreWithTheInternalForm) {
 
 TEST(ToothOutline, HubRootIsACornerFilletBetweenTheRootChordAndTheFlankTangent) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).hub();
-  const auto v = Polylines(t.record([&] { DrawToothOutline(t.s, w); }))[0];
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).hub();
+  const auto v = Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); }))[0];
   const Vertex &g = v[0], &b = v[1], &a = v[2];
   const Real rf = std::fabs(w.df) / 2;
   EXPECT_NEAR(Radius(g), rf, 1e-12L);
@@ -203,12 +204,13 @@ TEST(ToothOutline, FilletEndAtOrBelowTheBaseCircle) {
 
 TEST(ToothOutline, ShaftReachingTheBaseCircleWithoutTrochoidDrawsNoRoot) {
   ToothFormSession t;
-  const WheelGeometry w = ShaftReachingBaseCircle(MakeToothFormGeometry(t.s).shaft());
+  const WheelGeometry w =
+      ShaftReachingBaseCircle(MakeToothFormGeometry(t.s.toothFormContext()).shaft());
   ASSERT_TRUE(InvoluteReachesBaseCircle(w));
-  const auto lines = Polylines(t.record([&] { DrawToothOutline(t.s, w); }));
+  const auto lines = Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); }));
   ASSERT_EQ(lines.size(), 1u);
   const auto& v = lines[0];
-  ASSERT_EQ(v.size(), static_cast<size_t>(2 * InvolutePointCount(t.s)));
+  ASSERT_EQ(v.size(), static_cast<size_t>(2 * InvolutePointCount(t.s.toothFormContext())));
   EXPECT_NEAR(Radius(v.front()), w.db / 2, 1e-12L);
   EXPECT_NEAR(Radius(v.back()), w.db / 2, 1e-12L);
   for (const Vertex& p : v) EXPECT_GE(Radius(p), w.db / 2 - 1e-12L);
@@ -221,8 +223,9 @@ TEST(ToothOutline, ShaftReachingTheBaseCircleWithTrochoidClosesTheRoot) {
   ToothFormSession t;
   t.s.toothform.trochoid = true;
   t.s.toothform.diameters_shown = 2;
-  const WheelGeometry w = ShaftReachingBaseCircle(MakeToothFormGeometry(t.s).shaft());
-  const RecordingCadWriter rec = t.record([&] { DrawToothOutline(t.s, w); });
+  const WheelGeometry w =
+      ShaftReachingBaseCircle(MakeToothFormGeometry(t.s.toothFormContext()).shaft());
+  const RecordingCadWriter rec = t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); });
   const auto lines = Polylines(rec);
   ASSERT_EQ(lines.size(), 3u);
   const auto &side1 = lines[1], &side2 = lines[2];
@@ -256,10 +259,10 @@ TEST(ToothOutline, ShaftReachingTheBaseCircleWithTrochoidClosesTheRoot) {
 
 TEST(ToothOutline, TrochoidKeepsOnlyPointsInsideTheUsableRootCircle) {
   ToothFormSession t;
-  WheelGeometry w = ShaftReachingBaseCircle(MakeToothFormGeometry(t.s).shaft());
-  const auto all = TrochoidVertices(t.s, w, 2);
+  WheelGeometry w = ShaftReachingBaseCircle(MakeToothFormGeometry(t.s.toothFormContext()).shaft());
+  const auto all = TrochoidVertices(t.s.toothFormContext(), w, 2);
   w.dNf = (w.df + w.db) / 2;  // half way up the fillet
-  const auto kept = TrochoidVertices(t.s, w, 2);
+  const auto kept = TrochoidVertices(t.s.toothFormContext(), w, 2);
   EXPECT_LT(kept.size(), all.size());
   EXPECT_GT(kept.size(), 1u);
   // the loop still ran to the base circle: the kept points are the first ones
@@ -269,30 +272,30 @@ TEST(ToothOutline, TrochoidKeepsOnlyPointsInsideTheUsableRootCircle) {
   }
   // fewer rolling steps give fewer points; a stored 0 counts as 30
   t.s.toothform.trochoid_steps = 0;
-  const auto default_steps = TrochoidVertices(t.s, w, 2);
+  const auto default_steps = TrochoidVertices(t.s.toothFormContext(), w, 2);
   t.s.toothform.trochoid_steps = 30;
-  EXPECT_EQ(TrochoidVertices(t.s, w, 2).size(), default_steps.size());
+  EXPECT_EQ(TrochoidVertices(t.s.toothFormContext(), w, 2).size(), default_steps.size());
   t.s.toothform.trochoid_steps = 10;
-  EXPECT_LT(TrochoidVertices(t.s, w, 2).size(), default_steps.size());
+  EXPECT_LT(TrochoidVertices(t.s.toothFormContext(), w, 2).size(), default_steps.size());
 }
 
 TEST(ToothOutline, HubAndFilletAboveBaseNeverGetTheTrochoid) {
   ToothFormSession t;
   t.s.toothform.trochoid = true;
-  const ToothFormGeometry g = MakeToothFormGeometry(t.s);
+  const ToothFormGeometry g = MakeToothFormGeometry(t.s.toothFormContext());
   for (const WheelGeometry& w : g.wheel) {
     ASSERT_FALSE(InvoluteReachesBaseCircle(w));
-    EXPECT_EQ(Polylines(t.record([&] { DrawToothOutline(t.s, w); })).size(), 1u);
+    EXPECT_EQ(Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); })).size(), 1u);
   }
 }
 
 TEST(ToothOutline, InvolutePointCounts) {
   ToothFormSession t;
-  const ToothFormGeometry g = MakeToothFormGeometry(t.s);
+  const ToothFormGeometry g = MakeToothFormGeometry(t.s.toothFormContext());
   const WheelGeometry reaching = ShaftReachingBaseCircle(g.shaft());
   auto vertices = [&](const WheelGeometry& w, int n) {
     t.s.ds.involute_points = n;
-    return Polylines(t.record([&] { DrawToothOutline(t.s, w); }))[0];
+    return Polylines(t.record([&] { DrawToothOutline(t.s.toothFormContext(), w); }))[0];
   };
   // n = 2: each flank is its two ends
   EXPECT_EQ(vertices(g.shaft(), 2).size(), 8u);
@@ -320,11 +323,11 @@ TEST(ToothOutline, InvolutePointCounts) {
 TEST(ToothOutline, NothingWhileAborted) {
   ToothFormSession t;
   t.s.toothform.trochoid = true;
-  const ToothFormGeometry g = MakeToothFormGeometry(t.s);
+  const ToothFormGeometry g = MakeToothFormGeometry(t.s.toothFormContext());
   const RecordingCadWriter rec = t.record([&] {
     t.s.abort_flag = true;
-    DrawToothOutline(t.s, g.shaft());
-    DrawRootTrochoid(t.s, ShaftReachingBaseCircle(g.shaft()), 1);
+    DrawToothOutline(t.s.toothFormContext(), g.shaft());
+    DrawRootTrochoid(t.s.toothFormContext(), ShaftReachingBaseCircle(g.shaft()), 1);
   });
   EXPECT_EQ(rec.count("vertex"), 0);
   EXPECT_EQ(rec.count("layer"), 0);
@@ -332,20 +335,20 @@ TEST(ToothOutline, NothingWhileAborted) {
 
 TEST(InvolutePoint, ZeroDiameterIsReportedAndGivesTheCentre) {
   ToothFormSession t;
-  const WheelGeometry w = MakeToothFormGeometry(t.s).shaft();
-  MessageClear(t.s);
-  const InvolutePointResult p = InvolutePoint(t.s, w, 0);
+  const WheelGeometry w = MakeToothFormGeometry(t.s.toothFormContext()).shaft();
+  MessageClear(t.s.messages, t.s.fatal_flag);
+  const InvolutePointResult p = InvolutePoint(t.s.toothFormContext(), w, 0);
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 0);
   EXPECT_EQ(p.psi, 0);
-  ASSERT_EQ(MessageCount(t.s), 1);
-  EXPECT_EQ(MessageText(t.s, 1), "Fatal  : d = 0 !");
+  ASSERT_EQ(MessageCount(t.s.messages), 1);
+  EXPECT_EQ(MessageText(t.s.messages, 1), "Fatal  : d = 0 !");
   // inside the base circle the angle stays that of the base circle
-  const InvolutePointResult base = InvolutePoint(t.s, w, w.db);
-  const InvolutePointResult inside = InvolutePoint(t.s, w, 0.9L * w.db);
+  const InvolutePointResult base = InvolutePoint(t.s.toothFormContext(), w, w.db);
+  const InvolutePointResult inside = InvolutePoint(t.s.toothFormContext(), w, 0.9L * w.db);
   EXPECT_EQ(inside.psi, base.psi);
   EXPECT_NEAR(std::hypot(inside.x, inside.y), 0.45L * w.db, 1e-12L);
-  EXPECT_EQ(MessageCount(t.s), 1);
+  EXPECT_EQ(MessageCount(t.s.messages), 1);
 }
 
 }  // namespace

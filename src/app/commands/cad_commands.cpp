@@ -12,27 +12,27 @@ constexpr int kShowChoiceList = 0;
 }  // namespace
 
 void CmdCadProductionDrawing(Session& s) {
-  SplineDrawingMenu(s, kUserChoosesKind, kShowChoiceList);
+  SplineDrawingMenu(s.drawingContext(), kUserChoosesKind, kShowChoiceList);
 }
 
 void CmdCadToothForm(Session& s) {
-  ToothFormMenu(s, kUserChoosesKind, kShowChoiceList);
+  ToothFormMenu(s.toothFormContext(), kUserChoosesKind, kShowChoiceList);
 }
 
 void CmdCadDrawing1(Session& s) {
-  SplineDrawingMenu(s, kUserChoosesKind, kDrawShaftSheet);
+  SplineDrawingMenu(s.drawingContext(), kUserChoosesKind, kDrawShaftSheet);
 }
 
 void CmdCadDrawing2(Session& s) {
-  SplineDrawingMenu(s, kUserChoosesKind, kDrawHubSheet);
+  SplineDrawingMenu(s.drawingContext(), kUserChoosesKind, kDrawHubSheet);
 }
 
 void CmdCadToothProfileShaft(Session& s) {
-  ToothProfileToCad(s, 1);
+  ToothProfileToCad(s.toothFormContext(), 1);
 }
 
 void CmdCadToothProfileHub(Session& s) {
-  ToothProfileToCad(s, 2);
+  ToothProfileToCad(s.toothFormContext(), 2);
 }
 
 }  // namespace kv9

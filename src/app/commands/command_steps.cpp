@@ -24,30 +24,30 @@ constexpr int kPairView = 3;     // tooth-form view: shaft inside hub
 void Changed(Session& s) {
   if (s.abort_flag) return;
   s.modified = true;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   RefreshView(s);
 }
 
 bool InputSequence(Session& s) {
   if (!ShowTextsForm(s)) return false;
-  bool accepted = ShowDimensionsForm(s);
+  bool accepted = ShowDimensionsForm(s.formContext(), *s.ui, s.help_topic);
   if (accepted) {
-    SplineCalculation(s);
-    accepted = ShowQualityForm(s);
+    SplineCalculation(s.calcContext());
+    accepted = ShowQualityForm(s.formContext(), *s.ui, s.help_topic);
   }
   if (accepted) {
-    SplineCalculation(s);
-    accepted = ShowMeasurementForm(s);
+    SplineCalculation(s.calcContext());
+    accepted = ShowMeasurementForm(s.formContext(), *s.ui, s.help_topic);
   }
-  if (accepted) accepted = ShowStressForm(s);
+  if (accepted) accepted = ShowStressForm(s.formContext(), *s.ui, s.help_topic);
   if (accepted) {
-    SplineCalculation(s);
+    SplineCalculation(s.calcContext());
     s.modified = true;
     MessageShowList(s.reportContext());
     return true;
   }
   s.abort_flag = false;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   return true;
 }
 
@@ -57,24 +57,24 @@ void RefreshView(Session& s) {
   switch (s.cfg.result_graphic) {
     case 2:
     case 4:
-      ToothFormMenu(s, kScreen, kMeshingView);
+      ToothFormMenu(s.toothFormContext(), kScreen, kMeshingView);
       break;
     case 3:
-      SplineDrawingMenu(s, kScreen, kDrawBothSheets);
+      SplineDrawingMenu(s.drawingContext(), kScreen, kDrawBothSheets);
       break;
     case 5:
-      ToothFormMenu(s, kScreen, kPairView);
+      ToothFormMenu(s.toothFormContext(), kScreen, kPairView);
       break;
     default:
-      SplineDrawingMenu(s, kScreen, kDrawBothTables);
+      SplineDrawingMenu(s.drawingContext(), kScreen, kDrawBothTables);
       break;
   }
 }
 
 void NotYetAvailable(Session& s, std::string_view what) {
-  ShowNote(s, std::string(what) +
-                  " ist in dieser Version noch nicht verf\x81"
-                  "gbar.");
+  ShowNote(DialogsOf(s), std::string(what) +
+                             " ist in dieser Version noch nicht verf\x81"
+                             "gbar.");
 }
 
 }  // namespace kv9

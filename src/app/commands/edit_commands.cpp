@@ -10,7 +10,7 @@ namespace kv9 {
 
 void CmdQuick(Session& s) {
   bool texts_accepted = InputSequence(s);
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   // The calculation clears the abort flag, so a Cancel in the text dialog is told by the
   // sequence itself.
   if (!texts_accepted || s.abort_flag) return;
@@ -23,23 +23,23 @@ void CmdText(Session& s) {
 }
 
 void CmdDimensions(Session& s) {
-  ShowDimensionsForm(s);
+  ShowDimensionsForm(s.formContext(), *s.ui, s.help_topic);
   Changed(s);
 }
 
 void CmdQuality(Session& s) {
-  ShowQualityForm(s);
+  ShowQualityForm(s.formContext(), *s.ui, s.help_topic);
   Changed(s);
 }
 
 void CmdMeasurement(Session& s) {
-  ShowMeasurementForm(s);
+  ShowMeasurementForm(s.formContext(), *s.ui, s.help_topic);
   Changed(s);
 }
 
 void CmdStrength(Session& s) {
-  if (ShowStressForm(s)) s.modified = true;
-  SplineCalculation(s);
+  if (ShowStressForm(s.formContext(), *s.ui, s.help_topic)) s.modified = true;
+  SplineCalculation(s.calcContext());
   RefreshView(s);
 }
 

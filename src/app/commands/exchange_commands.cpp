@@ -4,6 +4,7 @@
 
 #include "app/commands/command_steps.h"
 #include "app/data_file_commands.h"
+#include "app/data_file_names.h"
 #include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "core/file_util.h"
@@ -43,7 +44,7 @@ bool OpenSpreadsheet(Session& s, const std::string& path, const SheetCells& cell
   unlink(path.c_str());
   if (!WriteSpreadsheet(path, cells) ||
       !s.ui->startProgram("xdg-open \"" + path + "\"", true).ok()) {
-    ShowError(s, failure);
+    ShowError(DialogsOf(s), failure);
     s.abort_flag = true;
     return false;
   }
@@ -53,7 +54,7 @@ bool OpenSpreadsheet(Session& s, const std::string& path, const SheetCells& cell
 void CmdStartSpreadsheet(Session& s) {
   s.abort_flag = false;
   if (s.current_file.empty()) {
-    ShowNote(s, "Zuerst m\x81ssen Sie Ihre Eingabedaten speichern (Men\x81 \"Datei->Speichern\")");
+    ShowNote(DialogsOf(s), "Zuerst m\x81ssen Sie Ihre Eingabedaten speichern (Men\x81 \"Datei->Speichern\")");
     s.abort_flag = true;
     return;
   }
@@ -61,7 +62,7 @@ void CmdStartSpreadsheet(Session& s) {
   SheetCells cells;
   const std::string path = SheetFolder(s) + s.current_file + ".xlsx";
   if (!CurrentFileCells(s, cells)) {
-    ShowError(s, kCannotStart);
+    ShowError(DialogsOf(s), kCannotStart);
     s.abort_flag = true;
   } else if (OpenSpreadsheet(s, path, cells, kCannotStart)) {
     s.spreadsheet_file = path;
@@ -76,7 +77,7 @@ bool SpreadsheetStarted(const Session& s) {
 void CmdExportSpreadsheet(Session& s) {
   s.abort_flag = false;
   if (s.current_file.empty()) {
-    ShowNote(s, "File not found. Use \"File->Save\"");
+    ShowNote(DialogsOf(s), "File not found. Use \"File->Save\"");
     s.abort_flag = true;
     return;
   }
@@ -84,7 +85,7 @@ void CmdExportSpreadsheet(Session& s) {
   if (s.abort_flag) return;
   SheetCells cells;
   if (!CurrentFileCells(s, cells)) {
-    ShowError(s, kCannotStart);
+    ShowError(DialogsOf(s), kCannotStart);
     s.abort_flag = true;
     return;
   }
@@ -106,20 +107,20 @@ void CmdImportSpreadsheet(Session& s) {
   }
   auto lines = ReadSpreadsheetColumn1(*chosen);
   if (!lines) {
-    ShowError(s, "Lesefehler " + Utf8ToCp850(*chosen));
+    ShowError(DialogsOf(s), "Lesefehler " + Utf8ToCp850(*chosen));
     s.abort_flag = true;
     return;
   }
   std::string content;
   for (const std::string& line : *lines) content += Utf8ToCp850(line) + "\r\n";
-  if (ReadDataFileContent(s, content) == DataReadResult::Failed) {
-    ShowError(s, "Lesefehler " + Utf8ToCp850(*chosen));
+  if (ReadDataFileContent(s.ds, s.docs, s.abort_flag, content) == DataReadResult::Failed) {
+    ShowError(DialogsOf(s), "Lesefehler " + Utf8ToCp850(*chosen));
     s.abort_flag = true;
     return;
   }
   // The sheet's data replace the data set; the data file on disk is written by "Speichern".
   s.modified = true;
-  SplineCalculation(s);
+  SplineCalculation(s.calcContext());
   RefreshView(s);
 }
 
@@ -142,7 +143,7 @@ void CmdPrintoutSpreadsheet(Session& s) {
       ReportTempFolder(s.reportContext()) + "$$" + std::to_string(s.report.tab_counter) + ".txt";
   std::string content;
   if (!ReadWholeFile(copy, content)) {
-    ShowError(s, kCannotStart);
+    ShowError(DialogsOf(s), kCannotStart);
     s.abort_flag = true;
     return;
   }

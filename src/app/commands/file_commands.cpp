@@ -16,7 +16,7 @@ void CmdNew(Session& s) {
   if (s.abort_flag) return;
   ReadTemplate(s);
   s.current_file.clear();
-  ResetDocumentation(s);
+  ResetDocumentation(s.docs, s.clock, s.cfg.date_code);
   s.ds.info1.clear();
   s.ds.info2.clear();
   s.ds.info3.clear();

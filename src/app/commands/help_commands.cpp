@@ -27,7 +27,7 @@ void CmdHelpErrorMessages(Session& s) {
 
 template <int Code>
 void CmdLanguage(Session& s) {
-  SetLanguage(s, Code);
+  SetLanguage(s.lang, Code);
 }
 template void CmdLanguage<kLanguageGerman>(Session&);
 template void CmdLanguage<kLanguageEnglish>(Session&);
@@ -48,7 +48,7 @@ void CmdEmail(Session& s) {
 }
 
 void CmdAbout(Session& s) {
-  ShowTitled(s, kProductName, ProgramTitle() + " V" + kVersion);
+  ShowTitled(DialogsOf(s), kProductName, ProgramTitle() + " V" + kVersion);
 }
 
 }  // namespace kv9

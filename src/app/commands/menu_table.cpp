@@ -215,10 +215,10 @@ std::string MenuCaption(const Session& s, const MenuItem& item) {
   for (const CaptionPart& part : item.caption) {
     switch (part.kind) {
       case CaptionPart::MenuVocabulary:
-        caption += MenuDisplay(s, part.menu_word);
+        caption += MenuDisplay(s.lang, PlainText(s.cfg), part.menu_word);
         break;
       case CaptionPart::CalcVocabulary:
-        caption += CalcDisplay(s, part.calc_word);
+        caption += CalcDisplay(s.lang, PlainText(s.cfg), part.calc_word);
         break;
       case CaptionPart::Fixed:
         caption += part.text;

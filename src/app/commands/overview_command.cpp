@@ -24,8 +24,8 @@ namespace {
 // what the data set then holds.
 void ReadForOverview(Session& s, const std::string& full) {
   std::string content;
-  if (ReadWholeFile(full, content)) ReadDataFileContent(s, content);
-  SplineCalculation(s);
+  if (ReadWholeFile(full, content)) ReadDataFileContent(s.ds, s.docs, s.abort_flag, content);
+  SplineCalculation(s.calcContext());
   s.abort_flag = false;
 }
 

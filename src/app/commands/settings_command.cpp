@@ -27,12 +27,7 @@ bool ImportInto(Session& s, Config& settings, const std::string& path) {
   std::string base = FileNamePart(path);
   if (base.size() > 4 && LowerAscii(base.substr(base.size() - 4)) == ".cfg")
     base.resize(base.size() - 4);
-  Config saved = s.cfg;
-  s.cfg = settings;
-  bool read = ImportConfig(s, DirOf(path), base);
-  settings = s.cfg;
-  s.cfg = saved;
-  return read;
+  return ImportConfig(settings, s.program_dir, DialogsOf(s), DirOf(path), base);
 }
 
 ConfigFormEnvironment SettingsEnvironment(Session& s) {
@@ -53,7 +48,7 @@ ConfigFormEnvironment SettingsEnvironment(Session& s) {
   std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", now.day, now.month, now.year,
                 now.hour, now.minute);
   env.now_text = text;
-  env.write = [&s](const Config&) { return WriteConfig(s); };
+  env.write = [&s](const Config&) { return WriteConfig(s.cfg, DialogsOf(s)); };
   env.read = [&s](Config& settings, const std::string& path) {
     return ImportInto(s, settings, path);
   };

@@ -21,11 +21,11 @@ void CmdExcerptPrintout(Session& s) {
 }
 
 void ShowDrawingOnScreen(Session& s, int drawing) {
-  SplineDrawingMenu(s, kScreen, drawing);
+  SplineDrawingMenu(s.drawingContext(), kScreen, drawing);
 }
 
 void ShowToothFormOnScreen(Session& s, int view) {
-  ToothFormMenu(s, kScreen, view);
+  ToothFormMenu(s.toothFormContext(), kScreen, view);
 }
 
 void CmdViewErrorMessages(Session& s) {

@@ -9,7 +9,7 @@
 namespace kv9 {
 
 std::string WindowTitle(const Session& s) {
-  std::string title = Cp850ToDisplay(s, ProgramTitle());
+  std::string title = Cp850ToDisplay(PlainText(s.cfg), ProgramTitle());
   if (s.current_file.empty()) return title;
   title += "  -  " + s.current_file;
   if (!HasDot(s.current_file)) title += std::string(".") + kDataFileExtension;
@@ -17,11 +17,12 @@ std::string WindowTitle(const Session& s) {
 }
 
 std::string ErrorMessagesCaption(const Session& s) {
-  return MenuDisplay(s, MenuWord::ErrorMessages) + " (" + std::to_string(MessageCount(s)) + ")";
+  return MenuDisplay(s.lang, PlainText(s.cfg), MenuWord::ErrorMessages) + " (" +
+         std::to_string(MessageCount(s.messages)) + ")";
 }
 
 bool ErrorMessagesEnabled(const Session& s) {
-  return MessageCount(s) != 0;
+  return MessageCount(s.messages) != 0;
 }
 
 }  // namespace kv9

@@ -67,11 +67,11 @@ TEST(MenuTable, CaptionsFollowTheLanguage) {
 TEST(MenuTable, ErrorMessagesItemShowsTheCountAndIsDisabledWithoutMessages) {
   TestSession t;
   const MenuItem& item = *FindMenuItem("mi_viewErrorMessages");
-  MessageAdd(t.s, "Warnung: eins");
-  MessageAdd(t.s, "Warnung: zwei");
+  MessageAdd(t.s.messages, "Warnung: eins");
+  MessageAdd(t.s.messages, "Warnung: zwei");
   EXPECT_EQ(MenuCaption(t.s, item), "&Fehlermeldungen (2)");
   EXPECT_TRUE(MenuItemEnabled(t.s, item));
-  MessageClear(t.s);
+  MessageClear(t.s.messages, t.s.fatal_flag);
   EXPECT_EQ(MenuCaption(t.s, item), "&Fehlermeldungen (0)");
   EXPECT_FALSE(MenuItemEnabled(t.s, item));
 }

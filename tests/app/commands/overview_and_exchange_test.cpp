@@ -142,12 +142,12 @@ TEST_F(Exchange, StartNeedsASavedFileAndExportSavesFirst) {
   EXPECT_NE(std::find(column->begin(), column->end(), "geändert"), column->end());
 
   // Imported back, the sheet gives the same data set.
-  const std::string before = DataFileContent(t.s);
+  const std::string before = DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock);
   t.s.ds.N = 99;
   t.s.modified = false;
   t.ui.answer(t.s.spreadsheet_file);
   CmdImportSpreadsheet(t.s);
-  EXPECT_EQ(DataFileContent(t.s), before);
+  EXPECT_EQ(DataFileContent(t.s.ds, t.s.docs, t.s.cfg, t.s.clock), before);
   EXPECT_TRUE(t.s.modified);
 }
 

@@ -36,7 +36,7 @@ TEST_F(SettingsCommand, SaveWritesAFileThatReadsBackToTheSameSettings) {
 
   test::TestSession fresh;
   fresh.s.cfg.config_dir = dir.dir();
-  ASSERT_TRUE(ImportConfig(fresh.s, dir.path(), "kv9"));
+  ASSERT_TRUE(ImportConfig(fresh.s.cfg, fresh.s.program_dir, DialogsOf(fresh.s), dir.path(), "kv9"));
   test::ExpectSameSettings(fresh.s.cfg, s.cfg);
   EXPECT_EQ(fresh.s.cfg.date_code, 4);
 }
