@@ -10,6 +10,7 @@
 #include "core/message_list.h"
 #include "core/number_format.h"
 #include "core/text.h"
+#include "model/config.h"
 
 namespace kv9 {
 

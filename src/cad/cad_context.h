@@ -6,11 +6,11 @@
 #include <string>
 
 #include "core/generic_dialogs.h"
-#include "model/config.h"
 
 namespace kv9 {
 
 class Clock;
+struct Config;
 class DisplayList;
 class Ui;
 struct CadState;
@@ -34,8 +34,6 @@ struct CadContext {
   bool show_errors = true;
 };
 
-inline DialogContext DialogsOf(const CadContext& s) {
-  return {s.ui, PlainText(s.cfg), s.abort_flag, s.show_errors};
-}
+DialogContext DialogsOf(const CadContext& s);
 
 }  // namespace kv9

@@ -13,6 +13,7 @@
 #include "core/generic_dialogs.h"
 #include "core/message_list.h"
 #include "core/text.h"
+#include "model/config.h"
 
 namespace kv9 {
 

@@ -19,6 +19,7 @@
 #include "core/process.h"
 #include "core/program_info.h"
 #include "core/text.h"
+#include "model/config.h"
 #include "screen/display_list.h"
 
 namespace kv9 {

@@ -1,6 +1,7 @@
 #include "cad/cad_text_writer.h"
 
 #include "cad/cad_context.h"
+#include "model/config.h"
 
 namespace kv9 {
 

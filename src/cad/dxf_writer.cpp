@@ -4,6 +4,7 @@
 
 #include "cad/cad_context.h"
 #include "core/text.h"
+#include "model/config.h"
 
 namespace kv9 {
 

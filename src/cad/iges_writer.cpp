@@ -4,6 +4,7 @@
 
 #include "cad/cad_context.h"
 #include "core/program_info.h"
+#include "model/config.h"
 
 namespace kv9 {
 

@@ -13,6 +13,7 @@
 #include "core/number_format.h"
 #include "core/program_info.h"
 #include "core/text.h"
+#include "model/config.h"
 
 namespace kv9 {
 

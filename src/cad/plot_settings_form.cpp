@@ -5,6 +5,7 @@
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
 #include "core/text.h"
+#include "model/config.h"
 
 namespace kv9 {
 

@@ -4,6 +4,7 @@
 #include "cad/cad_context.h"
 #include "cad/iges_writer.h"
 #include "cad/layer_colours.h"
+#include "model/config.h"
 #include "screen/display_list.h"
 
 namespace kv9 {

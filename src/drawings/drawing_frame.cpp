@@ -7,6 +7,7 @@
 #include "core/file_util.h"
 #include "core/program_info.h"
 #include "core/text.h"
+#include "model/config.h"
 #include "model/data_file.h"
 #include "model/documentation.h"
 

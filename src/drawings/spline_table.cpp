@@ -7,6 +7,7 @@
 #include "cad/drawing_context.h"
 #include "core/message_list.h"
 #include "core/number_format.h"
+#include "model/config.h"
 
 namespace kv9 {
 

@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "core/ui.h"
 #include "drawings/drawing_frame.h"
+#include "model/config.h"
 #include "report/report_formatter.h"
 
 namespace kv9 {

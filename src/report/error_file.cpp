@@ -7,6 +7,7 @@
 #include "core/file_util.h"
 #include "core/message_list.h"
 #include "core/program_info.h"
+#include "model/config.h"
 #include "report/report_context.h"
 
 namespace kv9 {

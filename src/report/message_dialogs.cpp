@@ -10,6 +10,7 @@
 #include "core/number_format.h"
 #include "core/text.h"
 #include "core/ui.h"
+#include "model/config.h"
 #include "model/data_file.h"
 #include "report/error_file.h"
 #include "report/message_description_form.h"

@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "model/config.h"
 #include "core/clock.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
@@ -18,6 +17,7 @@
 
 namespace kv9 {
 
+struct Config;
 class Ui;
 
 struct ReportContext {
@@ -42,8 +42,8 @@ struct ReportContext {
   // empty on Cancel (with the abort flag). The data file keeps its own name and folder.
   std::function<std::string(std::string_view ext)> choose_file;
 
-  DialogContext dialogs() const { return {ui, cfg.plain_text_mode == 1, abort_flag}; }
-  UnitStyle units() const { return UnitsOf(cfg); }
+  DialogContext dialogs() const;
+  UnitStyle units() const;
 };
 
 }  // namespace kv9

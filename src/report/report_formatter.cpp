@@ -7,6 +7,7 @@
 #include "core/number_format.h"
 #include "core/program_info.h"
 #include "core/text.h"
+#include "model/config.h"
 #include "model/data_file.h"
 #include "report/report_layout.h"
 #include <cerrno>

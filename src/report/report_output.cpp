@@ -13,6 +13,7 @@
 #include "core/program_info.h"
 #include "core/text.h"
 #include "core/ui.h"
+#include "model/config.h"
 #include "model/config_file.h"
 #include "model/data_file.h"
 #include <sstream>

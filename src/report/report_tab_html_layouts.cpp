@@ -2,6 +2,7 @@
 #include "core/file_util.h"
 #include "core/program_info.h"
 #include "core/text.h"
+#include "model/config.h"
 #include "report/report_layout.h"
 #include "report/report_output.h"
 

@@ -4,6 +4,7 @@
 #include "cad/cad_state.h"
 #include "core/guarded_math.h"
 #include "core/program_info.h"
+#include "model/config.h"
 #include "toothform/tooth_form_context.h"
 
 namespace kv9 {

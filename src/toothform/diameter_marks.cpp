@@ -10,6 +10,7 @@
 #include "core/guarded_math.h"
 #include "core/message_list.h"
 #include "core/number_format.h"
+#include "model/config.h"
 #include "toothform/tooth_form_context.h"
 
 namespace kv9 {

@@ -8,6 +8,7 @@
 
 #include "cad/cad_driver.h"
 #include "core/number_format.h"
+#include "model/config.h"
 #include "toothform/tooth_form_context.h"
 
 namespace kv9 {

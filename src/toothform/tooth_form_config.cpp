@@ -6,6 +6,7 @@
 #include "cad/cad_state.h"
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
+#include "model/config.h"
 #include "toothform/cad_settings_form.h"
 #include "toothform/tooth_form_context.h"
 

@@ -13,6 +13,7 @@
 #include "core/generic_dialogs.h"
 #include "core/number_format.h"
 #include "geometry/plane_geometry.h"
+#include "model/config.h"
 #include "report/message_dialogs.h"
 #include "toothform/cad_settings_form.h"
 #include "toothform/diameter_marks.h"

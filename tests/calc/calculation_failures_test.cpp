@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/bad_inputs.h"
 #include "support/calc_reference.h"

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <string>
 
-#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/calc_reference.h"
 #include "support/calc_state.h"

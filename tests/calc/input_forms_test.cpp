@@ -7,12 +7,20 @@
 #include <cmath>
 #include <string>
 
-#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "core/number_format.h"
 #include "core/scripted_ui.h"
 #include "support/calc_reference.h"
 #include "support/calc_state.h"
+#include "model/config.h"
+
+namespace kv9::test {
+// The input forms work on the settings too.
+struct FormState : CalcState {
+  Config cfg;
+  FormContext formContext() { return {calcContext(), cfg}; }
+};
+}  // namespace kv9::test
 
 namespace kv9 {
 namespace {

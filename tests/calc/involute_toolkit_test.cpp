@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "calc/involute_inverse.h"
 #include "calc/meshing_geometry.h"
 #include "calc/spline_calculation.h"

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/calc_reference.h"
 #include "support/calc_state.h"

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/session.h"
 #include "calc/spline_geometry.h"
 #include "support/calc_reference.h"
 #include "support/calc_state.h"

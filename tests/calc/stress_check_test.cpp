@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/session.h"
 #include "calc/spline_calculation.h"
 #include "support/calc_reference.h"
 #include "support/calc_state.h"

@@ -5,14 +5,16 @@
 #include <cmath>
 #include <limits>
 
-#include "support/test_session.h"
+#include "core/message_list.h"
 
 namespace kv9 {
 namespace {
 
 struct GuardedMath : ::testing::Test {
-  test::TestSession t;
-  Session& s = t.s;
+  struct {
+    MessageList messages;
+    bool fatal_flag = false;
+  } s;
   std::vector<std::string> messages() const {
     std::vector<std::string> m;
     for (int i = 1; i <= MessageCount(s.messages); ++i) m.push_back(MessageText(s.messages, i));

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "support/test_session.h"
-
 namespace kv9 {
 namespace {
 
 struct Messages : ::testing::Test {
-  test::TestSession t;
-  Session& s = t.s;
+  struct {
+    MessageList messages;
+    bool fatal_flag = false;
+  } s;
 };
 
 TEST_F(Messages, RepeatsAreStoredOnce) {

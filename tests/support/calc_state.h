@@ -1,12 +1,10 @@
 // A data set with the message list and flags of its calculation for one test case: what the
-// calculation works on, without any Ui. The input forms add the settings.
+// calculation works on, without any Ui.
 #pragma once
 
 #include <string_view>
 
 #include "calc/calc_context.h"
-#include "calc/input_forms.h"
-#include "model/config.h"
 
 namespace kv9::test {
 
@@ -17,11 +15,6 @@ struct CalcState {
   bool abort_flag = false;
   Pair<Real> drawing_shift = {0, 0};  // what the tooth-form drawings would start from
   CalcContext calcContext() { return {ds, messages, fatal_flag, abort_flag, drawing_shift}; }
-};
-
-struct FormState : CalcState {
-  Config cfg;
-  FormContext formContext() { return {calcContext(), cfg}; }
 };
 
 // Whether the calculation message list holds exactly this text.
