@@ -28,22 +28,12 @@ Real BlockEntity::real(int code, Real fallback) const {
   return std::isfinite(x) ? x : 0;
 }
 
-namespace {
-
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
-
-}  // namespace
-
 std::vector<BlockEntity> ParseBlockEntities(std::istream& in) {
   std::vector<BlockEntity> entities;
   BlockEntity current;
   bool have = false;
   std::string code_line, value;
-  while (ReadLine(in, code_line) && ReadLine(in, value)) {
+  while (ReadTextLine(in, code_line) && ReadTextLine(in, value)) {
     long long code = 0;
     if (!TryParseInt(code_line, code)) continue;  // a pair that is no group: skipped
     if (code != 0) {

@@ -368,4 +368,10 @@ std::string SingleLineText(std::string text) {
   return text;
 }
 
+bool ReadTextLine(std::istream& in, std::string& line) {
+  if (!std::getline(in, line)) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
 }  // namespace kv9

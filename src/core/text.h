@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 
@@ -50,5 +51,8 @@ std::string ReplaceChar(std::string_view text, char c, char r);
 std::string ShortenMiddle(std::string_view text, int width);
 // A text as the line-oriented files can hold it: CR and LF become blanks.
 std::string SingleLineText(std::string text);
+
+// One line of a text file without its end (LF or CR LF); false at the end of the stream.
+bool ReadTextLine(std::istream& in, std::string& line);
 
 }  // namespace kv9

@@ -7,18 +7,13 @@
 #include "core/file_util.h"
 #include "core/message_list.h"
 #include "core/program_info.h"
+#include "core/text.h"
 #include "model/config.h"
 #include "report/report_context.h"
 
 namespace kv9 {
 
 namespace {
-
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
 
 std::string_view Key(std::string_view text) {
   return text.substr(0, kErrorKeyLength);
@@ -35,10 +30,10 @@ ErrorDescription SearchErrorText(std::string_view content, std::string_view mess
   d.file_found = true;
   std::istringstream in{std::string(content)};
   std::string line;
-  while (ReadLine(in, line)) {
+  while (ReadTextLine(in, line)) {
     if (Key(line) != Key(message)) continue;
     d.matched = true;
-    if (ReadLine(in, d.cause)) ReadLine(in, d.remedy);
+    if (ReadTextLine(in, d.cause)) ReadTextLine(in, d.remedy);
     break;
   }
   return d;

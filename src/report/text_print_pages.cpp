@@ -8,12 +8,6 @@ namespace kv9 {
 
 namespace {
 
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
-}
-
 bool StartsWithFormFeed(const std::string& line) {
   return !line.empty() && line.front() == '\f';
 }
@@ -39,7 +33,7 @@ bool IsUtf8(const std::string& s) {
 int CountTextPrintPages(std::istream& in) {
   int pages = 0;
   std::string line;
-  while (ReadLine(in, line))
+  while (ReadTextLine(in, line))
     if (StartsWithFormFeed(line)) ++pages;
   return pages;
 }
@@ -51,7 +45,7 @@ std::vector<TextPrintPage> SplitTextPrintPages(std::istream& in, int from, int t
   if (from > to) return pages;
   int page = 1, row = 0;
   std::string line;
-  while (ReadLine(in, line)) {
+  while (ReadTextLine(in, line)) {
     if (StartsWithFormFeed(line)) {
       ++page;
       row = 0;
