@@ -192,7 +192,7 @@ bool QtUi::printoutForm(PrintoutForm& form) {
   return true;
 }
 bool QtUi::tableBrowserForm(TableBrowser& browser) {
-  return RunTableBrowserDialog(parent_, browser);
+  return RunTableBrowserDialog(parent_, browser, helpCallbacks());
 }
 bool QtUi::selectColorForm(SelectColorForm& form) {
   return RunSelectColorDialog(parent_, form);

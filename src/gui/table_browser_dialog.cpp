@@ -1,5 +1,6 @@
 #include "gui/table_browser_dialog.h"
 
+#include <QAbstractItemDelegate>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,7 +15,8 @@
 
 namespace kv9 {
 
-TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser)
+TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser,
+                                       const HelpCallbacks& help)
     : PlacedDialog(parent),
       browser_(browser),
       grid_(new QTableWidget(this)),
@@ -49,9 +51,9 @@ TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser)
   QMenu* search = menus->addMenu("S&uchen");
   search->addAction("&Suchen", this, then_refill([this] { browser_.search(); }));
   search->addAction("&Weitersuchen", this, then_refill([this] { browser_.searchNext(); }));
-  QMenu* help = menus->addMenu("&Hilfe");
-  help->addAction(FromDisplay(browser_.structureCaption()), this,
-                  [this] { browser_.showStructure(); });
+  QMenu* structure = menus->addMenu("&Hilfe");
+  structure->addAction(FromDisplay(browser_.structureCaption()), this,
+                       [this] { browser_.showStructure(); });
   layout->setMenuBar(menus);
 
   grid_->setObjectName("DBGrid");
@@ -84,6 +86,14 @@ TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser)
     navigator->addWidget(
         MakeButton(m.caption, m.name, this, then_refill([this, move] { (browser_.*move)(); })));
   }
+  if (controls.edit_buttons) {
+    navigator->addWidget(MakeButton("+", "Button_insert", this,
+                                    then_refill([this] { browser_.appendRecord(); })));
+    navigator->addWidget(MakeButton("^", "Button_edit", this, [this] {
+      if (QTableWidgetItem* item = grid_->currentItem()) grid_->editItem(item);
+    }));
+    navigator->addWidget(MakeButton(FromDisplay("✓"), "Button_post", this, [this] { post(); }));
+  }
   counter_->setObjectName("Label_counter");
   navigator->addWidget(counter_);
   navigator->addStretch();
@@ -93,10 +103,20 @@ TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser)
   buttons.addButton("&Suchen", "Button_search", then_refill([this] { browser_.search(); }));
   buttons.addButton("&Weitersuchen", "Button_search_next",
                     then_refill([this] { browser_.searchNext(); }));
+  buttons.addHelpPicture(help);
   buttons.layout()->addStretch();
   layout->addLayout(buttons.layout());
   resize(640, 420);
   refill();
+}
+
+void TableBrowserDialog::post() {
+  // an open cell editor is a direct child of the viewport
+  for (QWidget* editor : grid_->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!editor->isVisible()) continue;
+    emit grid_->itemDelegate()->commitData(editor);
+    emit grid_->itemDelegate()->closeEditor(editor);
+  }
 }
 
 std::function<void()> TableBrowserDialog::then_refill(std::function<void()> event) {
@@ -120,6 +140,7 @@ void TableBrowserDialog::refill() {
       grid_->setItem(r, c, item);
     }
   }
+  grid_->resizeColumnsToContents();
   filling_ = false;
   showCurrent();
 }
@@ -131,8 +152,8 @@ void TableBrowserDialog::showCurrent() {
   counter_->setText(FromDisplay(browser_.counterText()));
 }
 
-bool RunTableBrowserDialog(QWidget* parent, TableBrowser& browser) {
-  TableBrowserDialog dialog(parent, browser);
+bool RunTableBrowserDialog(QWidget* parent, TableBrowser& browser, const HelpCallbacks& help) {
+  TableBrowserDialog dialog(parent, browser, help);
   return dialog.exec() == QDialog::Accepted;
 }
 

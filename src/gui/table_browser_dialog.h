@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gui/dialog_placement.h"
+#include "gui/form_widgets.h"
 #include "tables/table_browser.h"
 
 class QLabel;
@@ -13,11 +14,13 @@ namespace kv9 {
 
 class TableBrowserDialog : public PlacedDialog {
  public:
-  TableBrowserDialog(QWidget* parent, TableBrowser& browser);
+  TableBrowserDialog(QWidget* parent, TableBrowser& browser, const HelpCallbacks& help = {});
 
  private:
   void refill();
   void showCurrent();
+  // Commits a cell edit still open in the grid.
+  void post();
   std::function<void()> then_refill(std::function<void()> event);
 
   TableBrowser& browser_;
@@ -27,6 +30,7 @@ class TableBrowserDialog : public PlacedDialog {
 };
 
 // True with "OK".
-bool RunTableBrowserDialog(QWidget* parent, TableBrowser& browser);
+bool RunTableBrowserDialog(QWidget* parent, TableBrowser& browser,
+                           const HelpCallbacks& help = {});
 
 }  // namespace kv9

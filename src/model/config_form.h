@@ -88,6 +88,9 @@ struct ConfigFormEnvironment {
   int* help_topic = nullptr;                // the topic the next help button shows
   // Resizes the main window's client area at once (leaving a window size edit).
   std::function<void(int width, int height)> resize_window;
+  // The plot program settings dialog for a command line (code page 850); false on Cancel, when
+  // the line stays.
+  std::function<bool(std::string& line)> configure_plot_line;
   // Writes the settings as the configuration file; false when that failed.
   std::function<bool(const Config&)> write;
   // Reads the configuration file `path` over `settings`; false when it could not be read.

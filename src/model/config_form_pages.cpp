@@ -509,6 +509,20 @@ ConfigPage ExternalPage() {
       more[i - 2] = text;
     };
     c.push_back(line);
+    const std::string field = line.name;
+    c.push_back(Button("Button_plot_config_" + std::to_string(i), "Config",
+                       [field](ConfigForm& f) {
+                         ConfigControl* edit = f.find(field);
+                         if (!edit || !f.env().configure_plot_line) return;
+                         std::string text = Utf8ToCp850(edit->text);
+                         if (f.env().configure_plot_line(text)) edit->text = Cp850ToUtf8(text);
+                       }));
+    c.push_back(Button("Button_plot_edit_" + std::to_string(i), "Edit", [field](ConfigForm& f) {
+      ConfigControl* edit = f.find(field);
+      if (!edit || !f.env().ui) return;
+      auto text = f.env().ui->inputText("RIXTRAN Command Line", Utf8ToCp850(edit->text), 80);
+      if (text) edit->text = Cp850ToUtf8(text->substr(0, 80));
+    }));
   }
   c.push_back(TextOf(Kind::Program, "Edit_text_program", "Textprogramm", &Config::text_program,
                      false, 2500));

@@ -73,5 +73,34 @@ TEST(SelectColorDialog, CancelSetsTheAbortFlag) {
   EXPECT_EQ(chooser.colour, 3);
 }
 
+// "Config" opens the plot program settings for its line, "Edit" the line's input dialog; Cancel
+// of either keeps the line.
+TEST(ConfigDialog, PlotLineConfigAndEditButtonsChangeTheirLine) {
+  ScriptedUi ui;
+  Config settings;
+  settings.plot_command_line = "alt";
+  ConfigFormEnvironment env;
+  env.ui = &ui;
+  bool ok_pressed = true;
+  env.configure_plot_line = [&ok_pressed](std::string& line) {
+    if (ok_pressed) line = "/opt/rixtran/wrixtran /D1 /" + line;
+    return ok_pressed;
+  };
+  ConfigForm form(settings, env);
+  Tconfig dialog(nullptr, form, {});
+  Find<QPushButton>(&dialog, "Button_plot_config_1")->click();
+  EXPECT_EQ(Find<QLineEdit>(&dialog, "Edit_plot_1")->text(), "/opt/rixtran/wrixtran /D1 /alt");
+  ok_pressed = false;
+  Find<QPushButton>(&dialog, "Button_plot_config_1")->click();
+  EXPECT_EQ(Find<QLineEdit>(&dialog, "Edit_plot_1")->text(), "/opt/rixtran/wrixtran /D1 /alt");
+  ui.answer("plot2 /P3");
+  Find<QPushButton>(&dialog, "Button_plot_edit_2")->click();
+  EXPECT_EQ(Find<QLineEdit>(&dialog, "Edit_plot_2")->text(), "plot2 /P3");
+  Find<QPushButton>(&dialog, "Button_ok")->click();
+  EXPECT_EQ(settings.plot_command_line, "/opt/rixtran/wrixtran /D1 /alt");
+  ASSERT_FALSE(settings.plot_command_lines_more.empty());
+  EXPECT_EQ(settings.plot_command_lines_more[0], "plot2 /P3");
+}
+
 }  // namespace
 }  // namespace kv9

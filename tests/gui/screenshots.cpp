@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QTabWidget>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -17,8 +19,22 @@
 #include "cad/cad_driver.h"
 #include "calc/input_forms.h"
 #include "calc/spline_calculation.h"
+#include "cad/plot_settings_form.h"
 #include "drawings/spline_drawings.h"
+#include "exchange/overview.h"
+#include "help/change_records.h"
+#include "help/documents.h"
+#include "help/picture_database.h"
 #include "gui/animation_step_dialog.h"
+#include "gui/change_dialogs.h"
+#include "gui/config_dialog.h"
+#include "gui/document_setup_dialog.h"
+#include "gui/help_picture_browser.h"
+#include "gui/overview_window.h"
+#include "gui/plot_settings_dialog.h"
+#include "gui/printout_dialog.h"
+#include "gui/select_color_dialog.h"
+#include "gui/table_browser_dialog.h"
 #include "gui/cad_settings_dialog.h"
 #include "gui/dimensions_dialog.h"
 #include "gui/generic_dialogs.h"
@@ -37,6 +53,10 @@
 #include "report/results_report.h"
 #include "support/examples.h"
 #include "support/test_session.h"
+#include "tables/printout_form.h"
+#include "tables/printout_table.h"
+#include "tables/table_browser.h"
+#include "gui_support.h"
 #include "toothform/cad_settings_form.h"
 #include "toothform/tooth_form_views.h"
 
@@ -72,6 +92,20 @@ template <class Dialog, class Form>
 bool SaveForm(Form form, const QString& dir, const char* name) {
   Dialog dialog(nullptr, form, {});
   return Save(dialog, dir, name);
+}
+
+// A window only reachable through its modal Run function: grabbed once shown, then closed.
+bool SaveModal(const QString& dir, const char* name, const std::function<void()>& run) {
+  bool ok = false;
+  WhenModal([&](QWidget* dialog) {
+    QApplication::processEvents();
+    const QString path = dir + "/" + name + ".png";
+    ok = dialog->grab().save(path);
+    std::cout << (ok ? "saved " : "could not save ") << path.toStdString() << "\n";
+    dialog->close();
+  });
+  run();
+  return ok;
 }
 
 }  // namespace
@@ -159,6 +193,76 @@ int SaveScreenshots(const char* folder) {
     form.remedy = "Kleineren Kugel- oder Rollendurchmesser wählen.";
     MessageDescriptionDialog d(nullptr, form, help);
     ok &= Save(d, dir, "message_description");
+  }
+  {
+    // the configuration dialog, one picture per page
+    ConfigFormEnvironment env;
+    env.ui = &t.ui;
+    env.user_name = "mueller";
+    env.working_dir = scratch.path();
+    env.current_file = "side_fit_30.kv9";
+    env.now_text = "09.12.2026 10:30";
+    ConfigForm form(s.cfg, env);
+    Tconfig d(nullptr, form, help);
+    auto* tabs = d.findChild<QTabWidget*>("PageControl");
+    for (int i = 0; tabs && i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      const std::string name = "config_" + std::to_string(i + 1);
+      ok &= Save(d, dir, name.c_str());
+    }
+    SelectColorForm colour(3);
+    TForm_selectcolor chooser(nullptr, colour);
+    ok &= Save(chooser, dir, "select_color");
+  }
+  {
+    // the printout dialog over the delivered printout table, Printer Info, the table browser
+    std::string problem;
+    ok &= WritePrintoutTable(scratch.file(kPrintoutTable), problem);
+    TableEnv env{t.ui, s.messages, s.abort_flag, true, scratch.path() + "/",
+                 scratch.path() + "/scratch/", {2026, 12, 9}};
+    DbfTable table;
+    int last = 0;
+    PrintoutForm form(s.cfg, env, table, "", last, false);
+    QPrinter printer;
+    TFprintout d(nullptr, form, printer, help);
+    ok &= Save(d, dir, "printout");
+    ok &= SaveModal(dir, "printer_info", [&] { ShowPrinterInfo(nullptr, printer); });
+    if (table.openWithWriteCheck(env, "printout")) {
+      table.setTitles("Printout", "");
+      TableBrowser browser(table, env, BrowseMode::Edit);
+      browser.start();
+      TableBrowserDialog b(nullptr, browser);
+      ok &= Save(b, dir, "table_browser");
+      table.close();
+    } else {
+      ok = false;
+    }
+  }
+  {
+    ChangeRecordForm change;
+    change.fill({"Passung ge\x84ndert", "09.12.2026", "M\x81", "\x9a" "berma\xe1 gr\x94\xe1" "er\nZ\x84hnezahl 38"}, 2,
+                "09.12.2026");
+    ok &= SaveModal(dir, "change_record", [&] { RunChangeRecordDialog(nullptr, change, help); });
+    DrawingInfoForm info;
+    info.fill({}, "Freigabe", {}, "09.12.2026");
+    ok &= SaveModal(dir, "drawing_info", [&] { RunDrawingInfoDialog(nullptr, info, help); });
+    DocumentSetupForm documents;
+    ok &= SaveModal(dir, "document_setup",
+                    [&] { RunDocumentSetupDialog(nullptr, documents, t.ui, help); });
+    PlotSettingsForm plot(s.cadContext(), "");
+    ok &= SaveModal(dir, "plot_settings", [&] { RunPlotSettingsDialog(nullptr, plot, t.ui, help); });
+    OverviewForm overview;
+    overview.header[0] = "Datei";
+    overview.rows.resize(2);
+    overview.rows[0][0] = "side_fit_30.kv9";
+    overview.rows[1][0] = "long_hub.kv9";
+    ok &= SaveModal(dir, "overview", [&] { RunOverviewWindow(nullptr, overview, help); });
+    HelpContext h{t.ui, s.display, s.cfg.plt_dir, s.abort_flag, s.help_topic};
+    HelpPictureBrowser pictures(h, s.scratch_dir);
+    if (pictures.open())
+      ok &= SaveModal(dir, "help_pictures", [&] { RunHelpPictureBrowser(nullptr, pictures); });
+    else
+      std::cout << "no help picture database in " << s.cfg.plt_dir << "\n";
   }
   {
     // the standard results report of the example, as the text window shows it

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -48,6 +49,47 @@ TEST(TableBrowserDialog, NavigatorCounterSearchAndEditingGoThroughTheModel) {
 
   grid->item(0, 0)->setText("Entwurf");  // an edit of a cell is written to the table
   EXPECT_EQ(table.fieldText(1, 0).substr(0, 7), "Entwurf");
+}
+
+// Edit mode: the navigator's insert, edit and post buttons, and "Hilfe&bild", reach the table
+// and the help; select mode has none of the editing buttons.
+TEST(TableBrowserDialog, InsertEditPostAndHelpPictureInEditMode) {
+  ScriptedUi ui;
+  MessageList messages;
+  bool abort_flag = false;
+  test::TempDir dbf, scratch;
+  std::string problem;
+  ASSERT_TRUE(WritePrintoutTable(dbf.file(kPrintoutTable), problem));
+  TableEnv env{ui, messages, abort_flag, true, dbf.dir(), scratch.dir(), {2024, 3, 5}};
+  DbfTable table;
+  ASSERT_TRUE(table.openWithWriteCheck(env, "printout"));
+  {
+    TableBrowser select(table, env, BrowseMode::Select);
+    select.start();
+    TableBrowserDialog dialog(nullptr, select);
+    EXPECT_EQ(dialog.findChild<QPushButton*>("Button_insert"), nullptr);
+  }
+  TableBrowser browser(table, env, BrowseMode::Edit);
+  browser.start();
+  int pictures = 0;
+  HelpCallbacks help;
+  help.help_picture = [&pictures] { ++pictures; };
+  TableBrowserDialog dialog(nullptr, browser, help);
+  dialog.show();
+  Find<QPushButton>(&dialog, "Button_helppicture")->click();
+  EXPECT_EQ(pictures, 1);
+
+  Find<QPushButton>(&dialog, "Button_insert")->click();
+  auto* grid = Find<QTableWidget>(&dialog, "DBGrid");
+  EXPECT_EQ(grid->rowCount(), 6);
+  EXPECT_EQ(table.recordCount(), 6);
+  Find<QPushButton>(&dialog, "Button_first")->click();
+  Find<QPushButton>(&dialog, "Button_edit")->click();
+  auto* editor = grid->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Neu");
+  Find<QPushButton>(&dialog, "Button_post")->click();
+  EXPECT_EQ(table.fieldText(1, 0).substr(0, 3), "Neu");
 }
 
 }  // namespace

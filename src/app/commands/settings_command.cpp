@@ -7,6 +7,7 @@
 
 #include "app/commands/file_commands.h"
 #include "app/session.h"
+#include "cad/plot_settings_form.h"
 #include "core/file_util.h"
 #include "core/text.h"
 #include "model/config_file.h"
@@ -43,6 +44,9 @@ ConfigFormEnvironment SettingsEnvironment(Session& s) {
   for (const auto& name : ReportTargetNames()) env.output_formats.push_back(Cp850ToUtf8(name));
   env.current_file = s.current_file;
   env.help_topic = &s.help_topic;
+  env.configure_plot_line = [&s](std::string& line) {
+    return EditPlotCommandLine(s.cadContext(), line);
+  };
   const DateTime now = s.clock.now();
   char text[32];
   std::snprintf(text, sizeof text, "%02d.%02d.%04d %02d:%02d", now.day, now.month, now.year,
