@@ -1,5 +1,7 @@
 #include "gui/overview_window.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QTableWidget>
@@ -42,7 +44,6 @@ class TForm_preview : public PlacedDialog {
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->horizontalHeader()->setSectionsClickable(true);
-    for (int c = 0; c < kOverviewColumns; ++c) grid_->setColumnWidth(c, OverviewColumnWidth(c));
     connect(grid_->horizontalHeader(), &QHeaderView::sectionPressed, this, [this](int column) {
       form_.sortBy(column);
       fill();
@@ -52,6 +53,12 @@ class TForm_preview : public PlacedDialog {
     });
     layout->addWidget(grid_);
     fill();
+    // The columns keep their set widths unless the screen font needs more for the header or
+    // the texts of the rows shown.
+    for (int c = 0; c < kOverviewColumns; ++c) {
+      grid_->resizeColumnToContents(c);
+      grid_->setColumnWidth(c, std::max(OverviewColumnWidth(c), grid_->columnWidth(c)));
+    }
     resize(1000, 600);
   }
 

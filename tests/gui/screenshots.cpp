@@ -14,6 +14,7 @@
 #include <iostream>
 
 #include "app/commands/menu_table.h"
+#include "app/commands/overview_command.h"
 #include "app/data_file_commands.h"
 #include "app/usage_screen.h"
 #include "cad/cad_driver.h"
@@ -251,11 +252,9 @@ int SaveScreenshots(const char* folder) {
                     [&] { RunDocumentSetupDialog(nullptr, documents, t.ui, help); });
     PlotSettingsForm plot(s.cadContext(), "");
     ok &= SaveModal(dir, "plot_settings", [&] { RunPlotSettingsDialog(nullptr, plot, t.ui, help); });
-    OverviewForm overview;
-    overview.header[0] = "Datei";
-    overview.rows.resize(2);
-    overview.rows[0][0] = "side_fit_30.kv9";
-    overview.rows[1][0] = "long_hub.kv9";
+    TestSession folder;  // the overview reads and calculates every example
+    folder.s.data_dir = AddBackslash(DirOf(ExamplePath("side_fit_30")));
+    OverviewForm overview = BuildOverview(folder.s);
     ok &= SaveModal(dir, "overview", [&] { RunOverviewWindow(nullptr, overview, help); });
     HelpContext h{t.ui, s.display, s.cfg.plt_dir, s.abort_flag, s.help_topic};
     HelpPictureBrowser pictures(h, s.scratch_dir);
