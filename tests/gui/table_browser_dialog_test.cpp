@@ -16,16 +16,23 @@ namespace {
 
 using test::Find;
 
-TEST(TableBrowserDialog, NavigatorCounterSearchAndEditingGoThroughTheModel) {
+// The delivered print set-ups, written into a folder of their own and opened for editing.
+class TableBrowserWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string problem;
+    ASSERT_TRUE(WritePrintoutTable(dbf.file(kPrintoutTable), problem));
+    ASSERT_TRUE(table.openWithWriteCheck(env, "printout"));
+  }
   ScriptedUi ui;
   MessageList messages;
   bool abort_flag = false;
   test::TempDir dbf, scratch;
-  std::string problem;
-  ASSERT_TRUE(WritePrintoutTable(dbf.file(kPrintoutTable), problem));
   TableEnv env{ui, messages, abort_flag, true, dbf.dir(), scratch.dir(), {2024, 3, 5}};
   DbfTable table;
-  ASSERT_TRUE(table.openWithWriteCheck(env, "printout"));
+};
+
+TEST_F(TableBrowserWindow, NavigatorCounterSearchAndEditingGoThroughTheModel) {
   table.setTitles("Printout", "");
   TableBrowser browser(table, env, BrowseMode::Edit);
   browser.start();
@@ -53,16 +60,7 @@ TEST(TableBrowserDialog, NavigatorCounterSearchAndEditingGoThroughTheModel) {
 
 // Edit mode: the navigator's insert, edit and post buttons, and "Hilfe&bild", reach the table
 // and the help; select mode has none of the editing buttons.
-TEST(TableBrowserDialog, InsertEditPostAndHelpPictureInEditMode) {
-  ScriptedUi ui;
-  MessageList messages;
-  bool abort_flag = false;
-  test::TempDir dbf, scratch;
-  std::string problem;
-  ASSERT_TRUE(WritePrintoutTable(dbf.file(kPrintoutTable), problem));
-  TableEnv env{ui, messages, abort_flag, true, dbf.dir(), scratch.dir(), {2024, 3, 5}};
-  DbfTable table;
-  ASSERT_TRUE(table.openWithWriteCheck(env, "printout"));
+TEST_F(TableBrowserWindow, InsertEditPostAndHelpPictureInEditMode) {
   {
     TableBrowser select(table, env, BrowseMode::Select);
     select.start();
