@@ -80,6 +80,7 @@ TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser,
     QPushButton* b = MakeButton(FromDisplay(caption), name, this, std::move(clicked));
     b->setToolTip(FromDisplay(tip));
     b->setMaximumWidth(b->fontMetrics().horizontalAdvance("MMMM"));
+    b->setFocusPolicy(Qt::NoFocus);  // a click leaves an open cell editor open
     navigator->addWidget(b);
   };
   const struct {
