@@ -140,9 +140,7 @@ TEST(ConfigDialog, AllTabsAndEveryColumnOfThePagesAreInView) {
 // panel shaped like the screen; Abbrechen takes it back there and in the settings.
 TEST(ConfigDialog, BackgroundShowsAtOnceAndAbbrechenTakesItBack) {
   ScriptedUi chooser;
-  int offered = 0;
-  chooser.on_selectColorForm = [&offered](SelectColorForm& form) {
-    offered = form.colour;
+  chooser.on_selectColorForm = [](SelectColorForm& form) {
     form.colour = 16;  // schwarz
     return true;
   };
@@ -177,7 +175,6 @@ TEST(ConfigDialog, BackgroundShowsAtOnceAndAbbrechenTakesItBack) {
     Find<QPushButton>(dialog, "Button_cancel")->click();
   });
   EXPECT_FALSE(ui.configForm(form));
-  EXPECT_EQ(offered, 7);  // weiß
   EXPECT_EQ(during, qRgb(0, 0, 0));
   EXPECT_EQ(panel, qRgb(0, 0, 0));
   EXPECT_EQ(panel_size.width() * 1024, panel_size.height() * 1280);

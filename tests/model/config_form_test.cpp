@@ -229,15 +229,6 @@ TEST_F(ConfigFormTest, BackgroundChoiceIsShownAtOnceAndCancelTakesItBack) {
   form.cancel();
   EXPECT_EQ(shown, (std::vector<int>{0, 0, 15}));
   EXPECT_EQ(settings.background_colour, 15);
-
-  ConfigForm again(settings, e);
-  ui.on_selectColorForm = [](SelectColorForm& chooser) {
-    chooser.colour = 1;  // rot
-    return true;
-  };
-  again.chooseColour("Colour_background");
-  again.accept();
-  EXPECT_EQ(settings.background_colour, 12);
 }
 
 TEST_F(ConfigFormTest, UnknownWindowSizeShowsTheScreen) {
