@@ -8,7 +8,7 @@
 namespace kv9 {
 
 inline constexpr std::array<int, 16> kPaletteOfCadColour = {12, 14, 10, 11, 9, 13, 15, 1,
-                                                            2,  3,  4,  5,  6,  7,  8, 0};
+                                                            2,  3,  4,  5,  6, 7,  8,  0};
 
 // 1..16 -> 0..15; numbers outside are taken as the nearest end.
 constexpr int PaletteOfColour(int colour) {

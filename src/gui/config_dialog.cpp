@@ -53,7 +53,8 @@ bool IsWindowSize(const ConfigControl& c) {
 // Runs `act` on a double-click into the watched widget.
 class DoubleClick : public QObject {
  public:
-  DoubleClick(QWidget* watched, std::function<void()> act) : QObject(watched), act_(std::move(act)) {
+  DoubleClick(QWidget* watched, std::function<void()> act)
+      : QObject(watched), act_(std::move(act)) {
     watched->installEventFilter(this);
   }
   bool eventFilter(QObject*, QEvent* event) override {

@@ -143,8 +143,8 @@ void TableBrowserDialog::closeEditor(bool commit) {
   for (QWidget* editor : grid_->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!editor->isVisible()) continue;
     if (commit) emit grid_->itemDelegate()->commitData(editor);
-    emit grid_->itemDelegate()->closeEditor(editor, commit ? QAbstractItemDelegate::NoHint
-                                                           : QAbstractItemDelegate::RevertModelCache);
+    emit grid_->itemDelegate()->closeEditor(
+        editor, commit ? QAbstractItemDelegate::NoHint : QAbstractItemDelegate::RevertModelCache);
   }
 }
 

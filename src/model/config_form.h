@@ -34,17 +34,17 @@ class ConfigForm;
 
 struct ConfigControl {
   enum class Kind {
-    Text,     // edit field
-    Number,   // spin field min..max
-    Check,    // value 0 / 1
-    Choice,   // radio group (or list) of `options`, value = 0-based position
-    Colour,   // CAD colour number 1..16, "Farbe..." opens the colour chooser
+    Text,        // edit field
+    Number,      // spin field min..max
+    Check,       // value 0 / 1
+    Choice,      // radio group (or list) of `options`, value = 0-based position
+    Colour,      // CAD colour number 1..16, "Farbe..." opens the colour chooser
     Background,  // screen palette colour 0..15 through the colour chooser, shown at once
-    Folder,   // edit field with "..." (folder browser)
-    Program,  // edit field with "..." (file choice)
-    Font,     // font name in `text`, style bits in `value`, "Font..." opens the font dialog
-    Label,    // read-only text
-    Button,   // a button without value (press())
+    Folder,      // edit field with "..." (folder browser)
+    Program,     // edit field with "..." (file choice)
+    Font,        // font name in `text`, style bits in `value`, "Font..." opens the font dialog
+    Label,       // read-only text
+    Button,      // a button without value (press())
   };
   Kind kind = Kind::Text;
   std::string name;     // the widget's object name, unique in the form
@@ -55,7 +55,7 @@ struct ConfigControl {
   std::vector<std::string> options;
   bool hidden = false;
   bool beside = false;  // a Button standing in the row of the control before it
-  int max_length = 0;  // of a Text, 0 = any
+  int max_length = 0;   // of a Text, 0 = any
   // A real keeps the value it was filled with while its text stays as shown, so a value the
   // text shows rounded (or in degrees) goes back unchanged.
   Real exact = 0;
@@ -129,9 +129,9 @@ class ConfigForm {
   // "&Hilfe" of page `page`: its help text becomes the topic; false for a page without one.
   bool help(int page);
 
-  void accept();    // "OK": copy back
-  void cancel();    // "Abbrechen": nothing is copied; an applied background is undone
-  bool save();      // "&Speichern": copy back and write the file; the dialog stays open
+  void accept();  // "OK": copy back
+  void cancel();  // "Abbrechen": nothing is copied; an applied background is undone
+  bool save();    // "&Speichern": copy back and write the file; the dialog stays open
   // "Import..": a file choice in the configuration directory; the chosen file is read over the
   // current control values and refills the controls. Nothing happens without a choice.
   void importFile();
