@@ -104,13 +104,11 @@ void StressCheck(const CalcContext& s) {
   for (int i = 0; i < 2; ++i) {
     const Real bending = ds.Sh + ds.Sb[i];
     ds.Se[i] = std::sqrt(bending * bending + 3 * ds.St[i] * ds.St[i]);
-    if (ds.Se[i] > 0)
-      ds.ratio_equivalent[i] = limited ? limits.equivalent / ds.Se[i] : kNoRatio;
+    if (ds.Se[i] > 0) ds.ratio_equivalent[i] = limited ? limits.equivalent / ds.Se[i] : kNoRatio;
     if (StressCheckFails(ds.ratio_equivalent[i]))
       MessageAdd(s.messages, "Fehler : Se>Sas*2Lf/KoKm (" + calc::MemberText(i) + ")");
   }
-  if (StressCheckFails(ds.ratio_compressive))
-    MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
+  if (StressCheckFails(ds.ratio_compressive)) MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
   if (StressCheckFails(ds.ratio_shear)) MessageAdd(s.messages, "Fehler : Ss>Sas*Lf/KoKm");
 }
 

@@ -19,8 +19,8 @@ struct Items {
     it.label = std::move(text);
   }
   void blankTitle(std::string text) { title(std::move(text), ResultItem::Kind::BlankTitle); }
-  ResultItem& row(std::string_view label, std::string_view symbol, Quantity q, ValueFormat f,
-                  int w, int d, Real x) {
+  ResultItem& row(std::string_view label, std::string_view symbol, Quantity q, ValueFormat f, int w,
+                  int d, Real x) {
     ResultItem& it = list.emplace_back();
     it.label = label;
     it.symbol = symbol;
@@ -172,7 +172,9 @@ ResultItems DinSectionItems(const SplineDataSet& d) {
   r.lengthPair("Normalzahndicke theor", "sn th.", 4, 3, d.sn_th);
   r.lengthPair("Normalzahndicke max.", "sn max", 4, 3, d.sn_max);
   r.lengthPair("Normalzahndicke min.", "sn min", 4, 3, d.sn_min);
-  const char* gap = "Normall\x81" "ckenweite";
+  const char* gap =
+      "Normall\x81"
+      "ckenweite";
   r.lengthPair(gap, "en", 4, 3, d.en);
   r.lengthPair(gap, "en max", 4, 3, {d.pn - d.sn_min[0], d.pn - d.sn_min[1]});
   r.lengthPair(gap, "en min", 4, 3, {d.pn - d.sn_max[0], d.pn - d.sn_max[1]});

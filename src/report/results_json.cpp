@@ -106,8 +106,8 @@ Json Inputs(const SplineDataSet& d) {
                             {"km", d.km}})
     in[key] = static_cast<double>(value);
   for (const MaterialRecord& m : d.material)
-    in["material"].push_back(
-        {{"designation", Cp850ToUtf8(m.designation)}, {"strength", static_cast<double>(m.strength)}});
+    in["material"].push_back({{"designation", Cp850ToUtf8(m.designation)},
+                              {"strength", static_cast<double>(m.strength)}});
   return in;
 }
 

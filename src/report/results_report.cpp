@@ -30,10 +30,11 @@ void WriteItems(const ReportContext& rc, const ResultItems& items) {
       ReportLine(rc, it.label);
       ReportLine(rc, ReportSingleLine(rc));
     } else if (it.pair) {
-      ReportRow2(rc, it.label, it.symbol, ResultUnitText(u, it), FormatResultValue(u, it, it.value[0]),
-                 FormatResultValue(u, it, it.value[1]));
+      ReportRow2(rc, it.label, it.symbol, ResultUnitText(u, it),
+                 FormatResultValue(u, it, it.value[0]), FormatResultValue(u, it, it.value[1]));
     } else {
-      ReportRow(rc, it.label, it.symbol, ResultUnitText(u, it), FormatResultValue(u, it, it.value[0]));
+      ReportRow(rc, it.label, it.symbol, ResultUnitText(u, it),
+                FormatResultValue(u, it, it.value[0]));
     }
   }
 }
