@@ -12,8 +12,8 @@ class Session;
 std::string BatchJsonName(const std::string& file);
 
 // Reads `file`, calculates and writes BatchJsonName(file), replaced only when complete. A file
-// that cannot be read, and an output that is read-only or cannot be written (the old file
-// stays as it was), end with kExitNotRead; a fatal calculation writes nothing and ends with
+// that cannot be read, and an output that is read-only, cannot be written (the old file stays
+// as it was) or is the data file itself, end with kExitNotRead; a fatal calculation writes nothing and ends with
 // kExitCalcFatal, its messages on standard error.
 int RunBatchJson(Session& s, const std::string& file);
 

@@ -18,7 +18,7 @@ import tempfile
 
 import jsonschema
 
-wkv9, root = sys.argv[1], sys.argv[2]
+wkv9, root = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 schema = json.load(open(os.path.join(root, "data", "kv9_results.schema.json"), encoding="utf-8"))
 validator = jsonschema.Draft7Validator(schema)
 failures = []
@@ -176,6 +176,12 @@ with tempfile.TemporaryDirectory() as base:
     check(open(folder.file("start.json")).read() == "old", "read-only: output changed")
     check(folder.files() == ["start.json", "start.kv9"], "read-only: files %r" % folder.files())
     os.chmod(folder.file("start.json"), 0o644)
+    # A data file named like its output is not replaced by it.
+    shutil.copy(os.path.join(root, "examples", "start.kv9"), folder.file("data.json"))
+    done = folder.run("data.json", "/JSON")
+    check(done.returncode == 1, "data file as output: exit %d" % done.returncode)
+    check(open(folder.file("data.json"), "rb").read() ==
+          open(os.path.join(root, "examples", "start.kv9"), "rb").read(), "data file replaced")
     done = folder.run("start.kv9", "/JSON")
     check(done.returncode == 0 and validator.is_valid(json.load(open(folder.file("start.json")))),
           "writable: not replaced")
