@@ -229,6 +229,10 @@ ResultItems StressSectionItems(const SplineDataSet& d) {
   return r.list;
 }
 
+bool HasStressSection(const SplineDataSet& d) {
+  return d.torque > 0;
+}
+
 Real DisplayValue(const UnitStyle& u, Quantity q, Real x) {
   switch (q) {
     case Quantity::Length:

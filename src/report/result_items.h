@@ -55,6 +55,8 @@ using ResultItems = std::vector<ResultItem>;
 ResultItems AnsiSectionItems(const SplineDataSet& d, const NumberStyle& st);
 ResultItems DinSectionItems(const SplineDataSet& d);
 ResultItems StressSectionItems(const SplineDataSet& d);
+// The stress section and the stress checks need a torque above 0.
+bool HasStressSection(const SplineDataSet& d);
 
 // A value in the unit `u` shows (inch conversions included), unrounded.
 Real DisplayValue(const UnitStyle& u, Quantity q, Real x);

@@ -128,7 +128,7 @@ Json Check(const char* symbol, const char* member, Real stress, bool limited, Re
 
 Json StressChecks(const SplineDataSet& d) {
   Json checks = Json::array();
-  if (!(d.torque > 0)) return checks;
+  if (!HasStressSection(d)) return checks;
   StressLimits limits;
   const bool limited = StressCheckLimits(d, limits);
   checks.push_back(
@@ -154,7 +154,7 @@ std::string ResultsJson(const ReportContext& rc) {
   Json results = Json::array();
   PutItems(results, AnsiSectionItems(d, rc.units().number), inch);
   PutItems(results, DinSectionItems(d), inch);
-  if (d.torque > 0) PutItems(results, StressSectionItems(d), inch);
+  if (HasStressSection(d)) PutItems(results, StressSectionItems(d), inch);
   doc["results"] = std::move(results);
   Json messages = Json::array();
   for (int i = 1; i <= MessageCount(rc.messages); ++i)

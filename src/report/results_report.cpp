@@ -13,6 +13,7 @@ namespace kv9 {
 
 namespace {
 
+// The rows in the report's columns, in the units of the settings.
 void WriteItems(const ReportContext& rc, const ResultItems& items) {
   const UnitStyle u = rc.units();
   for (const ResultItem& it : items) {
@@ -73,7 +74,7 @@ void ResultsReport(const ReportContext& rc, int kind) {
 
   bool ansi = kind != kReportStress;
   bool din = kind != kReportExcerpt && kind != kReportStress;
-  bool stress = (kind != kReportExcerpt && kind != kReportAnsiDin) && rc.ds.torque > 0;
+  bool stress = (kind != kReportExcerpt && kind != kReportAnsiDin) && HasStressSection(rc.ds);
   if (ansi) {
     ReportPageHeader(rc, 0, 1);
     if (rc.abort_flag) return ReportAbandon(rc);
