@@ -29,6 +29,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       long long j = ParseInt(option.substr(6));
       cl.cad_drawing = j > INT_MAX || j < INT_MIN ? 0 : static_cast<int>(j);
     }
+  } else if (UpperAscii(option) == "/JSON") {
+    cl.mode = RunMode::BatchJson;
   } else if (option == "/E" || option == "/e" || option == "/G") {
     cl.mode = RunMode::NameOnly;
   } else {

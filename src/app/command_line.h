@@ -14,6 +14,7 @@ enum class RunMode {
   BatchText,    // file "/I" or "/i": the results report as a text file
   BatchCad,     // file "/CADi:j" ("/CAD" in any case): drawing j in CAD format i
   NameOnly,     // file "/E", "/e" or "/G": the desktop with the file as current name only
+  BatchJson,    // file "/JSON" in any case: the results as a JSON file
 };
 
 struct CommandLine {

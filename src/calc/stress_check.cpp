@@ -25,13 +25,24 @@ Real Stress(const CalcContext& s, const char* name, Real num, Real den) {
 
 }  // namespace
 
+bool StressCheckLimits(const SplineDataSet& ds, StressLimits& limits) {
+  // Ko Km = 0 exactly when Ko or Km is 0 (or their product underflows)
+  const Real load_factors = ds.ko * ds.km;
+  if (load_factors == 0) return false;
+  limits.compressive = ds.sac * ds.lw / load_factors;
+  limits.shear = ds.sas * ds.lf / load_factors;
+  limits.equivalent = 2 * ds.sas * ds.lf / load_factors;
+  return true;
+}
+
 void StressCheck(const CalcContext& s) {
   auto& ds = s.ds;
   const Real T = ds.torque;
   const Real D = ds.D[0];
   const Real N = ds.N;
   const Real b = ds.b;
-  const Real load_factors = ds.ko * ds.km;
+  StressLimits limits;
+  const bool limited = StressCheckLimits(ds, limits);
   ds.ratio_compressive = 0;
   ds.ratio_shear = 0;
   ds.ratio_equivalent = {0, 0};
@@ -62,17 +73,14 @@ void StressCheck(const CalcContext& s) {
     ds.Sc_crowned = 2290 * SqrtMsg(s.messages, "Fehler : Sc crowned", radicand) * kPsiToMpa;
   }
 
-  // Ko Km = 0 exactly when Ko or Km is 0 (or their product underflows)
-  ds.ratio_compressive =
-      (ds.Sc != 0 && load_factors != 0) ? ds.sac * ds.lw / load_factors / ds.Sc : kNoRatio;
+  ds.ratio_compressive = ds.Sc != 0 && limited ? limits.compressive / ds.Sc : kNoRatio;
 
   // Shear at the pitch line: half the teeth carry the load, each over its basic circular
   // thickness t = pn/2 (the published SAE formula Ss = 4 T Km/(D N Le t)).
   ds.Ne = N / 2;
   const Real t = ds.pn / 2;
   ds.Ss = Stress(s, "Ss", 2000 * T, D * ds.Ne * b * t);
-  ds.ratio_shear =
-      (ds.Ss != 0 && load_factors != 0) ? ds.sas * ds.lf / load_factors / ds.Ss : kNoRatio;
+  ds.ratio_shear = ds.Ss != 0 && limited ? limits.shear / ds.Ss : kNoRatio;
 
   if (!(ds.od > ds.Dri)) ds.od = 1.1L * ds.Dri + ds.H;
   ds.tw = (ds.od - ds.Dri) / 2;
@@ -96,15 +104,12 @@ void StressCheck(const CalcContext& s) {
   for (int i = 0; i < 2; ++i) {
     const Real bending = ds.Sh + ds.Sb[i];
     ds.Se[i] = std::sqrt(bending * bending + 3 * ds.St[i] * ds.St[i]);
-    if (ds.Se[i] > 0)
-      ds.ratio_equivalent[i] =
-          load_factors != 0 ? 2 * ds.sas * ds.lf / load_factors / ds.Se[i] : kNoRatio;
-    if (ds.ratio_equivalent[i] > 0 && ds.ratio_equivalent[i] <= 1)
+    if (ds.Se[i] > 0) ds.ratio_equivalent[i] = limited ? limits.equivalent / ds.Se[i] : kNoRatio;
+    if (StressCheckFails(ds.ratio_equivalent[i]))
       MessageAdd(s.messages, "Fehler : Se>Sas*2Lf/KoKm (" + calc::MemberText(i) + ")");
   }
-  if (ds.ratio_compressive > 0 && ds.ratio_compressive <= 1)
-    MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
-  if (ds.ratio_shear > 0 && ds.ratio_shear <= 1) MessageAdd(s.messages, "Fehler : Ss>Sas*Lf/KoKm");
+  if (StressCheckFails(ds.ratio_compressive)) MessageAdd(s.messages, "Fehler : Sc>Sac*Lw/KoKm");
+  if (StressCheckFails(ds.ratio_shear)) MessageAdd(s.messages, "Fehler : Ss>Sas*Lf/KoKm");
 }
 
 }  // namespace kv9

@@ -132,6 +132,12 @@ bool DeleteByMask(const std::string& dir, const std::string& mask) {
   return ok;
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
+
 void DeleteIfExists(const std::string& name) {
   if (FileExists(name)) unlink(name.c_str());
 }
@@ -142,10 +148,7 @@ bool CopyFile(bool& abort_flag, const std::string& source, const std::string& ta
     abort_flag = true;
     return false;
   }
-  struct stat a, b;
-  if (stat(source.c_str(), &a) == 0 && stat(target.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-      a.st_ino == b.st_ino)
-    return true;
+  if (SameFile(source, target)) return true;
   std::ifstream in(source, std::ios::binary);
   std::ofstream out;
   if (in) out.open(target, std::ios::binary | std::ios::trunc);

@@ -26,6 +26,8 @@ std::string CurrentDirectory();  // with trailing "/"
 // A name holding a NUL byte names no file: the system would see only the part before it.
 bool NameHasNul(std::string_view name);
 bool FileReadable(const std::string& name);
+// Both names stand for one existing file (links followed).
+bool SameFile(const std::string& a, const std::string& b);
 bool FileExists(const std::string& name);
 bool DirWritable(const std::string& dir);
 bool DirReachable(const std::string& dir);

@@ -32,6 +32,9 @@ TEST(ParseCommandLine, ModesOfTheFirstTwoArguments) {
   EXPECT_EQ(ParseCommandLine({"test.kv9", "/e"}).mode, RunMode::NameOnly);
   EXPECT_EQ(ParseCommandLine({"test.kv9", "/G"}).mode, RunMode::NameOnly);
   EXPECT_EQ(ParseCommandLine({"test.kv9", "/g"}).mode, RunMode::FileMode);  // exactly "/G"
+  EXPECT_EQ(ParseCommandLine({"test.kv9", "/JSON"}).mode, RunMode::BatchJson);
+  EXPECT_EQ(ParseCommandLine({"test.kv9", "/jSon"}).mode, RunMode::BatchJson);
+  EXPECT_EQ(ParseCommandLine({"test.kv9", "/JSONX"}).mode, RunMode::FileMode);
   // Only the first two arguments count.
   EXPECT_EQ(ParseCommandLine({"test.kv9", "/X", "/I"}).mode, RunMode::FileMode);
   EXPECT_EQ(ParseCommandLine({"test.kv9", "/I"}).file, "test.kv9");
@@ -72,7 +75,7 @@ TEST(ParseCommandLine, NoGuiAnywhereInAnyCase) {
 const char* const kUsage[kUsageLineCount] = {
     "KV9 Command Line Mode",
     "",
-    "wkv9 Filename [/I] [/CADi:j] [/NOGUI]",
+    "wkv9 Filename [/I] [/CADi:j] [/JSON] [/NOGUI]",
     "",
     "/I       -> TXT file",
     "",
@@ -82,7 +85,7 @@ const char* const kUsage[kUsageLineCount] = {
     "",
     "/NOGUI   -> No GUI, exit on fatal error",
     "",
-    "",
+    "/JSON    -> JSON file, every result",
     "",
     "/?       -> Help",
     "",

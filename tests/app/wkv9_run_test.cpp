@@ -29,7 +29,7 @@ struct Wkv9 : ::testing::Test {
 const char kUsageText[] =
     "KV9 Command Line Mode\n"
     "\n"
-    "wkv9 Filename [/I] [/CADi:j] [/NOGUI]\n"
+    "wkv9 Filename [/I] [/CADi:j] [/JSON] [/NOGUI]\n"
     "\n"
     "/I       -> TXT file\n"
     "\n"
@@ -39,7 +39,7 @@ const char kUsageText[] =
     "\n"
     "/NOGUI   -> No GUI, exit on fatal error\n"
     "\n"
-    "\n"
+    "/JSON    -> JSON file, every result\n"
     "\n"
     "/?       -> Help\n"
     "\n"
