@@ -1,6 +1,7 @@
 // The start-up routine.
 #include "app/startup.h"
 
+#include "app/batch_cut_run.h"
 #include "app/batch_runs.h"
 #include "app/data_file_commands.h"
 #include "app/data_file_names.h"
@@ -50,6 +51,8 @@ StartOutcome StartUp(Session& s) {
       return finish(RunBatchText(s, cl.file));
     case RunMode::BatchCad:
       return finish(RunBatchCad(s, cl.file, cl.cad_format, cl.cad_drawing));
+    case RunMode::BatchCut:
+      return finish(RunBatchCut(s, cl.file, cl.cut_part));
     case RunMode::FileMode:
       if (!HasDot(cl.file)) {
         ShowError(DialogsOf(s), MissingExtensionText());

@@ -20,6 +20,7 @@ void FillUsageScreen(Session& s) {
   l[7] = "            i: 1=DXF, 2=IGS, 5=TXT";
   l[8] = "            j: index (1,2,3, ..)";
   l[10] = "/NOGUI   -> No GUI, exit on fatal error";
+  l[12] = "/CUTi    -> cut contour DXF, i: 1=shaft, 2=hub";
   l[14] = "/?       -> Help";
   l[17] = example + "             ->  GUI";
   l[18] = example + " /I /NOGUI   ->  test.txt";

@@ -39,7 +39,7 @@ const char kUsageText[] =
     "\n"
     "/NOGUI   -> No GUI, exit on fatal error\n"
     "\n"
-    "\n"
+    "/CUTi    -> cut contour DXF, i: 1=shaft, 2=hub\n"
     "\n"
     "/?       -> Help\n"
     "\n"
