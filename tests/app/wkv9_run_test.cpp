@@ -100,13 +100,15 @@ TEST_F(Wkv9, ReadsTheConfigurationEvenForTheUsageScreen) {
 }
 
 // The batch runs stay a plain C++ program: the loader maps no Qt library for them.
-TEST_F(Wkv9, BatchTextRunLoadsNoQt) {
+TEST_F(Wkv9, BatchTextAndCutRunsLoadNoQt) {
   std::filesystem::copy_file(test::ExamplePath("side_fit_30"), work.file("test.kv9"));
-  ProgramRun r = run({"test.kv9", "/I", "/NOGUI"}, "LD_DEBUG=libs");
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_TRUE(std::filesystem::exists(work.file("test.txt")));
-  EXPECT_NE(r.err.find("libstdc++"), std::string::npos);  // the loader did report
-  EXPECT_EQ(r.err.find("libQt6"), std::string::npos);
+  for (const auto& [option, output] : {std::pair{"/I", "test.txt"}, {"/CUT2", "test_hub.dxf"}}) {
+    ProgramRun r = run({"test.kv9", option, "/NOGUI"}, "LD_DEBUG=libs");
+    EXPECT_EQ(r.exit_code, 0) << option;
+    EXPECT_TRUE(std::filesystem::exists(work.file(output))) << option;
+    EXPECT_NE(r.err.find("libstdc++"), std::string::npos);  // the loader did report
+    EXPECT_EQ(r.err.find("libQt6"), std::string::npos) << option;
+  }
 }
 
 TEST_F(Wkv9, AMalformedTestClockIsNamed) {
