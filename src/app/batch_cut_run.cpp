@@ -1,11 +1,11 @@
 #include "app/batch_cut_run.h"
 
 #include <cmath>
-#include <sstream>
 
 #include "app/batch_runs.h"
 #include "app/session.h"
 #include "cad/cad_driver.h"
+#include "cad/cad_output_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "toothform/cut_contour.h"
@@ -55,23 +55,29 @@ int RunBatchCut(Session& s, const std::string& file, int part) {
   const int decimals = s.cfg.cad_decimals >= 1 && s.cfg.cad_decimals <= 32 ? s.cfg.cad_decimals : 6;
   // Vertices that the file would print alike are one vertex.
   const Real tolerance = std::pow(10.0L, -decimals);
-  const std::vector<OutlineVertex> contour = CutContour(
-      ToothOutlineVertices(tc, w, InvolutePointCount(tc), true), w.z, tolerance);
-  std::ostringstream dxf;
-  const std::vector<std::string> bad = WriteCutContourDxf(dxf, contour, decimals);
-  if (!bad.empty()) {
-    for (const std::string& m : bad) ShowError(DialogsOf(s), m);
-    return kExitCalcFatal;
-  }
+  const std::vector<OutlineVertex> contour =
+      CutContour(ToothOutlineVertices(tc, w, InvolutePointCount(tc), true), w.z, tolerance);
 
   const std::string name = CutContourFileName(file, part);
   if (FileIsReadOnly(name)) {
     ReportReadOnlyFile(DialogsOf(s), name);
     return kExitNotRead;
   }
-  WritePhase phase = WritePhase::Create;
-  if (const int error = WriteFileReplacing(name, dxf.str(), &phase); error != 0) {
-    ReportFileError(DialogsOf(s), name, phase, error);
+  int error = 0;
+  std::unique_ptr<CadOutputFile> out = CadOutputFile::CreateReplacing(name, error);
+  if (!out) {
+    ReportFileError(DialogsOf(s), name, WritePhase::Create, error);
+    return kExitNotRead;
+  }
+  const std::vector<std::string> bad = WriteCutContourDxf(out->stream(), contour, decimals);
+  if (!bad.empty()) {
+    // A contour with points that could not be written is no use: the new file is given up,
+    // the old one stays.
+    for (const std::string& m : bad) ShowError(DialogsOf(s), m);
+    return kExitCalcFatal;
+  }
+  if (out->failed() || !out->close()) {
+    ReportFileError(DialogsOf(s), name, out->failedPhase(), out->error());
     return kExitNotRead;
   }
   return kExitOk;

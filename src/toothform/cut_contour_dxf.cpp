@@ -15,14 +15,18 @@ std::vector<std::string> WriteCutContourDxf(std::ostream& out,
   DxfWriter w(out, settings);
   // The arcs run on the root and tip circles, whose vertices bound them: a square about the
   // centre through the farthest vertex holds it all.
-  Real reach = 0;
-  for (const OutlineVertex& v : contour) reach = std::max(reach, std::hypot(v.x, v.y));
+  Real reach2 = 0;
+  for (const OutlineVertex& v : contour) reach2 = std::max(reach2, v.x * v.x + v.y * v.y);
+  const Real reach = std::sqrt(reach2);
   w.limits(-reach, -reach, reach, reach);
   w.singleLayerTables(kCutLayerName, 7);
   w.entitiesBegin();
   w.layerNamed(kCutLayerName);
   w.polylineBegin(1);  // closed
-  for (const OutlineVertex& v : contour) w.vertex(v.x, v.y, v.angle);
+  // Through double: its 16 digits are far finer than any machine moves, and a double prints
+  // many times faster than the extended type, which matters for hundreds of teeth.
+  for (const OutlineVertex& v : contour)
+    w.vertex(static_cast<double>(v.x), static_cast<double>(v.y), v.angle);
   w.polylineEnd();
   w.sectionEnd();
   w.finish();

@@ -31,8 +31,8 @@ struct OutputKind {
   const char* option;
   const char* name;
 };
-const OutputKind kKinds[] = {{"/I", "start.txt"},           {"/CAD1:13", "start.dxf"},
-                             {"/CAD2:13", "start.igs"},     {"/CAD5:13", "start.txt"},
+const OutputKind kKinds[] = {{"/I", "start.txt"},          {"/CAD1:13", "start.dxf"},
+                             {"/CAD2:13", "start.igs"},    {"/CAD5:13", "start.txt"},
                              {"/CUT1", "start_shaft.dxf"}, {"/CUT2", "start_hub.dxf"}};
 
 struct BatchSafety : ::testing::Test {
