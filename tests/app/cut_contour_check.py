@@ -129,8 +129,9 @@ def check_contour(prefix, dxf_file, values, part, metric):
     asymmetry = polygon.symmetric_difference(turned).area / polygon.area
     check(prefix + " %d-fold symmetric" % teeth, asymmetry < 1e-6, "%.3g" % asymmetry)
 
-    # The report prints 3 decimals in mm or 4 in inches: half of its last digit, as diameter.
-    printed = 0.0005 if metric else 0.00005 * INCH
+    # The report prints 3 decimals in mm or 4 in inches: half of its last digit (a tie such as
+    # 39.6875 is printed 39.688), and a hair for the reading back.
+    printed = (0.0005 if metric else 0.00005 * INCH) + 1e-6
     radii = [math.hypot(x, y) for x, y in outline]
     i = part - 1
     tip, root = abs(values["da"][i]), abs(values["df"][i])
