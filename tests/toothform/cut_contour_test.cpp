@@ -5,17 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace kv9 {
 namespace {
 
 OutlineVertex Polar(Real r, Real angle, Real arc = 0) {
   return {r * std::cos(angle), r * std::sin(angle), arc};
-}
-
-OutlineVertex Turned(const OutlineVertex& v, Real a) {
-  return {v.x * std::cos(a) - v.y * std::sin(a), v.x * std::sin(a) + v.y * std::cos(a), v.angle};
 }
 
 // A tooth about the +y axis (z > 0) or the -y axis (z < 0) from gap middle to gap middle.
@@ -27,20 +22,17 @@ std::vector<OutlineVertex> Tooth(int z) {
 
 TEST(CutContour, CopiesAreTurnedByOnePitchAndShareTheirJoints) {
   for (int z : {7, -7}) {
-    SCOPED_TRACE(z);
     const auto tooth = Tooth(z);
     const auto chain = CutContour(tooth, z, 1e-9L);
-    const size_t per_tooth = tooth.size() - 1;
-    ASSERT_EQ(chain.size(), 7 * per_tooth);
+    ASSERT_EQ(chain.size(), 7u * 3) << z;
     for (int k = 0; k < 7; ++k) {
-      const Real a = 2 * kPi * k / z;
+      const Real c = std::cos(2 * kPi * k / z), s = std::sin(2 * kPi * k / z);
+      // i = 3, the end of copy k, is where copy k + 1 (or, for the last, the chain) starts.
       for (size_t i = 0; i < tooth.size(); ++i) {
-        // The end of copy k is where copy k + 1 (or, for the last, the chain) starts.
-        const OutlineVertex& got = chain[(k * per_tooth + i) % chain.size()];
-        const OutlineVertex want = Turned(tooth[i], a);
-        EXPECT_NEAR(got.x, want.x, 1e-15L) << k << " " << i;
-        EXPECT_NEAR(got.y, want.y, 1e-15L) << k << " " << i;
-        if (i < per_tooth) EXPECT_EQ(got.angle, tooth[i].angle);
+        const OutlineVertex& got = chain[(k * 3 + i) % chain.size()];
+        EXPECT_NEAR(got.x, c * tooth[i].x - s * tooth[i].y, 1e-15L) << z << " " << k << " " << i;
+        EXPECT_NEAR(got.y, s * tooth[i].x + c * tooth[i].y, 1e-15L) << z << " " << k << " " << i;
+        if (i < 3) EXPECT_EQ(got.angle, tooth[i].angle);
       }
     }
   }
@@ -48,23 +40,18 @@ TEST(CutContour, CopiesAreTurnedByOnePitchAndShareTheirJoints) {
 
 TEST(CutContour, PointsWithinTheToleranceBecomeOneKeepingTheArcThatGoesOn) {
   auto tooth = Tooth(5);
-  // A fillet of no size: its two touching points fall together, the second starts the arc.
+  // A fillet of no size: its two touching points fall together, the second starts the arc;
+  // and the tooth's own end lies a hair beside the next copy's start.
   tooth.insert(tooth.begin() + 2, {tooth[1].x + 4e-7L, tooth[1].y - 4e-7L, -0.3L});
-  // The tooth's own end lies a hair beside the next copy's start.
   tooth.back().x += 5e-7L;
-  auto chain = CutContour(tooth, 5, 1e-6L);
+  const auto chain = CutContour(tooth, 5, 1e-6L);
   ASSERT_EQ(chain.size(), 5u * 3);
   for (size_t i = 0; i < chain.size(); i += 3) EXPECT_EQ(chain[i + 1].angle, -0.3L) << i;
-  // Apart by more than the tolerance in one coordinate, the points stay two.
-  tooth[2].x = tooth[1].x + 2e-6L;
+  tooth[2].x = tooth[1].x + 2e-6L;  // apart by more than the tolerance in one coordinate
   EXPECT_EQ(CutContour(tooth, 5, 1e-6L).size(), 5u * 4);
-
   // A last copy that ends on the first vertex leaves no closing segment of zero length.
-  const std::vector<OutlineVertex> ring = {Polar(1, 0), Polar(1, 1e-8L), Polar(1, kPi)};
-  chain = CutContour(ring, 1, 1e-6L);
-  ASSERT_EQ(chain.size(), 1u);
-  EXPECT_TRUE(CutContour(ring, 0, 1e-6L).empty());
-  EXPECT_TRUE(CutContour({Polar(1, 0)}, 3, 1e-6L).empty());
+  EXPECT_EQ(CutContour({Polar(1, 0), Polar(1, 1e-8L), Polar(1, kPi)}, 1, 1e-6L).size(), 1u);
+  EXPECT_TRUE(CutContour(tooth, 0, 1e-6L).empty());
 }
 
 }  // namespace
