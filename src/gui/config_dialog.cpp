@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -13,9 +14,11 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "gui/display_painter_qt.h"
 #include "gui/text_convert.h"
 
 namespace kv9 {
@@ -47,12 +50,54 @@ bool IsWindowSize(const ConfigControl& c) {
   return c.name == "Edit_window_x" || c.name == "Edit_window_y";
 }
 
+// Runs `act` on a double-click into the watched widget.
+class DoubleClick : public QObject {
+ public:
+  DoubleClick(QWidget* watched, std::function<void()> act)
+      : QObject(watched), act_(std::move(act)) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonDblClick) return false;
+    act_();
+    return true;
+  }
+
+ private:
+  std::function<void()> act_;
+};
+
+// The background colour on a panel shaped like the screen, the screen's size as its text.
+QLabel* ScreenPanel(QWidget* parent, const ScreenSize& screen) {
+  auto* panel = new QLabel(parent);
+  constexpr int kWidth = 100;
+  const int height = screen.width > 0 ? kWidth * screen.height / screen.width : kWidth * 3 / 4;
+  panel->setFixedSize(kWidth, std::clamp(height, 20, 2 * kWidth));
+  panel->setAlignment(Qt::AlignCenter);
+  panel->setFrameShape(QFrame::Box);
+  const QString size = QString("%1 × %2").arg(screen.width).arg(screen.height);
+  panel->setText(size);
+  panel->setToolTip(size);
+  panel->setAutoFillBackground(true);
+  return panel;
+}
+
+void ShowPanelColour(QLabel* panel, int palette) {
+  QPalette colours = panel->palette();
+  const QColor background = PaletteColour(palette);
+  colours.setColor(QPalette::Window, background);
+  colours.setColor(QPalette::WindowText, background.lightness() < 128 ? Qt::white : Qt::black);
+  panel->setPalette(colours);
+}
+
 }  // namespace
 
 Tconfig::Tconfig(QWidget* parent, ConfigForm& form, const HelpCallbacks& help)
     : PlacedDialog(parent), form_(form), help_(help), tabs_(new QTabWidget(this)) {
   setWindowTitle(FromDisplay(form.caption));
   tabs_->setObjectName("PageControl");
+  // All nine tabs in view: the tab bar's full width is the dialog's least width.
+  tabs_->setUsesScrollButtons(false);
   for (auto& page : form_.pages) tabs_->addTab(makePage(page), FromDisplay(page.title));
   tabs_->setCurrentIndex(form_.first_page);
   auto* layout = new QVBoxLayout(this);
@@ -66,6 +111,7 @@ Tconfig::Tconfig(QWidget* parent, ConfigForm& form, const HelpCallbacks& help)
     });
   buttons.layout()->addStretch();
   layout->addLayout(buttons.layout());
+  resize(sizeHint().width(), 560);  // most pages without scrolling
   refill();
 }
 
@@ -80,12 +126,21 @@ QWidget* Tconfig::makePage(ConfigPage& page) {
   auto* inner = new QWidget;
   auto* grid = new QGridLayout(inner);
   int row = 0;
-  for (auto& control : page.controls) addRow(grid, row++, control);
+  for (auto& control : page.controls) {
+    const bool beside = control.beside && row > 0;
+    addRow(grid, beside ? row - 1 : row, control);
+    if (!beside) ++row;
+  }
   grid->setRowStretch(row, 1);
   auto* scroll = new QScrollArea;
   scroll->setObjectName(FromDisplay("Page_" + page.title));
   scroll->setWidgetResizable(true);
   scroll->setWidget(inner);
+  // Pages scroll down only: every column of a page stays in view.
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setMinimumWidth(inner->sizeHint().width() +
+                          scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          2 * scroll->frameWidth());
   return scroll;
 }
 
@@ -213,6 +268,16 @@ void Tconfig::addRow(QGridLayout* grid, int row, ConfigControl& c) {
                  [this, control] { form_.chooseColour(control->name); });
       break;
     }
+    case Kind::Background: {
+      QPushButton* b = add_button(0, FromDisplay(c.caption), c.name + "_choose",
+                                  [this, control] { form_.chooseColour(control->name); });
+      SetTooltip(help_, tooltips, c.help_topic, b);
+      QLabel* panel = ScreenPanel(parent, form_.env().screen);
+      panel->setObjectName(Name(c.name));
+      refills_.push_back([panel, control] { ShowPanelColour(panel, control->value); });
+      main = panel;
+      break;
+    }
     case Kind::Label: {
       label(c.caption);
       auto* text = new QLabel(FromDisplay(c.text), parent);
@@ -221,10 +286,20 @@ void Tconfig::addRow(QGridLayout* grid, int row, ConfigControl& c) {
       main = text;
       break;
     }
-    case Kind::Button:
-      add_button(1, FromDisplay(c.caption), c.name,
-                 [this, control] { form_.press(control->name); });
+    case Kind::Button: {
+      int column = 1;
+      if (c.beside) {
+        column = 2;
+        while (grid->itemAtPosition(row, column)) ++column;
+      }
+      QPushButton* b = add_button(column, FromDisplay(c.caption), c.name,
+                                  [this, control] { form_.press(control->name); });
+      // A double-click into the control does what the first button beside it does.
+      QLayoutItem* item = grid->itemAtPosition(row, 1);
+      if (c.beside && column == 2 && item && qobject_cast<QLineEdit*>(item->widget()))
+        new DoubleClick(item->widget(), [b] { b->click(); });
       return;
+    }
   }
   grid->addWidget(main, row, 1);
   if (c.proposal)

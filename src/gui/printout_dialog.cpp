@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/text_convert.h"
 
@@ -182,10 +183,15 @@ void ShowPrinterInfo(QWidget* parent, QPrinter& printer) {
     table->setItem(r, 1, new QTableWidgetItem(rows[r].second));
   }
   table->resizeColumnsToContents();
+  table->resizeRowsToContents();
+  table->horizontalHeader()->setStretchLastSection(true);
+  // all rows in view, up to a height that fits a small screen
+  table->setMinimumHeight(
+      std::min(table->verticalHeader()->length() + 2 * table->frameWidth(), 640));
   layout->addWidget(table);
   ButtonRow buttons(&window, false);
   layout->addLayout(buttons.layout());
-  window.resize(420, 480);
+  window.resize(420, layout->sizeHint().height());
   window.exec();
 }
 

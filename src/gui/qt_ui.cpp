@@ -179,8 +179,12 @@ bool QtUi::configForm(ConfigForm& form) {
   if (QWidget* window = parent_ ? parent_->window() : nullptr) {
     const QSize frame = window->frameGeometry().size() - window->size();
     // Leaving a window size edit resizes the main window at once (the size is its client's).
-    form.setMainWindow(frame.width(), frame.height(),
-                       [window](int width, int height) { window->resize(width, height); });
+    form.setMainWindow(
+        frame.width(), frame.height(),
+        [window](int width, int height) { window->resize(width, height); },
+        [this](int palette) {
+          if (graphics_) graphics_->setBackgroundColour(palette);
+        });
   }
   return RunConfigDialog(parent_, form, helpCallbacks());
 }

@@ -1,8 +1,11 @@
 #include "gui/select_color_dialog.h"
 
+#include <QIcon>
 #include <QListWidget>
+#include <QPixmap>
 #include <QVBoxLayout>
 
+#include "gui/display_painter_qt.h"
 #include "gui/form_widgets.h"
 #include "gui/text_convert.h"
 
@@ -12,8 +15,14 @@ TForm_selectcolor::TForm_selectcolor(QWidget* parent, SelectColorForm& form)
     : PlacedDialog(parent), form_(form), list_(new QListWidget(this)) {
   setWindowTitle(FromDisplay(form.caption));
   list_->setObjectName("ListBox_colors");
-  list_->addItems(FromDisplay(form.items));
+  for (int i = 0; i < int(form.items.size()); ++i) {
+    QPixmap swatch(16, 16);
+    swatch.fill(PaletteColour(PaletteOfColour(i + 1)));
+    list_->addItem(new QListWidgetItem(QIcon(swatch), FromDisplay(form.items[i])));
+  }
   list_->setCurrentRow(std::clamp(form.colour, 1, 16) - 1);
+  // every colour in view
+  list_->setMinimumHeight(list_->sizeHintForRow(0) * list_->count() + 2 * list_->frameWidth());
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);

@@ -7,8 +7,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/form_widgets.h"
 #include "gui/text_convert.h"
@@ -73,26 +75,47 @@ TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser,
   layout->addWidget(grid_);
 
   auto* navigator = new QHBoxLayout;
+  auto add = [this, navigator](const char* caption, const char* name, const char* tip,
+                               std::function<void()> clicked) {
+    QPushButton* b = MakeButton(FromDisplay(caption), name, this, std::move(clicked));
+    b->setToolTip(FromDisplay(tip));
+    b->setMaximumWidth(b->fontMetrics().horizontalAdvance("MMMM"));
+    b->setFocusPolicy(Qt::NoFocus);  // a click leaves an open cell editor open
+    navigator->addWidget(b);
+  };
   const struct {
     const char* caption;
     const char* name;
+    const char* tip;
     void (TableBrowser::*move)();
-  } moves[] = {{"|<", "Button_first", &TableBrowser::first},
-               {"<", "Button_prior", &TableBrowser::prior},
-               {">", "Button_next", &TableBrowser::next},
-               {">|", "Button_last", &TableBrowser::last}};
+  } moves[] = {{"|<", "Button_first", "Erster Datensatz", &TableBrowser::first},
+               {"<", "Button_prior", "Vorheriger Datensatz", &TableBrowser::prior},
+               {">", "Button_next", "Nächster Datensatz", &TableBrowser::next},
+               {">|", "Button_last", "Letzter Datensatz", &TableBrowser::last}};
   for (const auto& m : moves) {
     auto move = m.move;
-    navigator->addWidget(
-        MakeButton(m.caption, m.name, this, then_refill([this, move] { (browser_.*move)(); })));
+    add(m.caption, m.name, m.tip, then_refill([this, move] { (browser_.*move)(); }));
   }
   if (controls.edit_buttons) {
-    navigator->addWidget(MakeButton("+", "Button_insert", this,
-                                    then_refill([this] { browser_.appendRecord(); })));
-    navigator->addWidget(MakeButton("^", "Button_edit", this, [this] {
+    add("+", "Button_insert", "Datensatz einfügen",
+        then_refill([this] { browser_.appendRecord(); }));
+    add("-", "Button_delete", "Datensatz löschen",
+        then_refill([this] { browser_.deleteCurrent(); }));
+    add("^", "Button_edit", "Datensatz bearbeiten", [this] {
       if (QTableWidgetItem* item = grid_->currentItem()) grid_->editItem(item);
-    }));
-    navigator->addWidget(MakeButton(FromDisplay("✓"), "Button_post", this, [this] { post(); }));
+    });
+    add("✓", "Button_post", "Bearbeitung speichern", [this] {
+      closeEditor(true);
+      browser_.post();
+    });
+    add("✗", "Button_revert", "Bearbeitung abbrechen", then_refill([this] {
+          closeEditor(false);
+          browser_.cancelInsert();
+        }));
+    add("↻", "Button_refresh", "Daten aktualisieren", then_refill([this] {
+          closeEditor(false);
+          browser_.reload();
+        }));
   }
   counter_->setObjectName("Label_counter");
   navigator->addWidget(counter_);
@@ -106,16 +129,22 @@ TableBrowserDialog::TableBrowserDialog(QWidget* parent, TableBrowser& browser,
   buttons.addHelpPicture(help);
   buttons.layout()->addStretch();
   layout->addLayout(buttons.layout());
-  resize(640, 420);
   refill();
+  // as wide as all columns, when the screen has room
+  const int columns = grid_->verticalHeader()->width() + grid_->horizontalHeader()->length() +
+                      2 * grid_->frameWidth() +
+                      grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QMargins margins = layout->contentsMargins();
+  resize(std::clamp(columns + margins.left() + margins.right(), 640, 1200), 420);
 }
 
-void TableBrowserDialog::post() {
+void TableBrowserDialog::closeEditor(bool commit) {
   // an open cell editor is a direct child of the viewport
   for (QWidget* editor : grid_->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (!editor->isVisible()) continue;
-    emit grid_->itemDelegate()->commitData(editor);
-    emit grid_->itemDelegate()->closeEditor(editor);
+    if (commit) emit grid_->itemDelegate()->commitData(editor);
+    emit grid_->itemDelegate()->closeEditor(
+        editor, commit ? QAbstractItemDelegate::NoHint : QAbstractItemDelegate::RevertModelCache);
   }
 }
 

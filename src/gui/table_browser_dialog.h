@@ -19,8 +19,8 @@ class TableBrowserDialog : public PlacedDialog {
  private:
   void refill();
   void showCurrent();
-  // Commits a cell edit still open in the grid.
-  void post();
+  // Closes a cell editor still open in the grid, with or without taking its text.
+  void closeEditor(bool commit);
   std::function<void()> then_refill(std::function<void()> event);
 
   TableBrowser& browser_;

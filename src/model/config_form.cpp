@@ -29,7 +29,8 @@ ConfigForm::ConfigForm(Config& settings, ConfigFormEnvironment env)
     : caption(Cp850ToUtf8(ProgramTitle()) + " Konfiguration"),
       pages(BuildConfigPages(env)),
       settings_(settings),
-      env_(std::move(env)) {
+      env_(std::move(env)),
+      kept_background_(settings.background_colour) {
   fill(settings_);
 }
 
@@ -66,10 +67,12 @@ void ConfigForm::press(const std::string& name) {
   if (control && control->action) control->action(*this);
 }
 
-void ConfigForm::setMainWindow(int frame_dx, int frame_dy, std::function<void(int, int)> resize) {
+void ConfigForm::setMainWindow(int frame_dx, int frame_dy, std::function<void(int, int)> resize,
+                               std::function<void(int)> show_background) {
   env_.frame_dx = frame_dx;
   env_.frame_dy = frame_dy;
   env_.resize_window = std::move(resize);
+  if (show_background) env_.show_background = std::move(show_background);
 }
 
 void ConfigForm::windowSizeLeft() {
@@ -81,9 +84,22 @@ void ConfigForm::windowSizeLeft() {
 
 void ConfigForm::chooseColour(const std::string& name) {
   ConfigControl* control = find(name);
-  if (!control || control->kind != ConfigControl::Kind::Colour || !env_.ui) return;
-  SelectColorForm chooser(control->value);
-  if (env_.ui->selectColorForm(chooser) && !chooser.abort_flag) control->value = chooser.colour;
+  if (!control || !env_.ui) return;
+  const bool background = control->kind == ConfigControl::Kind::Background;
+  if (!background && control->kind != ConfigControl::Kind::Colour) return;
+  SelectColorForm chooser(background ? ColourOfPalette(control->value) : control->value);
+  if (!env_.ui->selectColorForm(chooser) || chooser.abort_flag) return;
+  control->value = background ? PaletteOfColour(chooser.colour) : chooser.colour;
+  if (background) showBackground(control->value);
+}
+
+void ConfigForm::showBackground(int palette) {
+  settings_.background_colour = palette;
+  if (env_.show_background) env_.show_background(palette);
+}
+
+void ConfigForm::cancel() {
+  if (settings_.background_colour != kept_background_) showBackground(kept_background_);
 }
 
 bool ConfigForm::help(int page) {
@@ -99,6 +115,7 @@ void ConfigForm::accept() {
 
 bool ConfigForm::save() {
   copyBack(settings_);
+  kept_background_ = settings_.background_colour;
   return env_.write ? env_.write(settings_) : false;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/palette.h"
 #include "core/ui.h"
 #include "model/config.h"
 
@@ -33,16 +34,17 @@ class ConfigForm;
 
 struct ConfigControl {
   enum class Kind {
-    Text,     // edit field
-    Number,   // spin field min..max
-    Check,    // value 0 / 1
-    Choice,   // radio group (or list) of `options`, value = 0-based position
-    Colour,   // CAD colour number 1..16, "Farbe..." opens the colour chooser
-    Folder,   // edit field with "..." (folder browser)
-    Program,  // edit field with "..." (file choice)
-    Font,     // font name in `text`, style bits in `value`, "Font..." opens the font dialog
-    Label,    // read-only text
-    Button,   // a button without value (press())
+    Text,        // edit field
+    Number,      // spin field min..max
+    Check,       // value 0 / 1
+    Choice,      // radio group (or list) of `options`, value = 0-based position
+    Colour,      // CAD colour number 1..16, "Farbe..." opens the colour chooser
+    Background,  // screen palette colour 0..15 through the colour chooser, shown at once
+    Folder,      // edit field with "..." (folder browser)
+    Program,     // edit field with "..." (file choice)
+    Font,        // font name in `text`, style bits in `value`, "Font..." opens the font dialog
+    Label,       // read-only text
+    Button,      // a button without value (press())
   };
   Kind kind = Kind::Text;
   std::string name;     // the widget's object name, unique in the form
@@ -52,7 +54,8 @@ struct ConfigControl {
   int min = 0, max = 0;
   std::vector<std::string> options;
   bool hidden = false;
-  int max_length = 0;  // of a Text, 0 = any
+  bool beside = false;  // a Button standing in the row of the control before it
+  int max_length = 0;   // of a Text, 0 = any
   // A real keeps the value it was filled with while its text stays as shown, so a value the
   // text shows rounded (or in degrees) goes back unchanged.
   Real exact = 0;
@@ -91,6 +94,8 @@ struct ConfigFormEnvironment {
   // The plot program settings dialog for a command line (code page 850); false on Cancel, when
   // the line stays.
   std::function<bool(std::string& line)> configure_plot_line;
+  // Repaints the main window's graphics in a background palette colour at once.
+  std::function<void(int palette)> show_background;
   // Writes the settings as the configuration file; false when that failed.
   std::function<bool(const Config&)> write;
   // Reads the configuration file `path` over `settings`; false when it could not be read.
@@ -117,26 +122,31 @@ class ConfigForm {
   void propose(const std::string& name);  // "<"
   void press(const std::string& name);    // a Button control
   void windowSizeLeft();                  // a window size edit lost the focus
-  // "Farbe...": the colour chooser for a Colour control; Cancel keeps the old colour.
+  // "Farbe...": the colour chooser for a Colour or Background control; Cancel keeps the old
+  // colour. A background is applied to the settings and the graphics at once.
   void chooseColour(const std::string& name);
 
   // "&Hilfe" of page `page`: its help text becomes the topic; false for a page without one.
   bool help(int page);
 
-  void accept();    // "OK": copy back
-  void cancel() {}  // "Abbrechen": nothing is copied
-  bool save();      // "&Speichern": copy back and write the file; the dialog stays open
+  void accept();  // "OK": copy back
+  void cancel();  // "Abbrechen": nothing is copied; an applied background is undone
+  bool save();    // "&Speichern": copy back and write the file; the dialog stays open
   // "Import..": a file choice in the configuration directory; the chosen file is read over the
   // current control values and refills the controls. Nothing happens without a choice.
   void importFile();
 
   const ConfigFormEnvironment& env() const { return env_; }
   // The window side fills in what only it knows: the main window's frame and its resizing.
-  void setMainWindow(int frame_dx, int frame_dy, std::function<void(int, int)> resize);
+  void setMainWindow(int frame_dx, int frame_dy, std::function<void(int, int)> resize,
+                     std::function<void(int)> show_background = {});
 
  private:
+  void showBackground(int palette);
+
   Config& settings_;
   ConfigFormEnvironment env_;
+  int kept_background_;  // what "Abbrechen" goes back to
 };
 
 }  // namespace kv9

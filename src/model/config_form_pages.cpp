@@ -205,10 +205,12 @@ ConfigPage GraphicsPage(const ConfigFormEnvironment& env) {
   // The window size edits show the client size; the file keeps it minus 1.
   const int full_width = env.screen.width + env.frame_dx;
   const int full_height = env.screen.height + env.frame_dy;
+  // A size not known yet (0 or -1 before the file gave one) shows the full screen, as OK
+  // would store it.
   auto window_edit = [](std::string name, std::string caption, int Config::*m, int full) {
     ConfigControl e = Control(Kind::Text, std::move(name), std::move(caption), 1710);
-    e.load = [m](const Config& cfg, ConfigControl& self) {
-      self.text = std::to_string(cfg.*m + 1);
+    e.load = [m, full](const Config& cfg, ConfigControl& self) {
+      self.text = std::to_string(cfg.*m > 0 ? cfg.*m + 1 : full);
     };
     e.store = [m, full](const ConfigControl& self, Config& cfg) {
       int n = ReadInt(self.text);
@@ -246,7 +248,14 @@ ConfigPage GraphicsPage(const ConfigFormEnvironment& env) {
     cfg.graphics_font_style = self.value;
   };
   c.push_back(font);
-  c.push_back(SpinOf("Spin_background", "Hintergrundfarbe...", &Config::background_colour, 0, 15));
+  ConfigControl background = Control(Kind::Background, "Colour_background", "Hintergrundfarbe...");
+  background.load = [](const Config& cfg, ConfigControl& self) {
+    self.value = std::clamp(cfg.background_colour, 0, 15);
+  };
+  background.store = [](const ConfigControl& self, Config& cfg) {
+    cfg.background_colour = self.value;
+  };
+  c.push_back(background);
   c.push_back(RealOf("Edit_zoom", "Zoomfaktor", &Config::zoom_factor, ZeroGivesOne, "1.02", 1725));
   c.push_back(RealOf("Edit_pan", "Pan-Faktor", &Config::pan_factor, nullptr, "0.02"));
   c.push_back(CheckOf("Check_border", "Umrandung", &Config::print_border));
@@ -517,12 +526,14 @@ ConfigPage ExternalPage() {
                          std::string text = Utf8ToCp850(edit->text);
                          if (f.env().configure_plot_line(text)) edit->text = Cp850ToUtf8(text);
                        }));
+    c.back().beside = true;
     c.push_back(Button("Button_plot_edit_" + std::to_string(i), "Edit", [field](ConfigForm& f) {
       ConfigControl* edit = f.find(field);
       if (!edit || !f.env().ui) return;
       auto text = f.env().ui->inputText("RIXTRAN Command Line", Utf8ToCp850(edit->text), 80);
       if (text) edit->text = Cp850ToUtf8(text->substr(0, 80));
     }));
+    c.back().beside = true;
   }
   c.push_back(TextOf(Kind::Program, "Edit_text_program", "Textprogramm", &Config::text_program,
                      false, 2500));

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/palette.h"
+
 namespace kv9 {
 
 namespace {
@@ -72,10 +74,7 @@ void DisplayList::SetColor(int colour) {
 
 int DisplayList::GetColorTurbo(int n) {
   if (n > 15) n = (n % 16) + 1;
-  static constexpr int kMap[8] = {0, 12, 14, 10, 11, 9, 13, 15};
-  if (n >= 0 && n <= 7) return kMap[n];
-  if (n >= 8 && n <= 15) return n - 7;
-  return 0;
+  return n >= 1 && n <= 15 ? PaletteOfColour(n) : 0;
 }
 
 void DisplayList::SetLineStyle(int style) {

@@ -175,7 +175,7 @@ bool WriteDbfRecords(const std::string& path, const DbfLayout& expected,
 }
 
 bool PackDbf(const std::string& path, const DbfLayout& expected, const DateTime& today,
-             DbfContent& out, std::string& problem) {
+             DbfContent& out, std::string& problem, int index) {
   TableLock lock(path, true);
   if (!lock.ok()) return Unreadable(path, problem);
   std::string bytes;
@@ -185,8 +185,9 @@ bool PackDbf(const std::string& path, const DbfLayout& expected, const DateTime&
   // The header and the field descriptors stay; the count, the date and the records change.
   std::string packed = bytes.substr(0, now.layout.header_length);
   std::uint32_t kept = 0;
-  for (const auto& record : now.records) {
-    if (record[0] == '*') continue;
+  for (std::size_t i = 0; i < now.records.size(); ++i) {
+    const std::string& record = now.records[i];
+    if (index >= 0 ? static_cast<int>(i) == index : record[0] == '*') continue;
     packed += record;
     ++kept;
   }

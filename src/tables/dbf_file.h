@@ -29,9 +29,10 @@ bool WriteDbfRecords(const std::string& path, const DbfLayout& expected,
                      const std::vector<std::pair<int, std::string>>& writes, const DateTime& today,
                      DbfContent& out, std::string& problem);
 
-// Removes the records marked deleted; the file is replaced only when the new one is complete.
+// Removes the records marked deleted, or only the record at `index` when that is 0 or more;
+// the file is replaced only when the new one is complete.
 bool PackDbf(const std::string& path, const DbfLayout& expected, const DateTime& today,
-             DbfContent& out, std::string& problem);
+             DbfContent& out, std::string& problem, int index = -1);
 
 // A new table file with these fields (offsets are ignored) and records, code page 850 marked in
 // its header.

@@ -229,12 +229,33 @@ bool DbfTable::setDeleted(TableEnv& env, int record, bool deleted) {
 }
 
 bool DbfTable::pack(TableEnv& env) {
+  return packing(env, -1);
+}
+
+bool DbfTable::remove(TableEnv& env, int record) {
+  return record >= 1 && record <= recordCount() && packing(env, record - 1);
+}
+
+bool DbfTable::packing(TableEnv& env, int index) {
   if (!writable(env)) return false;
   std::string problem;
   DbfContent after;
-  if (!PackDbf(path_, content_.layout, env.today, after, problem)) return refused(env, problem);
+  if (!PackDbf(path_, content_.layout, env.today, after, problem, index))
+    return refused(env, problem);
   content_ = std::move(after);
   current_ = std::min(std::max(current_, 1), recordCount());
+  return true;
+}
+
+bool DbfTable::reload(TableEnv& env) {
+  if (!open_) return false;
+  std::string problem;
+  DbfContent now;
+  if (!LoadDbf(path_, now, problem)) return refused(env, problem);
+  if (!SameFields(now.layout, content_.layout))
+    return refused(env, "Datei " + Utf8ToCp850(path_) + " hat andere Felder");
+  content_ = std::move(now);
+  current_ = std::min(std::max(current_, recordCount() > 0 ? 1 : 0), recordCount());
   return true;
 }
 

@@ -68,6 +68,10 @@ class DbfTable {
   bool appendRecords(TableEnv& env, const std::vector<std::string>& records);
   // Removes the records marked deleted.
   bool pack(TableEnv& env);
+  // Removes record `record` alone, whether marked or not.
+  bool remove(TableEnv& env, int record);
+  // Reads the records again from the file, which another program may have changed.
+  bool reload(TableEnv& env);
   std::string blankRecord() const { return BlankRecord(content_.layout); }
 
  private:
@@ -76,6 +80,7 @@ class DbfTable {
   using Encoder = std::function<bool(const DbfField&, std::string& bytes, std::string& problem)>;
   bool setBuffer(TableEnv& env, std::string_view name, const Encoder& encode);
   bool write(TableEnv& env, const std::vector<std::pair<int, std::string>>& writes);
+  bool packing(TableEnv& env, int index);
   std::string copyToScratch(TableEnv& env, const std::string& source);
 
   std::string title_, subtitle_;

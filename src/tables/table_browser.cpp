@@ -72,7 +72,9 @@ std::string TableBrowser::counterText() const {
 }
 
 void TableBrowser::selectRow(int row) {
-  if (!rows_.empty()) current_ = std::clamp(row, 0, rowCount() - 1);
+  if (rows_.empty()) return;
+  current_ = std::clamp(row, 0, rowCount() - 1);
+  if (currentRecord() != inserted_) post();  // leaving the new record keeps it
 }
 
 bool TableBrowser::found(int from) {
@@ -122,12 +124,45 @@ bool TableBrowser::appendRecord() {
   if (mode_ != BrowseMode::Edit) return false;
   bool ok = table_.appendRecords(env_, {table_.blankRecord()});
   refresh();
+  if (ok) {
+    last();
+    inserted_ = currentRecord();
+  }
+  return ok;
+}
+
+bool TableBrowser::cancelInsert() {
+  // Only the last record can be the pending one: a pack or a reload has posted it.
+  if (mode_ != BrowseMode::Edit || inserted_ == 0 || inserted_ != table_.recordCount()) {
+    post();
+    return false;
+  }
+  const int record = inserted_;
+  post();
+  bool ok = table_.remove(env_, record);
+  refresh();
   if (ok) last();
+  return ok;
+}
+
+bool TableBrowser::deleteCurrent() {
+  if (mode_ != BrowseMode::Edit || current_ < 0) return false;
+  if (env_.ui.askYesNo("Datensatz löschen?", false) != true) return false;
+  bool ok = table_.setDeleted(env_, rows_[current_], true);
+  refresh();
+  return ok;
+}
+
+bool TableBrowser::reload() {
+  post();
+  bool ok = table_.reload(env_);
+  refresh();
   return ok;
 }
 
 bool TableBrowser::pack() {
   if (mode_ != BrowseMode::Edit) return false;
+  post();
   bool ok = table_.pack(env_);
   refresh();
   return ok;
@@ -180,6 +215,7 @@ void TableBrowser::showStructure() {
 }
 
 void TableBrowser::accept() {
+  post();
   env_.abort_flag = false;
   if (int record = currentRecord(); record > 0) table_.goTo(env_.messages, record);
 }

@@ -59,8 +59,16 @@ class TableBrowser {
   // Edit mode only.
   bool editCell(int row, int column, std::string_view display_text);
   bool toggleDeleted(int row);
+  // A record appended stays pending until it is posted or left: cancelInsert() removes it
+  // again.
   bool appendRecord();
+  void post() { inserted_ = 0; }
+  bool cancelInsert();
+  // Asks "Datensatz löschen?" and marks the current record deleted.
+  bool deleteCurrent();
   bool pack();
+  // Re-reads the table from its file.
+  bool reload();
 
   // The file menus: each asks for the file, then works (table_exchange.h).
   void exportHtml();
@@ -87,6 +95,7 @@ class TableBrowser {
   std::vector<int> rows_;  // the record number of each row
   int current_ = -1;
   std::string search_text_;  // code page 850
+  int inserted_ = 0;         // the record appended and not yet posted
 };
 
 // The browser over the open table, shown by `show` (true for "OK"). Returns whether a record

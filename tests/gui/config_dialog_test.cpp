@@ -6,11 +6,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include "gui/config_dialog.h"
+#include "gui/graphics_widget.h"
+#include "gui/qt_ui.h"
 #include "gui/select_color_dialog.h"
 #include "gui_support.h"
 
@@ -96,10 +100,87 @@ TEST(ConfigDialog, PlotLineConfigAndEditButtonsChangeTheirLine) {
   ui.answer("plot2 /P3");
   Find<QPushButton>(&dialog, "Button_plot_edit_2")->click();
   EXPECT_EQ(Find<QLineEdit>(&dialog, "Edit_plot_2")->text(), "plot2 /P3");
+
+  // A double-click into a line is its Config; both buttons stand beside the line.
+  ok_pressed = true;
+  dialog.show();
+  auto* line = Find<QLineEdit>(&dialog, "Edit_plot_3");
+  QTest::mouseDClick(line, Qt::LeftButton);
+  EXPECT_EQ(line->text(), "/opt/rixtran/wrixtran /D1 /");
+  const QRect config = Find<QPushButton>(&dialog, "Button_plot_config_3")->geometry();
+  const QRect edit = Find<QPushButton>(&dialog, "Button_plot_edit_3")->geometry();
+  EXPECT_EQ(config.center().y(), line->geometry().center().y());
+  EXPECT_EQ(edit.center().y(), line->geometry().center().y());
+  EXPECT_GT(config.left(), line->geometry().right());
+  EXPECT_GT(edit.left(), config.right());
   Find<QPushButton>(&dialog, "Button_ok")->click();
   EXPECT_EQ(settings.plot_command_line, "/opt/rixtran/wrixtran /D1 /alt");
   ASSERT_FALSE(settings.plot_command_lines_more.empty());
   EXPECT_EQ(settings.plot_command_lines_more[0], "plot2 /P3");
+}
+
+TEST(ConfigDialog, AllTabsAndEveryColumnOfThePagesAreInView) {
+  Config settings;
+  ConfigForm form(settings, {});
+  Tconfig dialog(nullptr, form, {});
+  dialog.show();
+  auto* tabs = Find<QTabWidget>(&dialog, "PageControl");
+  ASSERT_EQ(tabs->count(), 9);
+  EXPECT_LE(tabs->tabBar()->tabRect(8).right(), tabs->width());
+  for (int i = 0; i < tabs->count(); ++i) {
+    tabs->setCurrentIndex(i);
+    auto* page = qobject_cast<QScrollArea*>(tabs->currentWidget());
+    ASSERT_NE(page, nullptr);
+    EXPECT_LE(page->widget()->minimumSizeHint().width(), page->viewport()->width())
+        << tabs->tabText(i).toStdString();
+  }
+}
+
+// The chosen background shows in the main window's graphics while the dialog is open, on a
+// panel shaped like the screen; Abbrechen takes it back there and in the settings.
+TEST(ConfigDialog, BackgroundShowsAtOnceAndAbbrechenTakesItBack) {
+  ScriptedUi chooser;
+  chooser.on_selectColorForm = [](SelectColorForm& form) {
+    form.colour = 16;  // schwarz
+    return true;
+  };
+  Config settings;
+  settings.background_colour = 15;
+  ConfigFormEnvironment env;
+  env.ui = &chooser;
+  env.screen = {1280, 1024, 96};
+  ConfigForm form(settings, env);
+
+  DisplayList list;
+  QWidget window;
+  auto* graphics = new TFtavigra(list, &window);
+  graphics->resize(40, 30);
+  graphics->setBackgroundColour(settings.background_colour);
+  window.show();
+  QtUi ui;
+  ui.setParentWindow(&window);
+  ui.setGraphics(graphics);
+  auto background = [graphics] { return graphics->grab().toImage().pixel(5, 5); };
+
+  QRgb during = 0, panel = 0;
+  QSize panel_size;
+  QString panel_tip;
+  test::WhenModal([&](QWidget* dialog) {
+    Find<QPushButton>(dialog, "Colour_background_choose")->click();
+    during = background();
+    auto* shown = Find<QLabel>(dialog, "Colour_background");
+    panel = shown->palette().color(QPalette::Window).rgb();
+    panel_size = shown->size();
+    panel_tip = shown->toolTip();
+    Find<QPushButton>(dialog, "Button_cancel")->click();
+  });
+  EXPECT_FALSE(ui.configForm(form));
+  EXPECT_EQ(during, qRgb(0, 0, 0));
+  EXPECT_EQ(panel, qRgb(0, 0, 0));
+  EXPECT_EQ(panel_size.width() * 1024, panel_size.height() * 1280);
+  EXPECT_EQ(panel_tip, "1280 × 1024");
+  EXPECT_EQ(background(), qRgb(255, 255, 255));
+  EXPECT_EQ(settings.background_colour, 15);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 #include "gui_support.h"
 #include "tables/printout_table.h"
@@ -65,7 +66,8 @@ TEST_F(TableBrowserWindow, InsertEditPostAndHelpPictureInEditMode) {
     TableBrowser select(table, env, BrowseMode::Select);
     select.start();
     TableBrowserDialog dialog(nullptr, select);
-    EXPECT_EQ(dialog.findChild<QPushButton*>("Button_insert"), nullptr);
+    for (const char* name : {"Button_insert", "Button_delete", "Button_revert", "Button_refresh"})
+      EXPECT_EQ(dialog.findChild<QPushButton*>(name), nullptr) << name;
   }
   TableBrowser browser(table, env, BrowseMode::Edit);
   browser.start();
@@ -88,6 +90,47 @@ TEST_F(TableBrowserWindow, InsertEditPostAndHelpPictureInEditMode) {
   editor->setText("Neu");
   Find<QPushButton>(&dialog, "Button_post")->click();
   EXPECT_EQ(table.fieldText(1, 0).substr(0, 3), "Neu");
+}
+
+// Delete asks first; cancel drops an open cell edit and a record just inserted; refresh shows
+// what another program wrote into the file.
+TEST_F(TableBrowserWindow, DeleteCancelAndRefreshInEditMode) {
+  TableBrowser browser(table, env, BrowseMode::Edit);
+  browser.start();
+  TableBrowserDialog dialog(nullptr, browser);
+  dialog.show();
+  auto* grid = Find<QTableWidget>(&dialog, "DBGrid");
+  Find<QPushButton>(&dialog, "Button_next")->click();
+  ui.answer("N");
+  Find<QPushButton>(&dialog, "Button_delete")->click();
+  EXPECT_TRUE(ui.saw("yesno", "Datensatz löschen?"));
+  EXPECT_FALSE(table.isDeleted(2));
+  ui.answer("J");
+  Find<QPushButton>(&dialog, "Button_delete")->click();
+  EXPECT_TRUE(table.isDeleted(2));
+  EXPECT_EQ(grid->rowCount(), 5);  // edit mode shows the deleted records
+
+  Find<QPushButton>(&dialog, "Button_first")->click();
+  Find<QPushButton>(&dialog, "Button_edit")->click();
+  auto* editor = grid->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Verworfen");
+  QTest::mouseClick(Find<QPushButton>(&dialog, "Button_revert"), Qt::LeftButton);
+  EXPECT_EQ(table.fieldText(1, 0).substr(0, 7), "A4 Hoch");
+
+  Find<QPushButton>(&dialog, "Button_insert")->click();
+  ASSERT_EQ(table.recordCount(), 6);
+  Find<QPushButton>(&dialog, "Button_revert")->click();
+  EXPECT_EQ(table.recordCount(), 5);
+  EXPECT_EQ(grid->rowCount(), 5);
+  EXPECT_TRUE(table.isDeleted(2));  // only the new record went
+
+  DbfTable other;
+  ASSERT_TRUE(other.open(env, table.path()));
+  ASSERT_TRUE(other.writeField(env, 1, 0, "Fremd"));
+  EXPECT_NE(grid->item(0, 0)->text().left(5), "Fremd");
+  Find<QPushButton>(&dialog, "Button_refresh")->click();
+  EXPECT_EQ(grid->item(0, 0)->text().left(5), "Fremd");
 }
 
 }  // namespace

@@ -206,5 +206,38 @@ TEST_F(ConfigFormTest, ColourChooserTakesTheChoiceAndCancelKeepsTheColour) {
   EXPECT_EQ(Control(form, "Colour_16").value, 9);
 }
 
+// The background is a screen palette colour, the chooser offers CAD colour numbers: white is
+// palette 15 and colour 7, black palette 0 and colour 16.
+TEST_F(ConfigFormTest, BackgroundChoiceIsShownAtOnceAndCancelTakesItBack) {
+  ConfigFormEnvironment e = env();
+  std::vector<int> shown;
+  e.show_background = [&shown](int palette) { shown.push_back(palette); };
+  settings.background_colour = 15;
+  ConfigForm form(settings, e);
+  int offered = 0;
+  ui.on_selectColorForm = [&offered](SelectColorForm& chooser) {
+    offered = chooser.colour;
+    chooser.colour = 16;
+    return true;
+  };
+  form.chooseColour("Colour_background");
+  EXPECT_EQ(offered, 7);
+  EXPECT_EQ(Control(form, "Colour_background").value, 0);
+  EXPECT_EQ(settings.background_colour, 0);
+  form.chooseColour("Colour_background");
+  EXPECT_EQ(offered, 16);
+  form.cancel();
+  EXPECT_EQ(shown, (std::vector<int>{0, 0, 15}));
+  EXPECT_EQ(settings.background_colour, 15);
+}
+
+TEST_F(ConfigFormTest, UnknownWindowSizeShowsTheScreen) {
+  settings.client_width = 0;
+  settings.client_height = -1;
+  ConfigForm form(settings, env());
+  EXPECT_EQ(Control(form, "Edit_window_x").text, "1288");
+  EXPECT_EQ(Control(form, "Edit_window_y").text, "1064");
+}
+
 }  // namespace
 }  // namespace kv9
