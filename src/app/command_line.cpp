@@ -29,6 +29,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       long long j = ParseInt(option.substr(6));
       cl.cad_drawing = j > INT_MAX || j < INT_MIN ? 0 : static_cast<int>(j);
     }
+  } else if (option.size() >= 4 && UpperAscii(option.substr(0, 4)) == "/CUT") {
+    cl.mode = RunMode::BatchCut;
+    if (option.size() == 5 && option[4] >= '0' && option[4] <= '9') cl.cut_part = option[4] - '0';
   } else if (UpperAscii(option) == "/JSON") {
     cl.mode = RunMode::BatchJson;
   } else if (option == "/E" || option == "/e" || option == "/G") {

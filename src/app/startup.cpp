@@ -2,6 +2,7 @@
 #include "app/startup.h"
 
 #include "app/batch_json_run.h"
+#include "app/batch_cut_run.h"
 #include "app/batch_runs.h"
 #include "app/data_file_commands.h"
 #include "app/data_file_names.h"
@@ -53,6 +54,8 @@ StartOutcome StartUp(Session& s) {
       return finish(RunBatchCad(s, cl.file, cl.cad_format, cl.cad_drawing));
     case RunMode::BatchJson:
       return finish(RunBatchJson(s, cl.file));
+    case RunMode::BatchCut:
+      return finish(RunBatchCut(s, cl.file, cl.cut_part));
     case RunMode::FileMode:
       if (!HasDot(cl.file)) {
         ShowError(DialogsOf(s), MissingExtensionText());

@@ -19,7 +19,14 @@ std::string CadNumbers::fixed(Real x, int decimals, bool comma) {
   // The largest long double has 4933 digits before the point.
   char small[128];
   std::string text;
-  auto res = std::to_chars(small, small + sizeof small, x, std::chars_format::fixed, decimals);
+  // A value a double holds exactly prints the same through the double's much faster
+  // conversion (both round the exact binary value as printf does).
+  const double as_double = static_cast<double>(x);
+  auto res =
+      static_cast<Real>(as_double) == x
+          ? std::to_chars(small, small + sizeof small, as_double, std::chars_format::fixed,
+                          decimals)
+          : std::to_chars(small, small + sizeof small, x, std::chars_format::fixed, decimals);
   if (res.ec == std::errc()) {
     text.assign(small, res.ptr);
   } else {

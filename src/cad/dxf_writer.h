@@ -49,6 +49,10 @@ class DxfWriter : public CadWriter {
   void sectionEnd() override;
   void entitiesBegin() override;
   void layer(int n) override;
+  // Outputs of one layer of their own: a TABLES section that lists just that layer (continuous
+  // lines), and the layer the following entities go on.
+  void singleLayerTables(const std::string& name, int colour);
+  void layerNamed(std::string name) { layer_name_ = std::move(name); }
   void line(Real x1, Real y1, Real x2, Real y2) override;
   void circle(Real x, Real y, Real r) override;
   void arc(Real x, Real y, Real start_deg, Real end_deg, Real r) override;
@@ -67,6 +71,9 @@ class DxfWriter : public CadWriter {
   void real(int code, Real value);
   void shortReal(int code, Real value);
   void entity(std::string_view type);
+  void lineTypeHead(const char* name, const char* description);
+  void continuousLineType();
+  void layerEntry(const std::string& name, int colour, const char* line_type);
   void flushBad();
 
   std::ostream& out_;

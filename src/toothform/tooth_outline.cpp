@@ -79,11 +79,11 @@ int InvolutePointCount(const ToothFormContext& s) {
 }
 
 std::vector<OutlineVertex> ToothOutlineVertices(const ToothFormContext& s, const WheelGeometry& w,
-                                                int n) {
+                                                int n, bool close_root) {
   RootSide root;
   if (w.z < 0) {
     root = HubRoot(s, w);
-  } else if (InvoluteReachesBaseCircle(w)) {
+  } else if (InvoluteReachesBaseCircle(w) && !close_root) {
     root.start_diameter = w.db;  // no root in the polyline
   } else {
     root = ShaftRoot(s, w);

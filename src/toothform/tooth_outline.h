@@ -24,9 +24,10 @@ int InvolutePointCount(const ToothFormContext& s);
 
 // The vertices of the tooth polyline, from the gap middle on the right (x > 0) over the right
 // flank, the tip and the left flank to the mirrored gap middle. A shaft whose involute reaches
-// the base circle starts and ends on the base circle instead.
+// the base circle starts and ends on the base circle instead, unless `close_root` asks for the
+// rounding arc there too (a cut contour needs a root under every flank).
 std::vector<OutlineVertex> ToothOutlineVertices(const ToothFormContext& s, const WheelGeometry& w,
-                                                int n);
+                                                int n, bool close_root = false);
 // The path of the tool tip rounding relative to the gear while the rack rolls on the reference
 // circle. Side 1 is the left fillet with the root chord from the neighbouring tooth, side 2 the
 // right fillet. Only the points inside the usable root circle are kept.

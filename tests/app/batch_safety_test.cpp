@@ -26,13 +26,14 @@ using test::Quoted;
 using test::ReadBytes;
 using test::WriteBytes;
 
-// The batch outputs, each written over an old file in the tests below.
+// The batch outputs of "start.kv9", each written over an old file in the tests below.
 struct OutputKind {
   const char* option;
-  const char* ext;
+  const char* name;
 };
-const OutputKind kKinds[] = {
-    {"/I", "txt"}, {"/CAD1:13", "dxf"}, {"/CAD2:13", "igs"}, {"/CAD5:13", "txt"}};
+const OutputKind kKinds[] = {{"/I", "start.txt"},          {"/CAD1:13", "start.dxf"},
+                             {"/CAD2:13", "start.igs"},    {"/CAD5:13", "start.txt"},
+                             {"/CUT1", "start_shaft.dxf"}, {"/CUT2", "start_hub.dxf"}};
 
 struct BatchSafety : ::testing::Test {
   test::TempDir home, temp, work;
@@ -148,7 +149,7 @@ TEST_F(BatchSafety, StrangersFilesInTheTemporaryFolderChangeNothing) {
 TEST_F(BatchSafety, AnOutputThatFailsPartWayLeavesTheOldOne) {
   example(work.path(), "start", "start.kv9");
   for (const OutputKind& k : kKinds) {
-    const std::string name = std::string("start.") + k.ext;
+    const std::string name = k.name;
     WriteBytes(work.file(name), "old output\n");
     auto expectOldFileAlone = [&](const char* what) {
       EXPECT_EQ(ReadBytes(work.file(name)), "old output\n") << k.option << what;
@@ -173,7 +174,7 @@ TEST_F(BatchSafety, AnOutputThatFailsPartWayLeavesTheOldOne) {
 TEST_F(BatchSafety, AReadOnlyOutputIsRefusedAndKept) {
   example(work.path(), "start", "start.kv9");
   for (const OutputKind& k : kKinds) {
-    const std::string name = std::string("start.") + k.ext;
+    const std::string name = k.name;
     WriteBytes(work.file(name), "old output\n");
     chmod(work.file(name).c_str(), 0444);
     ProgramRun r = run({"start.kv9", k.option});
@@ -226,6 +227,8 @@ TEST_F(BatchSafety, ToothCountsNoDrawingTakesEndTheCadRunAsFatal) {
               std::string::npos)
         << r.err;
     EXPECT_FALSE(fs::exists(work.file("n.dxf")));
+    EXPECT_EQ(run({"n.kv9", "/CUT2"}).exit_code, 2) << teeth;
+    EXPECT_FALSE(fs::exists(work.file("n_hub.dxf")));
   }
   // Still calculated: the report is written.
   EXPECT_EQ(run({"n.kv9", "/I"}).exit_code, 0);

@@ -60,6 +60,20 @@ TEST(ParseCommandLine, CadOptionInAnyCase) {
   EXPECT_EQ(ParseCommandLine({"t.kv9", "/CA"}).mode, RunMode::FileMode);
 }
 
+TEST(ParseCommandLine, CutOptionInAnyCaseWithOnePartDigit) {
+  CommandLine cl = ParseCommandLine({"t.kv9", "/cut2"});
+  EXPECT_EQ(cl.mode, RunMode::BatchCut);
+  EXPECT_EQ(cl.cut_part, 2);
+  EXPECT_EQ(ParseCommandLine({"t.kv9", "/CuT1"}).cut_part, 1);
+  // Anything but one digit after "/CUT" names no part: the run refuses it.
+  for (const char* option : {"/CUT", "/CUT12", "/CUT1:3", "/CUTx"}) {
+    cl = ParseCommandLine({"t.kv9", option});
+    EXPECT_EQ(cl.mode, RunMode::BatchCut) << option;
+    EXPECT_EQ(cl.cut_part, 0) << option;
+  }
+  EXPECT_EQ(ParseCommandLine({"t.kv9", "/CU"}).mode, RunMode::FileMode);
+}
+
 TEST(ParseCommandLine, NoGuiAnywhereInAnyCase) {
   EXPECT_TRUE(ParseCommandLine({"t.kv9", "/I", "/NOGUI"}).nogui);
   EXPECT_TRUE(ParseCommandLine({"t.kv9", "/nogui"}).nogui);
@@ -75,7 +89,7 @@ TEST(ParseCommandLine, NoGuiAnywhereInAnyCase) {
 const char* const kUsage[kUsageLineCount] = {
     "KV9 Command Line Mode",
     "",
-    "wkv9 Filename [/I] [/CADi:j] [/JSON] [/NOGUI]",
+    "wkv9 Filename [/I] [/CADi:j] [/CUTi] [/JSON] [/NOGUI]",
     "",
     "/I       -> TXT file",
     "",
@@ -84,7 +98,7 @@ const char* const kUsage[kUsageLineCount] = {
     "            j: index (1,2,3, ..)",
     "",
     "/NOGUI   -> No GUI, exit on fatal error",
-    "",
+    "/CUTi    -> cut contour DXF, i: 1=shaft, 2=hub",
     "/JSON    -> JSON file, every result",
     "",
     "/?       -> Help",

@@ -8,3 +8,8 @@ add_test(NAME kv9_json_run
          COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/json_run_check.py $<TARGET_FILE:wkv9>
                  ${PROJECT_SOURCE_DIR})
 set_tests_properties(kv9_json_run PROPERTIES ENVIRONMENT "${KV9_TEST_ENV}")
+
+# The cut contours of /CUTi, read with ezdxf and measured with Shapely against the report.
+add_test(NAME kv9_cut_contour
+         COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/cut_contour_check.py
+                 $<TARGET_FILE:wkv9> ${PROJECT_SOURCE_DIR})

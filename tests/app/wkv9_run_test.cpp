@@ -29,7 +29,7 @@ struct Wkv9 : ::testing::Test {
 const char kUsageText[] =
     "KV9 Command Line Mode\n"
     "\n"
-    "wkv9 Filename [/I] [/CADi:j] [/JSON] [/NOGUI]\n"
+    "wkv9 Filename [/I] [/CADi:j] [/CUTi] [/JSON] [/NOGUI]\n"
     "\n"
     "/I       -> TXT file\n"
     "\n"
@@ -38,7 +38,7 @@ const char kUsageText[] =
     "            j: index (1,2,3, ..)\n"
     "\n"
     "/NOGUI   -> No GUI, exit on fatal error\n"
-    "\n"
+    "/CUTi    -> cut contour DXF, i: 1=shaft, 2=hub\n"
     "/JSON    -> JSON file, every result\n"
     "\n"
     "/?       -> Help\n"
@@ -100,13 +100,15 @@ TEST_F(Wkv9, ReadsTheConfigurationEvenForTheUsageScreen) {
 }
 
 // The batch runs stay a plain C++ program: the loader maps no Qt library for them.
-TEST_F(Wkv9, BatchTextRunLoadsNoQt) {
+TEST_F(Wkv9, BatchTextAndCutRunsLoadNoQt) {
   std::filesystem::copy_file(test::ExamplePath("side_fit_30"), work.file("test.kv9"));
-  ProgramRun r = run({"test.kv9", "/I", "/NOGUI"}, "LD_DEBUG=libs");
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_TRUE(std::filesystem::exists(work.file("test.txt")));
-  EXPECT_NE(r.err.find("libstdc++"), std::string::npos);  // the loader did report
-  EXPECT_EQ(r.err.find("libQt6"), std::string::npos);
+  for (const auto& [option, output] : {std::pair{"/I", "test.txt"}, {"/CUT2", "test_hub.dxf"}}) {
+    ProgramRun r = run({"test.kv9", option, "/NOGUI"}, "LD_DEBUG=libs");
+    EXPECT_EQ(r.exit_code, 0) << option;
+    EXPECT_TRUE(std::filesystem::exists(work.file(output))) << option;
+    EXPECT_NE(r.err.find("libstdc++"), std::string::npos);  // the loader did report
+    EXPECT_EQ(r.err.find("libQt6"), std::string::npos) << option;
+  }
 }
 
 TEST_F(Wkv9, AMalformedTestClockIsNamed) {

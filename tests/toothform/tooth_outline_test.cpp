@@ -219,6 +219,20 @@ TEST(ToothOutline, ShaftReachingTheBaseCircleWithoutTrochoidDrawsNoRoot) {
                 kAngleTolerance);
 }
 
+TEST(ToothOutline, ShaftReachingTheBaseCircleGetsTheRootWhenAskedToClose) {
+  ToothFormSession t;
+  const WheelGeometry w =
+      ShaftReachingBaseCircle(MakeToothFormGeometry(t.s.toothFormContext()).shaft());
+  const int n = InvolutePointCount(t.s.toothFormContext());
+  const auto v = ToothOutlineVertices(t.s.toothFormContext(), w, n, true);
+  // Gap middle and touching point on the root circle, then the involute from the base circle.
+  ASSERT_EQ(v.size(), static_cast<size_t>(2 * n + 4));
+  for (size_t i : {size_t{0}, size_t{1}, v.size() - 2, v.size() - 1})
+    EXPECT_NEAR(std::hypot(v[i].x, v[i].y), w.df / 2, 1e-9L) << i;
+  EXPECT_NEAR(std::atan2(v[0].x, v[0].y), kPi / w.z, 1e-12L);
+  EXPECT_NEAR(std::hypot(v[2].x, v[2].y), w.db / 2, 1e-9L);
+}
+
 TEST(ToothOutline, ShaftReachingTheBaseCircleWithTrochoidClosesTheRoot) {
   ToothFormSession t;
   t.s.toothform.trochoid = true;
