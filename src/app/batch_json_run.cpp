@@ -17,11 +17,7 @@ int RunBatchJson(Session& s, const std::string& file) {
   if (!ReadBatchFile(s, file)) return kExitNotRead;
   if (ShowFatalCalculation(s)) return kExitCalcFatal;
   const std::string output = BatchJsonName(file);
-  // "data.json /JSON" would put the results in place of the data they came from.
-  if (SameFile(output, file)) {
-    ShowError(DialogsOf(s), "Datei " + Utf8ToCp850(output) + " ist die gelesene Datendatei");
-    return kExitNotRead;
-  }
+  if (RefuseOutputOverDataFile(s, output, file)) return kExitNotRead;
   if (FileIsReadOnly(output)) {
     ReportReadOnlyFile(DialogsOf(s), output);
     return kExitNotRead;

@@ -1,6 +1,7 @@
 // The batch CAD run "wkv9 FILE /CADi:j": read the data file, calculate, write one drawing.
 #include "app/batch_runs.h"
 
+#include "app/batch_text_run.h"
 #include "app/session.h"
 #include "cad/cad_driver.h"
 #include "core/file_util.h"
@@ -24,6 +25,9 @@ int RunBatchCad(Session& s, const std::string& file, int format, int drawing) {
   // A tooth count no drawing takes ends the run as a fatal calculation would.
   if (!CadTeethDrawable(s.cadContext(), s.ds.N)) return kExitCalcFatal;
   s.current_file = BaseName(file);
+  if (!CadExtension(format).empty() &&
+      RefuseOutputOverDataFile(s, CadBatchFileName(s.cadContext(), format), file))
+    return kExitNotRead;
   s.abort_flag = false;
   s.batch_cad = true;
   DrawBatchDrawing(s, format, drawing);

@@ -5,7 +5,9 @@
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
 #include "core/message_list.h"
+#include "core/text.h"
 #include "model/data_file.h"
+#include "report/report_output.h"
 #include "report/report_state.h"
 #include "report/results_report.h"
 
@@ -25,6 +27,12 @@ bool ShowFatalCalculation(Session& s) {
   return true;
 }
 
+bool RefuseOutputOverDataFile(Session& s, const std::string& output, const std::string& file) {
+  if (!SameFile(output, file)) return false;
+  ShowError(DialogsOf(s), "Datei " + Utf8ToCp850(output) + " ist die gelesene Datendatei");
+  return true;
+}
+
 int RunBatchText(Session& s, const std::string& file) {
   if (!ReadBatchFile(s, file)) return kExitNotRead;
   return FinishBatchText(s, file);
@@ -33,6 +41,7 @@ int RunBatchText(Session& s, const std::string& file) {
 int FinishBatchText(Session& s, const std::string& file) {
   if (ShowFatalCalculation(s)) return kExitCalcFatal;
   s.current_file = BaseName(file);
+  if (RefuseOutputOverDataFile(s, ReportTabCopyName(s.reportContext(), s.current_file), file)) return kExitNotRead;
   s.cfg.text_device = kTargetTabCopy;
   s.cfg.text_device_window = false;
   s.abort_flag = false;

@@ -26,6 +26,10 @@ bool ShowFatalCalculation(Session& s);
 // the current folder). With a fatal calculation the messages go to standard error through the
 // Ui instead. Returns the exit code.
 int RunBatchText(Session& s, const std::string& file);
+// An output that is the data file just read would replace the data with its results: shows
+// an error naming the output and returns true (the run then ends with kExitNotRead).
+bool RefuseOutputOverDataFile(Session& s, const std::string& output, const std::string& file);
+
 // The part after a successful read: the messages of a fatal calculation, or the report.
 int FinishBatchText(Session& s, const std::string& file);
 

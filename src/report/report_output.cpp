@@ -98,9 +98,12 @@ std::string ReportScratchFolder(const ReportContext& r) {
 }
 
 std::string ReportTabCopyName(const ReportContext& r) {
+  return ReportTabCopyName(r, r.state.report_name);
+}
+
+std::string ReportTabCopyName(const ReportContext& r, std::string name) {
   // Normally the data file's name without its extension; a name given with the data-file
   // extension (the command line's) loses it.
-  std::string name = r.state.report_name;
   const std::string ext = std::string(".") + kDataFileExtension;
   const std::string part = FileNamePart(name);
   if (part.size() > ext.size() && LowerAscii(part.substr(part.size() - ext.size())) == ext)

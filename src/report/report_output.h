@@ -25,5 +25,7 @@ std::string ReportScratchFolder(const ReportContext& r);
 // The copy target 9 hands over: the name handed to ReportOpen (the data file name, a data-file
 // extension dropped) + ".txt", in the data folder unless the name has a folder of its own.
 std::string ReportTabCopyName(const ReportContext& r);
+// The same for the report of `name` (the data file's name of a report not opened yet).
+std::string ReportTabCopyName(const ReportContext& r, std::string name);
 
 }  // namespace kv9
