@@ -8,6 +8,7 @@
 #include "cad/cad_output_file.h"
 #include "core/file_util.h"
 #include "core/generic_dialogs.h"
+#include "toothform/cad_settings_form.h"
 #include "toothform/cut_contour.h"
 #include "toothform/cut_contour_dxf.h"
 #include "toothform/tooth_form_context.h"
@@ -28,12 +29,18 @@ Real MidToleranceShift(const SplineDataSet& ds, int part) {
   return (s / ds.mn - kPi / 2) / (2 * std::tan(ds.alpha));
 }
 
-int RunBatchCut(Session& s, const std::string& file, int part) {
+int RunBatchCut(Session& s, const std::string& file, int part, int points) {
   if (part != 1 && part != 2) {
     ShowError(DialogsOf(s), "/CUTi: i = 1 (Welle) oder 2 (Nabe)");
     return kExitNotRead;
   }
+  if (points != 0 && (points < CadSettingsForm::kMinPoints || points > CadSettingsForm::kMaxPoints)) {
+    ShowError(DialogsOf(s), "/CUTi:n: n = " + std::to_string(CadSettingsForm::kMinPoints) + " ... " +
+                                std::to_string(CadSettingsForm::kMaxPoints) + " Punkte der Evolvente");
+    return kExitNotRead;
+  }
   if (!ReadBatchFile(s, file)) return kExitNotRead;
+  if (points != 0) s.ds.involute_points = points;
   if (ShowFatalCalculation(s)) return kExitCalcFatal;
   if (!CadTeethDrawable(s.cadContext(), s.ds.N)) return kExitCalcFatal;
   s.abort_flag = false;

@@ -21,10 +21,10 @@ Real MidToleranceShift(const SplineDataSet& ds, int part);
 
 // Reads `file`, calculates and writes the contour of `part` (1 shaft, 2 hub): the tooth-form
 // drawings' tooth with the mid-tolerance flanks, root and tip on the calculated df and da, the
-// involute point count of the CAD settings. Exit codes as RunBatchCad: kExitNotRead for a file
-// that cannot be read, an unknown part, or an output that is read-only or cannot be written
+// involute point count of the CAD settings, or `points` (5 to 200) when it is not 0. Exit codes as RunBatchCad: kExitNotRead for a file
+// that cannot be read, an unknown part or point count, or an output that is read-only or cannot be written
 // (the old file stays as it was); kExitCalcFatal for a fatal calculation, a tooth count no
 // drawing takes or a contour with values that cannot be written.
-int RunBatchCut(Session& s, const std::string& file, int part);
+int RunBatchCut(Session& s, const std::string& file, int part, int points = 0);
 
 }  // namespace kv9

@@ -31,7 +31,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
   } else if (option.size() >= 4 && UpperAscii(option.substr(0, 4)) == "/CUT") {
     cl.mode = RunMode::BatchCut;
-    if (option.size() == 5 && option[4] >= '0' && option[4] <= '9') cl.cut_part = option[4] - '0';
+    const bool digit = option.size() >= 5 && option[4] >= '0' && option[4] <= '9';
+    if (digit && option.size() == 5) {
+      cl.cut_part = option[4] - '0';
+    } else if (digit && option.size() > 6 && option[5] == ':') {
+      cl.cut_part = option[4] - '0';
+      const long long n = ParseInt(option.substr(6));
+      cl.cut_points = n >= 1 && n <= INT_MAX ? static_cast<int>(n) : -1;
+    }
   } else if (UpperAscii(option) == "/JSON") {
     cl.mode = RunMode::BatchJson;
   } else if (option == "/E" || option == "/e" || option == "/G") {

@@ -24,6 +24,7 @@ struct CommandLine {
   int cad_format = 0;   // the fifth character of "/CADi:j" as a digit, else 0
   int cad_drawing = 0;  // the number from the seventh character on; unreadable counts as 0
   int cut_part = 0;     // "/CUTi": the fifth character as a digit (1 shaft, 2 hub), else 0
+  int cut_points = 0;   // "/CUTi:n": the involute points n; 0 without ":n", -1 unreadable
   bool nogui = false;   // "/NOGUI" in any position and any case
 };
 

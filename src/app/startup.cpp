@@ -55,7 +55,7 @@ StartOutcome StartUp(Session& s) {
     case RunMode::BatchJson:
       return finish(RunBatchJson(s, cl.file));
     case RunMode::BatchCut:
-      return finish(RunBatchCut(s, cl.file, cl.cut_part));
+      return finish(RunBatchCut(s, cl.file, cl.cut_part, cl.cut_points));
     case RunMode::FileMode:
       if (!HasDot(cl.file)) {
         ShowError(DialogsOf(s), MissingExtensionText());

@@ -14,13 +14,13 @@ void FillUsageScreen(Session& s) {
   for (auto& line : s.screen_lines) line.clear();
   auto& l = s.screen_lines;  // l[0] is line 1
   l[0] = std::string(kProductName) + " Command Line Mode";
-  l[2] = exe + " Filename [/I] [/CADi:j] [/CUTi] [/JSON] [/NOGUI]";
+  l[2] = exe + " Filename [/I] [/CADi:j] [/CUTi[:n]] [/JSON] [/NOGUI]";
   l[4] = "/I       -> TXT file";
   l[6] = "/CADi:j  -> CAD File";
   l[7] = "            i: 1=DXF, 2=IGS, 5=TXT";
   l[8] = "            j: index (1,2,3, ..)";
   l[10] = "/NOGUI   -> No GUI, exit on fatal error";
-  l[11] = "/CUTi    -> cut contour DXF, i: 1=shaft, 2=hub";
+  l[11] = "/CUTi:n  -> cut contour DXF, i: 1=shaft, 2=hub, n: involute points";
   l[12] = "/JSON    -> JSON file, every result";
   l[14] = "/?       -> Help";
   l[17] = example + "             ->  GUI";

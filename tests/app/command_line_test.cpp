@@ -65,8 +65,13 @@ TEST(ParseCommandLine, CutOptionInAnyCaseWithOnePartDigit) {
   EXPECT_EQ(cl.mode, RunMode::BatchCut);
   EXPECT_EQ(cl.cut_part, 2);
   EXPECT_EQ(ParseCommandLine({"t.kv9", "/CuT1"}).cut_part, 1);
+  cl = ParseCommandLine({"t.kv9", "/CUT1:200"});
+  EXPECT_EQ(cl.cut_part, 1);
+  EXPECT_EQ(cl.cut_points, 200);
+  EXPECT_EQ(ParseCommandLine({"t.kv9", "/CUT2:x"}).cut_points, -1);
+  EXPECT_EQ(ParseCommandLine({"t.kv9", "/CUT2:0"}).cut_points, -1);
   // Anything but one digit after "/CUT" names no part: the run refuses it.
-  for (const char* option : {"/CUT", "/CUT12", "/CUT1:3", "/CUTx"}) {
+  for (const char* option : {"/CUT", "/CUT12", "/CUT1-3", "/CUT1:", "/CUTx"}) {
     cl = ParseCommandLine({"t.kv9", option});
     EXPECT_EQ(cl.mode, RunMode::BatchCut) << option;
     EXPECT_EQ(cl.cut_part, 0) << option;
@@ -89,7 +94,7 @@ TEST(ParseCommandLine, NoGuiAnywhereInAnyCase) {
 const char* const kUsage[kUsageLineCount] = {
     "KV9 Command Line Mode",
     "",
-    "wkv9 Filename [/I] [/CADi:j] [/CUTi] [/JSON] [/NOGUI]",
+    "wkv9 Filename [/I] [/CADi:j] [/CUTi[:n]] [/JSON] [/NOGUI]",
     "",
     "/I       -> TXT file",
     "",
@@ -98,7 +103,7 @@ const char* const kUsage[kUsageLineCount] = {
     "            j: index (1,2,3, ..)",
     "",
     "/NOGUI   -> No GUI, exit on fatal error",
-    "/CUTi    -> cut contour DXF, i: 1=shaft, 2=hub",
+    "/CUTi:n  -> cut contour DXF, i: 1=shaft, 2=hub, n: involute points",
     "/JSON    -> JSON file, every result",
     "",
     "/?       -> Help",

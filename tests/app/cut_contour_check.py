@@ -24,10 +24,17 @@ from shapely.geometry import LinearRing, LineString, Polygon
 
 INCH = 25.4
 # (example, part, metric display): shaft and hub, mm and inch reports, the fillet-root variants.
-CASES = [("side_fit_30", 1, True), ("side_fit_30", 2, False),
-         ("fillet_root_37_5", 1, False), ("fillet_root_45", 2, True)]
+# example, part, metric units, involute points (0: the settings' count)
+CASES = [("side_fit_30", 1, True, 0), ("side_fit_30", 2, False, 0),
+         ("fillet_root_37_5", 1, False, 0), ("fillet_root_45", 2, True, 0),
+         ("fillet_root_45", 1, True, 0), ("fillet_root_45", 1, True, 200)]
 
 results = []
+vertices = {}
+
+
+def vertex_count(dxf_file):
+    return sum(len(e.vertices) for e in ezdxf.readfile(dxf_file).modelspace())
 
 
 def check(name, ok, detail=""):
@@ -164,20 +171,23 @@ def main(wkv9, source):
     examples = os.path.join(source, "examples")
     default_config = os.path.join(source, "tests", "fuzz", "corpus", "config_file", "defaults.cfg")
     with tempfile.TemporaryDirectory() as root:
-        for example, part, metric in CASES:
-            work = os.path.join(root, "%s_%d" % (example, part))
+        for example, part, metric, points in CASES:
+            work = os.path.join(root, "%s_%d_%d" % (example, part, points))
             os.makedirs(work)
             write_config(os.path.join(work, "home"), default_config, metric)
             shutil.copy(os.path.join(examples, example + ".kv9"), work)
-            prefix = "%s /CUT%d (%s)" % (example, part, "mm" if metric else "inch")
+            option = "/CUT%d" % part + (":%d" % points if points else "")
+            prefix = "%s %s (%s)" % (example, option, "mm" if metric else "inch")
             text = run(wkv9, work, [example + ".kv9", "/I"])
-            cut = run(wkv9, work, [example + ".kv9", "/CUT%d" % part])
+            cut = run(wkv9, work, [example + ".kv9", option])
             output = os.path.join(work, example + ("_shaft.dxf" if part == 1 else "_hub.dxf"))
             check(prefix + " runs", text.returncode == 0 and cut.returncode == 0
                   and cut.stderr == b"" and os.path.exists(output), cut.stderr.decode())
             if os.path.exists(output):
                 check_contour(prefix, output, report_values(os.path.join(work, example + ".txt")),
                               part, metric)
+                teeth = int(round(report_values(os.path.join(work, example + ".txt"))["N"][0]))
+                vertices[(example, part, points)] = (vertex_count(output), teeth)
 
         # Failures end as the text run ends, and leave nothing behind.
         work = os.path.join(root, "failures")
@@ -193,8 +203,13 @@ def main(wkv9, source):
                   text.returncode == expected and cut.returncode == expected and cut.stderr != b""
                   and not os.path.exists(os.path.join(work, stem + "_shaft.dxf")),
                   "%d %d" % (text.returncode, cut.returncode))
-        bad = run(wkv9, work, ["fatal.kv9", "/CUT3"])
-        check("/CUT3 names no part and is refused", bad.returncode == 1 and bad.stderr != b"")
+        for option in ("/CUT3", "/CUT1:201", "/CUT1:4"):
+            bad = run(wkv9, work, ["fatal.kv9", option])
+            check(option + " is refused", bad.returncode == 1 and bad.stderr != b"")
+        # 200 instead of 20 points on each of the two flanks of every tooth.
+        (fine, teeth), (plain, _) = (vertices.get(("fillet_root_45", 1, n), (0, 0)) for n in (200, 0))
+        check("/CUT1:200 draws 2 x 180 more involute points a tooth",
+              teeth > 0 and fine - plain == 2 * 180 * teeth, "%d more, N = %d" % (fine - plain, teeth))
 
     failed = results.count(False)
     print("%d passed, %d failed" % (len(results) - failed, failed))

@@ -29,7 +29,7 @@ struct Wkv9 : ::testing::Test {
 const char kUsageText[] =
     "KV9 Command Line Mode\n"
     "\n"
-    "wkv9 Filename [/I] [/CADi:j] [/CUTi] [/JSON] [/NOGUI]\n"
+    "wkv9 Filename [/I] [/CADi:j] [/CUTi[:n]] [/JSON] [/NOGUI]\n"
     "\n"
     "/I       -> TXT file\n"
     "\n"
@@ -38,7 +38,7 @@ const char kUsageText[] =
     "            j: index (1,2,3, ..)\n"
     "\n"
     "/NOGUI   -> No GUI, exit on fatal error\n"
-    "/CUTi    -> cut contour DXF, i: 1=shaft, 2=hub\n"
+    "/CUTi:n  -> cut contour DXF, i: 1=shaft, 2=hub, n: involute points\n"
     "/JSON    -> JSON file, every result\n"
     "\n"
     "/?       -> Help\n"
