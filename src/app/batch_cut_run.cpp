@@ -34,9 +34,11 @@ int RunBatchCut(Session& s, const std::string& file, int part, int points) {
     ShowError(DialogsOf(s), "/CUTi: i = 1 (Welle) oder 2 (Nabe)");
     return kExitNotRead;
   }
-  if (points != 0 && (points < CadSettingsForm::kMinPoints || points > CadSettingsForm::kMaxPoints)) {
-    ShowError(DialogsOf(s), "/CUTi:n: n = " + std::to_string(CadSettingsForm::kMinPoints) + " ... " +
-                                std::to_string(CadSettingsForm::kMaxPoints) + " Punkte der Evolvente");
+  if (points != 0 &&
+      (points < CadSettingsForm::kMinPoints || points > CadSettingsForm::kMaxPoints)) {
+    ShowError(DialogsOf(s), "/CUTi:n: n = " + std::to_string(CadSettingsForm::kMinPoints) +
+                                " ... " + std::to_string(CadSettingsForm::kMaxPoints) +
+                                " Punkte der Evolvente");
     return kExitNotRead;
   }
   if (!ReadBatchFile(s, file)) return kExitNotRead;

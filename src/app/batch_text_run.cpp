@@ -41,7 +41,8 @@ int RunBatchText(Session& s, const std::string& file) {
 int FinishBatchText(Session& s, const std::string& file) {
   if (ShowFatalCalculation(s)) return kExitCalcFatal;
   s.current_file = BaseName(file);
-  if (RefuseOutputOverDataFile(s, ReportTabCopyName(s.reportContext(), s.current_file), file)) return kExitNotRead;
+  if (RefuseOutputOverDataFile(s, ReportTabCopyName(s.reportContext(), s.current_file), file))
+    return kExitNotRead;
   s.cfg.text_device = kTargetTabCopy;
   s.cfg.text_device_window = false;
   s.abort_flag = false;

@@ -8,6 +8,7 @@
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,8 +17,10 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/palette.h"
 #include "gui/display_painter_qt.h"
 #include "gui/text_convert.h"
 
@@ -83,11 +86,18 @@ QLabel* ScreenPanel(QWidget* parent, const ScreenSize& screen) {
 }
 
 void ShowPanelColour(QLabel* panel, int palette) {
-  QPalette colours = panel->palette();
+  // A style sheet, as a label inside a table would not paint a palette's window colour.
   const QColor background = PaletteColour(palette);
-  colours.setColor(QPalette::Window, background);
-  colours.setColor(QPalette::WindowText, background.lightness() < 128 ? Qt::white : Qt::black);
-  panel->setPalette(colours);
+  panel->setStyleSheet(
+      QString("QLabel { background-color: %1; color: %2; }")
+          .arg(background.name(), qGray(background.rgb()) < 128 ? "white" : "black"));
+}
+
+// A colour of a layer 16..31 followed by its line thickness: one row of the colour grid.
+bool IsLayerColourRow(const std::vector<ConfigControl>& controls, std::size_t i) {
+  return i + 1 < controls.size() && controls[i].kind == Kind::Colour &&
+         controls[i].caption.rfind("Farbe für Layer ", 0) == 0 &&
+         controls[i + 1].kind == Kind::Number;
 }
 
 }  // namespace
@@ -126,7 +136,16 @@ QWidget* Tconfig::makePage(ConfigPage& page) {
   auto* inner = new QWidget;
   auto* grid = new QGridLayout(inner);
   int row = 0;
-  for (auto& control : page.controls) {
+  auto& controls = page.controls;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (IsLayerColourRow(controls, i)) {
+      std::size_t end = i;
+      while (IsLayerColourRow(controls, end)) end += 2;
+      addColourGrid(grid, row++, std::span(controls).subspan(i, end - i));
+      i = end - 1;
+      continue;
+    }
+    ConfigControl& control = controls[i];
     const bool beside = control.beside && row > 0;
     addRow(grid, beside ? row - 1 : row, control);
     if (!beside) ++row;
@@ -142,6 +161,53 @@ QWidget* Tconfig::makePage(ConfigPage& page) {
                           scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                           2 * scroll->frameWidth());
   return scroll;
+}
+
+void Tconfig::addColourGrid(QGridLayout* grid, int row, std::span<ConfigControl> pairs) {
+  QWidget* parent = grid->parentWidget();
+  const int rows = static_cast<int>(pairs.size() / 2);
+  auto* table = new QTableWidget(rows, 2, parent);
+  table->setObjectName("Grid_colours");
+  table->setHorizontalHeaderLabels({"Farbe", FromDisplay("Strichstärke")});
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  std::vector<ConfigControl*> colours;
+  for (int r = 0; r < rows; ++r) {
+    ConfigControl* colour = &pairs[2 * r];
+    ConfigControl* thickness = &pairs[2 * r + 1];
+    colours.push_back(colour);
+    auto* header = new QTableWidgetItem;
+    table->setVerticalHeaderItem(r, header);
+    auto* shown = new QLabel(table);
+    shown->setObjectName(Name(colour->name));
+    shown->setAutoFillBackground(true);
+    shown->setContentsMargins(4, 0, 4, 0);
+    table->setCellWidget(r, 0, shown);
+    // A double-click on the colour opens the colour chooser for its layer.
+    new DoubleClick(shown, then_refill([this, colour] { form_.chooseColour(colour->name); }));
+    QSpinBox* spin =
+        MakeSpin(table, Name(thickness->name), thickness->min, thickness->max, &thickness->value);
+    table->setCellWidget(r, 1, spin);
+    refills_.push_back([header, shown, spin, colour, thickness] {
+      header->setText(FromDisplay(colour->caption.substr(0, colour->caption.find(" (")) + " (" +
+                                  ColourName(colour->value) + ")"));
+      shown->setText(FromDisplay(ColourLabel(colour->value)));
+      ShowPanelColour(shown, PaletteOfColour(colour->value));
+      ShowNumber(spin, thickness->value);
+    });
+  }
+  table->setCurrentCell(0, 0);
+  table->resizeColumnToContents(1);
+  table->setMinimumHeight(table->horizontalHeader()->height() + 8 * table->rowHeight(0));
+  grid->addWidget(table, row, 0, 1, 3);
+  auto* choose =
+      MakeButton("Farbe...", "Button_colour_choose", parent, then_refill([this, table, colours] {
+                   const int r = table->currentRow();
+                   if (r >= 0 && r < int(colours.size())) form_.chooseColour(colours[r]->name);
+                 }));
+  grid->addWidget(choose, row, 3, Qt::AlignTop);
 }
 
 void Tconfig::addRow(QGridLayout* grid, int row, ConfigControl& c) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "gui/dialog_placement.h"
@@ -24,6 +25,8 @@ class Tconfig : public PlacedDialog {
  private:
   QWidget* makePage(ConfigPage& page);
   void addRow(QGridLayout* grid, int row, ConfigControl& control);
+  // The colours of layers 16..31 with their line thicknesses as one grid, "Farbe..." beside it.
+  void addColourGrid(QGridLayout* grid, int row, std::span<ConfigControl> pairs);
   void refill();
   // A slot that runs `event` on the model, then refills.
   std::function<void()> then_refill(std::function<void()> event);

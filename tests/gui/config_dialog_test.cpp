@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include "gui/config_dialog.h"
@@ -54,8 +55,18 @@ TEST(ConfigDialog, WidgetsShowAndEditTheSettingsThroughTheFormModel) {
   Find<QSpinBox>(&dialog, "Spin_lines")->setValue(70);
   Find<QPushButton>(&dialog, "Button_thickness_2")->click();
   EXPECT_EQ(Find<QSpinBox>(&dialog, "Spin_thickness_31")->value(), 2);
-  Find<QPushButton>(&dialog, "Colour_20_choose")->click();
+  // The colour grid: "Farbe..." for the selected layer, a double-click on a layer's colour.
+  auto* colours = Find<QTableWidget>(&dialog, "Grid_colours");
+  ASSERT_EQ(colours->rowCount(), 16);
+  colours->setCurrentCell(4, 0);
+  Find<QPushButton>(&dialog, "Button_colour_choose")->click();
   EXPECT_EQ(Find<QLabel>(&dialog, "Colour_20")->text(), "16 (schwarz)");
+  EXPECT_EQ(colours->verticalHeaderItem(4)->text(), "Farbe für Layer 20 (schwarz)");
+  QTest::mouseDClick(Find<QLabel>(&dialog, "Colour_22"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLabel>(&dialog, "Colour_22")->text(), "16 (schwarz)");
+  // The colour is seen too, not only named.
+  dialog.show();
+  EXPECT_EQ(Find<QLabel>(&dialog, "Colour_22")->grab().toImage().pixelColor(2, 2), Qt::black);
   EXPECT_TRUE(settings.lines_per_page == 60);  // nothing before OK
 
   Find<QPushButton>(&dialog, "Button_ok")->click();
@@ -65,6 +76,7 @@ TEST(ConfigDialog, WidgetsShowAndEditTheSettingsThroughTheFormModel) {
   EXPECT_EQ(settings.lines_per_page, 70);
   EXPECT_EQ(settings.line_thickness_16_31[15], 2);
   EXPECT_EQ(settings.layer_colours_16_31[4], 16);
+  EXPECT_EQ(settings.layer_colours_16_31[6], 16);
 }
 
 TEST(SelectColorDialog, CancelSetsTheAbortFlag) {
@@ -169,7 +181,7 @@ TEST(ConfigDialog, BackgroundShowsAtOnceAndAbbrechenTakesItBack) {
     Find<QPushButton>(dialog, "Colour_background_choose")->click();
     during = background();
     auto* shown = Find<QLabel>(dialog, "Colour_background");
-    panel = shown->palette().color(QPalette::Window).rgb();
+    panel = shown->grab().toImage().pixel(2, 2);  // the colour seen, not only set
     panel_size = shown->size();
     panel_tip = shown->toolTip();
     Find<QPushButton>(dialog, "Button_cancel")->click();
