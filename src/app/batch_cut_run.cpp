@@ -4,6 +4,7 @@
 
 #include "app/batch_runs.h"
 #include "app/session.h"
+#include "cad/cad_context.h"
 #include "cad/cad_driver.h"
 #include "cad/cad_output_file.h"
 #include "core/file_util.h"
@@ -61,23 +62,15 @@ int RunBatchCut(Session& s, const std::string& file, int part, int points) {
   w.df = s.ds.df[part - 1];
   w.da = s.ds.da[part - 1];
 
-  const int decimals = s.cfg.cad_decimals >= 1 && s.cfg.cad_decimals <= 32 ? s.cfg.cad_decimals : 6;
+  const int decimals = CadDecimals(s.cfg);
   // Vertices that the file would print alike are one vertex.
   const Real tolerance = std::pow(10.0L, -decimals);
   const std::vector<OutlineVertex> contour =
       CutContour(ToothOutlineVertices(tc, w, InvolutePointCount(tc), true), w.z, tolerance);
 
   const std::string name = CutContourFileName(file, part);
-  if (FileIsReadOnly(name)) {
-    ReportReadOnlyFile(DialogsOf(s), name);
-    return kExitNotRead;
-  }
-  int error = 0;
-  std::unique_ptr<CadOutputFile> out = CadOutputFile::CreateReplacing(name, error);
-  if (!out) {
-    ReportFileError(DialogsOf(s), name, WritePhase::Create, error);
-    return kExitNotRead;
-  }
+  std::unique_ptr<CadOutputFile> out = CadOutputFile::CreateBatch(DialogsOf(s), name);
+  if (!out) return kExitNotRead;
   const std::vector<std::string> bad = WriteCutContourDxf(out->stream(), contour, decimals);
   if (!bad.empty()) {
     // A contour with points that could not be written is no use: the new file is given up,

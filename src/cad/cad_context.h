@@ -35,5 +35,7 @@ struct CadContext {
 };
 
 DialogContext DialogsOf(const CadContext& s);
+// The decimals of the coordinates in DXF and CAD text files: the setting, 6 when it is not 1..32.
+int CadDecimals(const Config& cfg);
 
 }  // namespace kv9

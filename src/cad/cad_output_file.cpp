@@ -31,6 +31,18 @@ std::unique_ptr<CadOutputFile> CadOutputFile::CreateReplacing(const std::string&
   return file;
 }
 
+std::unique_ptr<CadOutputFile> CadOutputFile::CreateBatch(const DialogContext& d,
+                                                          const std::string& path) {
+  if (FileIsReadOnly(path)) {
+    ReportReadOnlyFile(d, path);
+    return nullptr;
+  }
+  int error = 0;
+  std::unique_ptr<CadOutputFile> file = CreateReplacing(path, error);
+  if (!file) ReportFileError(d, path, WritePhase::Create, error);
+  return file;
+}
+
 CadOutputFile::CadOutputFile(std::string path) : path_(std::move(path)), stream_(&buf_) {}
 
 CadOutputFile::~CadOutputFile() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/file_util.h"
+#include "core/generic_dialogs.h"
 
 namespace kv9 {
 
@@ -19,6 +20,10 @@ class CadOutputFile {
   // A new file that takes the place of `path` when close() succeeds (the batch outputs): until
   // then the old file stays as it was, and a failure or an output given up removes the new one.
   static std::unique_ptr<CadOutputFile> CreateReplacing(const std::string& path, int& error);
+  // The output of a batch run: refused when the old file is read-only, else CreateReplacing;
+  // either failure is reported through `d`, and the result is nullptr.
+  static std::unique_ptr<CadOutputFile> CreateBatch(const DialogContext& d,
+                                                    const std::string& path);
   ~CadOutputFile();
   CadOutputFile(const CadOutputFile&) = delete;
   CadOutputFile& operator=(const CadOutputFile&) = delete;

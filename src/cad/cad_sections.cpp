@@ -65,20 +65,10 @@ bool CreateOutput(const CadContext& s, const std::string& name, bool no_follow) 
   return true;
 }
 
-// The output of a batch run: refused when the old file is read-only, else a new file that
-// replaces the old one only when the drawing is complete.
+// The output of a batch run replaces the old file only when the drawing is complete.
 bool CreateBatchOutput(const CadContext& s, const std::string& name) {
-  if (FileIsReadOnly(name)) {
-    ReportReadOnlyFile(DialogsOf(s), name);
-    return false;
-  }
-  int error = 0;
-  s.cad.file = CadOutputFile::CreateReplacing(name, error);
-  if (!s.cad.file) {
-    ReportFileError(DialogsOf(s), name, WritePhase::Create, error);
-    return false;
-  }
-  return true;
+  s.cad.file = CadOutputFile::CreateBatch(DialogsOf(s), name);
+  return s.cad.file != nullptr;
 }
 
 // The plot command line: pick one of the stored lines, edit it in the settings dialog and the

@@ -7,7 +7,7 @@ namespace kv9 {
 
 CadTextSettings CadTextSettingsOf(const CadContext& s) {
   CadTextSettings t;
-  t.decimals = s.cfg.cad_decimals >= 1 && s.cfg.cad_decimals <= 32 ? s.cfg.cad_decimals : 6;
+  t.decimals = CadDecimals(s.cfg);
   t.comma = s.cfg.decimal_separator == 2;
   return t;
 }

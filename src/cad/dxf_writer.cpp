@@ -12,7 +12,7 @@ namespace kv9 {
 
 DxfSettings DxfSettingsOf(const CadContext& s) {
   DxfSettings d;
-  d.decimals = s.cfg.cad_decimals >= 1 && s.cfg.cad_decimals <= 32 ? s.cfg.cad_decimals : 6;
+  d.decimals = CadDecimals(s.cfg);
   for (int i = 0; i < 5; ++i) d.layer_names[i] = s.cfg.layers[i].name;
   d.colours = LayerColoursOf(s.cfg);
   d.monochrome = s.cfg.layer_monochrome;
