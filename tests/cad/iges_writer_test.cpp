@@ -159,19 +159,24 @@ TEST(IgesWriter, BlockOfThirteenMembersCutsItsDefinitionAfterTwelve) {
   ExpectIgesLoads(path, 15);
 }
 
+// A block "WELLE" of one 10 mm line on an A4 sheet, the entities section opened after it.
+void BlockOfOneLine(CadSession& t) {
+  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
+  CadBlocksBegin(t.s.cadContext());
+  CadBlockBegin(t.s.cadContext(), "WELLE");
+  CadLine(t.s.cadContext(), 0, 0, 10, 0);
+  CadBlockEnd(t.s.cadContext());
+  CadSectionEnd(t.s.cadContext());
+  CadEntitiesBegin(t.s.cadContext());
+}
+
 TEST(IgesWriter, InsertsResolveToPlacedGeometryInTheReader) {
   // A 10 mm line inserted at (100, 50), straight and turned by 90 degrees: the reader must
   // place the instance where the other formats show it.
   for (Real angle : {0.0L, 90.0L}) {
     CadSession t;
     std::string path = t.open(kCadIges, angle == 0 ? "placed.igs" : "placed90.igs");
-    CadLimits(t.s.cadContext(), 0, 0, 210, 297);
-    CadBlocksBegin(t.s.cadContext());
-    CadBlockBegin(t.s.cadContext(), "WELLE");
-    CadLine(t.s.cadContext(), 0, 0, 10, 0);
-    CadBlockEnd(t.s.cadContext());
-    CadSectionEnd(t.s.cadContext());
-    CadEntitiesBegin(t.s.cadContext());
+    BlockOfOneLine(t);
     CadInsert(t.s.cadContext(), "WELLE", 100, 50, angle, 1, 1);
     CadSectionEnd(t.s.cadContext());
     CadClose(t.s.cadContext());
@@ -196,13 +201,7 @@ TEST(IgesWriter, ScaledInsertCarriesItsScaleInTheInstance) {
   // it, the file stays valid for one that does not).
   CadSession t;
   std::string path = t.open(kCadIges, "scaled.igs");
-  CadLimits(t.s.cadContext(), 0, 0, 210, 297);
-  CadBlocksBegin(t.s.cadContext());
-  CadBlockBegin(t.s.cadContext(), "WELLE");
-  CadLine(t.s.cadContext(), 0, 0, 10, 0);
-  CadBlockEnd(t.s.cadContext());
-  CadSectionEnd(t.s.cadContext());
-  CadEntitiesBegin(t.s.cadContext());
+  BlockOfOneLine(t);
   CadInsert(t.s.cadContext(), "WELLE", 100, 50, 0, 0.5L, 0.5L);
   CadInsert(t.s.cadContext(), "WELLE", 100, 50, 90, 2, 2);
   CadSectionEnd(t.s.cadContext());
